@@ -1,0 +1,254 @@
+#include "core/Datenbank.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+// ---------------------------------------------------------------- Abfrage
+
+Abfrage::Abfrage(Datenbank& db, sqlite3_stmt* stmt, bool ausCache)
+    : m_db(&db), m_stmt(stmt), m_ausCache(ausCache) {}
+
+Abfrage::Abfrage(Abfrage&& andere) noexcept
+    : m_db(andere.m_db),
+      m_stmt(andere.m_stmt),
+      m_ausCache(andere.m_ausCache),
+      m_spalten(std::move(andere.m_spalten)) {
+    andere.m_stmt = nullptr;
+}
+
+Abfrage::~Abfrage() {
+    if (!m_stmt) return;
+    if (m_ausCache)
+        m_db->zurueckgeben(m_stmt);
+    else
+        sqlite3_finalize(m_stmt);
+}
+
+void Abfrage::pruefe(int rc) const {
+    if (rc != SQLITE_OK) m_db->werfen(rc);
+}
+
+bool Abfrage::naechste() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    m_db->werfen(rc);
+}
+
+int Abfrage::spaltenzahl() const { return sqlite3_column_count(m_stmt); }
+
+QString Abfrage::spaltenname(int index) const {
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, index));
+}
+
+int Abfrage::spaltenindex(const QString& name) const {
+    if (!m_spalten) {
+        m_spalten = std::make_unique<QHash<QString, int>>();
+        for (int i = 0; i < spaltenzahl(); ++i) m_spalten->insert(spaltenname(i).toLower(), i);
+    }
+    const auto it = m_spalten->constFind(name.toLower());
+    if (it == m_spalten->constEnd())
+        throw DbFehler(3265, QStringLiteral("Die Spalte '%1' ist in dieser Abfrage nicht vorhanden.")
+                                 .arg(name));
+    return *it;
+}
+
+bool Abfrage::istNull(int index) const { return sqlite3_column_type(m_stmt, index) == SQLITE_NULL; }
+
+QString Abfrage::text(int index) const {
+    const auto* zeichen = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index));
+    return zeichen ? QString::fromUtf8(zeichen, sqlite3_column_bytes(m_stmt, index)) : QString();
+}
+
+std::int64_t Abfrage::zahl(int index) const { return sqlite3_column_int64(m_stmt, index); }
+
+QDate Abfrage::datum(int index) const { return QDate::fromString(text(index), Qt::ISODate); }
+
+QVariant Abfrage::wert(int index) const {
+    switch (sqlite3_column_type(m_stmt, index)) {
+        case SQLITE_NULL:
+            return QVariant();
+        case SQLITE_INTEGER:
+            return QVariant::fromValue<qlonglong>(zahl(index));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(m_stmt, index);
+        default:
+            return text(index);
+    }
+}
+
+void Abfrage::binde(int index, std::nullptr_t) { pruefe(sqlite3_bind_null(m_stmt, index)); }
+
+void Abfrage::binde(int index, const QString& wert) {
+    const QByteArray utf8 = wert.toUtf8();
+    pruefe(sqlite3_bind_text(m_stmt, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT));
+}
+
+void Abfrage::binde(int index, std::int64_t wert) { pruefe(sqlite3_bind_int64(m_stmt, index, wert)); }
+
+void Abfrage::binde(int index, const QDate& wert) { binde(index, wert.toString(Qt::ISODate)); }
+
+void Abfrage::binde(int index, const QVariant& wert) {
+    if (wert.isNull()) return binde(index, nullptr);
+    switch (wert.typeId()) {
+        case QMetaType::Bool:
+            return binde(index, wert.toBool());
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::ULongLong:
+            return binde(index, static_cast<std::int64_t>(wert.toLongLong()));
+        case QMetaType::Double:
+            return pruefe(sqlite3_bind_double(m_stmt, index, wert.toDouble()));
+        case QMetaType::QDate:
+            return binde(index, wert.toDate());
+        default:
+            return binde(index, wert.toString());
+    }
+}
+
+// ---------------------------------------------------------------- Datenbank
+
+namespace {
+
+[[noreturn]] void werfenOhneVerbindung(sqlite3* handle, int rc) {
+    const QString text = handle ? QString::fromUtf8(sqlite3_errmsg(handle))
+                                : QString::fromUtf8(sqlite3_errstr(rc));
+    throw DbFehler(rc, text);
+}
+
+}  // namespace
+
+Datenbank::Datenbank(sqlite3* handle, QString pfad) : m_handle(handle), m_pfad(std::move(pfad)) {}
+
+Datenbank::~Datenbank() {
+    for (sqlite3_stmt* stmt : std::as_const(m_cache)) sqlite3_finalize(stmt);
+    sqlite3_close(m_handle);
+}
+
+std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteArray& schluessel) {
+    const QFileInfo datei(pfad);
+    if (!datei.exists() && !QFileInfo(datei.absolutePath()).isWritable())
+        throw DbFehler(SQLITE_CANTOPEN,
+                       QStringLiteral("Der Ordner '%1' ist schreibgeschützt; die Datenbank kann "
+                                      "dort nicht angelegt werden.")
+                           .arg(QDir::toNativeSeparators(datei.absolutePath())));
+    sqlite3* handle = nullptr;
+    const int rc = sqlite3_open_v2(pfad.toUtf8().constData(), &handle,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    std::unique_ptr<Datenbank> db(new Datenbank(handle, pfad));
+    if (rc != SQLITE_OK) werfenOhneVerbindung(handle, rc);
+    if (sqlite3_key(handle, schluessel.constData(), schluessel.size()) != SQLITE_OK)
+        db->werfen(sqlite3_errcode(handle));
+
+    // Without SQLCipher underneath, the key would be ignored and the file
+    // written in the clear: refuse.
+    {
+        Abfrage version = db->vorbereiten(QStringLiteral("PRAGMA cipher_version"));
+        if (!version.naechste() || version.text(0).isEmpty())
+            throw DbFehler(SQLITE_MISUSE,
+                           QStringLiteral("Die Datenbank-Bibliothek verschlüsselt nicht."));
+    }
+    // A wrong key or a damaged file shows only on the first read.
+    try {
+        Abfrage probe = db->vorbereiten(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        probe.naechste();
+    } catch (const DbFehler& f) {
+        if (f.nummer() == SQLITE_NOTADB)
+            throw DbFehler(f.nummer(),
+                           QStringLiteral("Die Datenbank '%1' ist beschädigt oder mit einem "
+                                          "anderen Kennwort verschlüsselt (%2).")
+                               .arg(QDir::toNativeSeparators(pfad), f.beschreibung()));
+        throw;
+    }
+    db->skript(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"));
+    return db;
+}
+
+void Datenbank::werfen(int rc) const {
+    throw DbFehler(rc, QString::fromUtf8(sqlite3_errmsg(m_handle)));
+}
+
+Abfrage Datenbank::vorbereiten(const QString& sql) {
+    auto it = m_cache.constFind(sql);
+    if (it != m_cache.constEnd() && !m_inBenutzung.value(*it)) {
+        m_inBenutzung[*it] = true;
+        return Abfrage(*this, *it, true);
+    }
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    const int rc = sqlite3_prepare_v2(m_handle, utf8.constData(), utf8.size(), &stmt, nullptr);
+    if (rc != SQLITE_OK) werfen(rc);
+    if (it != m_cache.constEnd()) return Abfrage(*this, stmt, false);  // same SQL, still in use
+    m_cache.insert(sql, stmt);
+    m_inBenutzung.insert(stmt, true);
+    return Abfrage(*this, stmt, true);
+}
+
+void Datenbank::zurueckgeben(sqlite3_stmt* stmt) {
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    m_inBenutzung[stmt] = false;
+}
+
+void Datenbank::skript(const QString& sql) {
+    char* meldung = nullptr;
+    const int rc = sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, &meldung);
+    if (rc != SQLITE_OK) {
+        const QString text = QString::fromUtf8(meldung ? meldung : sqlite3_errstr(rc));
+        sqlite3_free(meldung);
+        throw DbFehler(rc, text);
+    }
+}
+
+QStringList Datenbank::spalten(const QString& tabelle) {
+    QStringList namen;
+    Abfrage info = vorbereiten(QStringLiteral("PRAGMA table_info(%1)").arg(bezeichner(tabelle)));
+    while (info.naechste()) namen << info.text(1);
+    return namen;
+}
+
+QString Datenbank::spalteGeprueft(const QString& tabelle, const QString& spalte) {
+    for (const QString& name : spalten(tabelle))
+        if (name.compare(spalte, Qt::CaseInsensitive) == 0) return bezeichner(name);
+    throw DbFehler(3265, QStringLiteral("Die Spalte '%1' gibt es in der Tabelle '%2' nicht.")
+                             .arg(spalte, tabelle));
+}
+
+QString Datenbank::bezeichner(const QString& name) {
+    // Brackets, unlike double quotes, never fall back to a string literal: an
+    // unknown column is an error when the statement is prepared.
+    if (name.isEmpty() || name.contains(QLatin1Char(']')))
+        throw DbFehler(SQLITE_ERROR, QStringLiteral("Ungültiger Name '%1'.").arg(name));
+    return QLatin1Char('[') + name + QLatin1Char(']');
+}
+
+// ---------------------------------------------------------------- Transaktion
+
+Transaktion::Transaktion(Datenbank& db) : m_db(db) {
+    if (m_db.inTransaktion()) {
+        m_sicherungspunkt = QStringLiteral("s%1").arg(++m_db.m_sicherungspunkte);
+        m_db.skript(QStringLiteral("SAVEPOINT ") + m_sicherungspunkt);
+    } else {
+        m_db.skript(QStringLiteral("BEGIN IMMEDIATE"));
+    }
+}
+
+void Transaktion::bestaetigen() {
+    if (!m_offen) return;
+    m_db.skript(m_sicherungspunkt.isEmpty() ? QStringLiteral("COMMIT")
+                                             : QStringLiteral("RELEASE ") + m_sicherungspunkt);
+    m_offen = false;
+}
+
+Transaktion::~Transaktion() {
+    if (!m_offen) return;
+    try {
+        if (m_sicherungspunkt.isEmpty())
+            m_db.skript(QStringLiteral("ROLLBACK"));
+        else
+            m_db.skript(QStringLiteral("ROLLBACK TO %1; RELEASE %1").arg(m_sicherungspunkt));
+    } catch (const DbFehler&) {
+        // The connection already rolled back on its own (e.g. after a full disk).
+    }
+}

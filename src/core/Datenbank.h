@@ -1,0 +1,158 @@
+#pragma once
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QDate>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+#include <QVariant>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/DbFehler.h"
+#include "core/Geld.h"
+
+class Datenbank;
+
+// A prepared statement with bound values. Reads rows with naechste() and columns
+// by name or position. Statements are cached by their text on the connection, so
+// preparing the same SQL again is cheap.
+class Abfrage {
+public:
+    Abfrage(Abfrage&& andere) noexcept;
+    Abfrage(const Abfrage&) = delete;
+    Abfrage& operator=(const Abfrage&) = delete;
+    Abfrage& operator=(Abfrage&&) = delete;
+    ~Abfrage();
+
+    // Steps to the next row; false at the end. A statement that writes is run
+    // completely by the first call.
+    bool naechste();
+
+    int spaltenzahl() const;
+    QString spaltenname(int index) const;
+    int spaltenindex(const QString& name) const;  // throws DbFehler for an unknown column
+
+    bool istNull(int index) const;
+    bool istNull(const QString& name) const { return istNull(spaltenindex(name)); }
+    QString text(int index) const;
+    QString text(const QString& name) const { return text(spaltenindex(name)); }
+    std::int64_t zahl(int index) const;
+    std::int64_t zahl(const QString& name) const { return zahl(spaltenindex(name)); }
+    Geld geld(int index) const { return Geld(zahl(index)); }
+    Geld geld(const QString& name) const { return geld(spaltenindex(name)); }
+    bool wahr(int index) const { return zahl(index) != 0; }
+    bool wahr(const QString& name) const { return wahr(spaltenindex(name)); }
+    QDate datum(int index) const;
+    QDate datum(const QString& name) const { return datum(spaltenindex(name)); }
+    QVariant wert(int index) const;
+    QVariant wert(const QString& name) const { return wert(spaltenindex(name)); }
+
+private:
+    friend class Datenbank;
+    Abfrage(Datenbank& db, sqlite3_stmt* stmt, bool ausCache);
+
+    void binde(int index, std::nullptr_t);
+    void binde(int index, const QString& wert);
+    void binde(int index, const char* wert) { binde(index, QString::fromUtf8(wert)); }
+    void binde(int index, std::int64_t wert);
+    void binde(int index, int wert) { binde(index, static_cast<std::int64_t>(wert)); }
+    void binde(int index, bool wert) { binde(index, static_cast<std::int64_t>(wert ? 1 : 0)); }
+    void binde(int index, Geld wert) { binde(index, wert.cent()); }
+    void binde(int index, const QDate& wert);
+    void binde(int index, const QVariant& wert);
+    template <typename T>
+    void binde(int index, const std::optional<T>& wert) {
+        if (wert)
+            binde(index, *wert);
+        else
+            binde(index, nullptr);
+    }
+    void pruefe(int rc) const;
+
+    Datenbank* m_db;
+    sqlite3_stmt* m_stmt;
+    bool m_ausCache;
+    mutable std::unique_ptr<QHash<QString, int>> m_spalten;
+};
+
+// The one connection to the encrypted database file, open for the life of the
+// program. Every value reaches SQL as a bound parameter.
+class Datenbank {
+public:
+    // Opens (or creates) the file, keys it and proves the key by reading the
+    // schema. Throws DbFehler for a wrong key, a damaged file or a folder that
+    // cannot be written.
+    static std::unique_ptr<Datenbank> oeffnen(const QString& pfad, const QByteArray& schluessel);
+    ~Datenbank();
+    Datenbank(const Datenbank&) = delete;
+    Datenbank& operator=(const Datenbank&) = delete;
+
+    template <typename... Werte>
+    Abfrage abfrage(const QString& sql, const Werte&... werte) {
+        Abfrage a = vorbereiten(sql);
+        int i = 0;
+        (a.binde(++i, werte), ...);
+        return a;
+    }
+
+    // Runs a statement that returns no rows; answers the number of rows changed.
+    template <typename... Werte>
+    int ausfuehren(const QString& sql, const Werte&... werte) {
+        Abfrage a = abfrage(sql, werte...);
+        a.naechste();
+        return sqlite3_changes(m_handle);
+    }
+
+    // Runs several statements without parameters (schema scripts).
+    void skript(const QString& sql);
+
+    std::int64_t letzteId() const { return sqlite3_last_insert_rowid(m_handle); }
+    const QString& pfad() const { return m_pfad; }
+
+    // The real columns of a table, in their order.
+    QStringList spalten(const QString& tabelle);
+    // A column name that comes from data, checked against the table and quoted
+    // as an identifier; an unknown one throws DbFehler.
+    QString spalteGeprueft(const QString& tabelle, const QString& spalte);
+    static QString bezeichner(const QString& name);
+
+    bool inTransaktion() const { return !sqlite3_get_autocommit(m_handle); }
+    sqlite3* handle() const { return m_handle; }
+
+private:
+    friend class Abfrage;
+    friend class Transaktion;
+    Datenbank(sqlite3* handle, QString pfad);
+    Abfrage vorbereiten(const QString& sql);
+    void zurueckgeben(sqlite3_stmt* stmt);
+    [[noreturn]] void werfen(int rc) const;
+
+    sqlite3* m_handle;
+    QString m_pfad;
+    QHash<QString, sqlite3_stmt*> m_cache;
+    QHash<sqlite3_stmt*, bool> m_inBenutzung;
+    int m_sicherungspunkte = 0;
+};
+
+// One routine, one transaction: begins on construction, commits on bestaetigen(),
+// rolls back when left without it (an exception). Nested guards become savepoints
+// so a routine can call another routine.
+class Transaktion {
+public:
+    explicit Transaktion(Datenbank& db);
+    ~Transaktion();
+    Transaktion(const Transaktion&) = delete;
+    Transaktion& operator=(const Transaktion&) = delete;
+
+    void bestaetigen();
+
+private:
+    Datenbank& m_db;
+    QString m_sicherungspunkt;  // empty for the outermost guard
+    bool m_offen = true;
+};

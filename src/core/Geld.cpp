@@ -1,0 +1,55 @@
+#include "core/Geld.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+
+const QLocale& deutsch() {
+    static const QLocale locale(QLocale::German, QLocale::Germany);
+    return locale;
+}
+
+QString ungruppiert(std::int64_t cent) {
+    const std::int64_t betrag = cent < 0 ? -cent : cent;
+    return QStringLiteral("%1%2,%3")
+        .arg(cent < 0 ? QStringLiteral("-") : QString())
+        .arg(betrag / 100)
+        .arg(betrag % 100, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+Geld Geld::gerundet(double cent) { return Geld(static_cast<std::int64_t>(std::llround(cent))); }
+
+double Geld::netto(Geld brutto, int prozent) {
+    return static_cast<double>(brutto.cent()) * 100.0 / (100.0 + prozent);
+}
+
+std::optional<Geld> Geld::lesen(const QString& eingabe) {
+    static const QRegularExpression form(
+        QStringLiteral("^(-)?(\\d{1,3}(?:\\.\\d{3})+|\\d+)(?:[,.](\\d{1,2}))?$"));
+    QString text = eingabe.trimmed();
+    if (text.endsWith(QStringLiteral("€"))) text = text.chopped(1).trimmed();
+    const auto treffer = form.match(text);
+    if (!treffer.hasMatch()) return std::nullopt;
+    QString ganz = treffer.captured(2);
+    ganz.remove(QLatin1Char('.'));
+    if (ganz.size() > 13) return std::nullopt;
+    QString nachkomma = treffer.captured(3);
+    while (nachkomma.size() < 2) nachkomma += QLatin1Char('0');
+    const std::int64_t cent = ganz.toLongLong() * 100 + nachkomma.toLongLong();
+    return Geld(treffer.captured(1).isEmpty() ? cent : -cent);
+}
+
+QString Geld::text(const QString& muster) const {
+    if (muster == QStringLiteral("Currency"))
+        return deutsch().toCurrencyString(m_cent / 100.0).replace(QChar(0x00A0), QLatin1Char(' '));
+    const int komma = muster.indexOf(QLatin1Char(','));
+    const int punkt = muster.indexOf(QLatin1Char('.'));
+    if (komma >= 0 && (punkt < 0 || komma < punkt)) return deutsch().toString(m_cent / 100.0, 'f', 2);
+    return ungruppiert(m_cent);
+}
+
+QString Geld::text(double cent, const QString& muster) { return gerundet(cent).text(muster); }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/Datenbank.h"
+#include "core/Dialoge.h"
+#include "core/Geschaeftstag.h"
+#include "core/Laufzeitwerte.h"
+#include "core/Uhr.h"
+
+class Druckziel;
+
+// What a routine reaches: the database, the clock, the dialogs, the printer and
+// the run-time values. The program makes one at start-up; each test makes its own.
+class Kontext {
+public:
+    Kontext(Datenbank& db, Uhr& uhr, Dialoge& dialoge, Druckziel& drucker)
+        : db(db), uhr(uhr), dialoge(dialoge), drucker(drucker) {}
+
+    Datenbank& db;
+    Uhr& uhr;
+    Dialoge& dialoge;
+    Druckziel& drucker;
+    Laufzeitwerte werte;
+
+    QDateTime jetzt() const { return uhr.jetzt(); }
+    QDate geschaeftstag() const { return Geschaeftstag(uhr.jetzt()); }
+};

@@ -1,0 +1,146 @@
+#include "core/Schema.h"
+
+#include <functional>
+#include <vector>
+
+#include "core/Datenbank.h"
+#include "core/Rechteschluessel.h"
+
+namespace {
+
+// Columns shared by the open lines, the pending and the permanent cancellations:
+// rows are copied between the three by position, so the lists must stay equal.
+const char* const kZeilenspalten = R"(
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    RegID INTEGER,
+    Station TEXT,
+    Tisch TEXT,
+    Kellner TEXT,
+    TischDetails TEXT,
+    PLU TEXT,
+    PLU_ID TEXT,
+    Gericht TEXT,
+    Menge INTEGER,
+    Menge_Text TEXT,
+    EPREIS INTEGER,
+    GPREIS INTEGER,
+    Extra TEXT,
+    Kommentar TEXT,
+    IDWG TEXT,
+    WG TEXT,
+    Stationsdrucker TEXT,
+    Bondrucker TEXT,
+    Datum TEXT,
+    Zeit TEXT)";
+
+QString kellnerTabelle() {
+    QString sql = QStringLiteral(
+        "CREATE TABLE Kellner (ID INTEGER PRIMARY KEY AUTOINCREMENT, Mitarbeiter TEXT, "
+        "Nachname TEXT, Vorname TEXT, \"Straße\" TEXT, Ort TEXT, Land TEXT, Telefon TEXT, "
+        "Mobil TEXT, Email TEXT, Pin1 TEXT, Pin2 TEXT, Status TEXT, AdminKey TEXT");
+    for (const QString& recht : Rechte::alle()) sql += QStringLiteral(", %1 INTEGER").arg(recht);
+    return sql + QStringLiteral(");");
+}
+
+void version1(Datenbank& db) {
+    const QString zeilen = QString::fromUtf8(kZeilenspalten);
+    db.skript(kellnerTabelle());
+    db.skript(QStringLiteral(R"(
+CREATE TABLE Stationen (ID INTEGER PRIMARY KEY AUTOINCREMENT, Station TEXT, Drucker INTEGER,
+    abger_Tagesumsatz INTEGER);
+CREATE TABLE TabellePicTisch (ID INTEGER PRIMARY KEY AUTOINCREMENT, Station TEXT, Name TEXT,
+    Oben INTEGER, Links INTEGER, Breite INTEGER, Hoehe INTEGER);
+CREATE TABLE Verwaltung (ID INTEGER PRIMARY KEY AUTOINCREMENT, Verwaltung TEXT);
+CREATE TABLE Warengruppe (WG TEXT, IDWG TEXT, Stationsdrucker TEXT, Bondrucker TEXT);
+CREATE TABLE Artikelgruppe (PLU TEXT, WG TEXT, IDWG TEXT, Gericht TEXT, EPREIS INTEGER,
+    MwSt TEXT, Stationsdrucker TEXT, Bondrucker TEXT, Extra INTEGER);
+CREATE TABLE WarengruppeTasten (ID INTEGER PRIMARY KEY AUTOINCREMENT, WG TEXT,
+    Tastenreihe INTEGER);
+CREATE TABLE ArtikelTasten (ID INTEGER PRIMARY KEY AUTOINCREMENT, WG TEXT,
+    SP1 TEXT, SP2 TEXT, SP3 TEXT, SP4 TEXT, SP5 TEXT,
+    SP1PLU TEXT, SP2PLU TEXT, SP3PLU TEXT, SP4PLU TEXT, SP5PLU TEXT,
+    SP1Farbe INTEGER, SP2Farbe INTEGER, SP3Farbe INTEGER, SP4Farbe INTEGER, SP5Farbe INTEGER);
+CREATE TABLE OffeneTische (%1);
+CREATE TABLE StornosTemporaer (%1);
+CREATE TABLE Stornos (%1);
+CREATE TABLE Rechnungsuebersicht (ID INTEGER PRIMARY KEY AUTOINCREMENT, RegNr INTEGER,
+    Datum TEXT, Zeit TEXT, Station TEXT, Tisch TEXT, Mitarbeiter TEXT, BAR INTEGER,
+    KARTE INTEGER, GUTSCHEIN INTEGER, Beleg TEXT, Zahlungsart TEXT, Gesamt INTEGER);
+CREATE TABLE RechnungDetails (ID INTEGER PRIMARY KEY AUTOINCREMENT, RegNr INTEGER,
+    Station TEXT, Tisch TEXT, Kellner TEXT, IDWG TEXT, WG TEXT, Stationsdrucker TEXT,
+    Bondrucker TEXT, Menge INTEGER, PLU TEXT, Gericht TEXT, EPREIS INTEGER, GPREIS INTEGER,
+    Datum TEXT, Zeit TEXT);
+CREATE TABLE AlleUmsaetze (Datum TEXT, Lokal INTEGER, "AußerHaus" INTEGER, BAR INTEGER,
+    KARTE INTEGER, GUTSCHEIN INTEGER, Gesamt INTEGER);
+CREATE TABLE AbschlussBericht (ID INTEGER PRIMARY KEY AUTOINCREMENT, Bemerkung TEXT,
+    Lokal INTEGER, "AußerHaus" INTEGER, BAR INTEGER, KARTE INTEGER, Gesamt INTEGER);
+CREATE TABLE AktuellesBericht (Kellner TEXT, Offen INTEGER, Kassiert INTEGER, Stornos INTEGER);
+CREATE TABLE Berichte (Bericht TEXT);
+CREATE TABLE Hotelpreisliste (ZimmerNr INTEGER, Zimmerart TEXT,
+    ID INTEGER PRIMARY KEY AUTOINCREMENT, Bezeichnung TEXT, "Ü" INTEGER, "ÜF" INTEGER);
+CREATE TABLE AbrechnungHotel (ID INTEGER PRIMARY KEY AUTOINCREMENT, Mitarbeiter TEXT,
+    Datum TEXT, Anreise TEXT, Abreise TEXT, ZimmerAnzahl INTEGER, ZimmerNr INTEGER,
+    ZimmerArt TEXT, Zimmerleistung TEXT, TextUerbernachtungen TEXT, TextFruehstueck TEXT,
+    "ZimmerEPÜ" INTEGER, "ZimmerEPÜF" INTEGER, ZimmerEPF INTEGER,
+    "ZimmerGPÜ" INTEGER, "ZimmerGPÜF" INTEGER, ZimmerGPF INTEGER,
+    Gesamt INTEGER, BAR INTEGER, GUTSCHEIN INTEGER, KARTE INTEGER);
+)")
+                  .arg(zeilen));
+}
+
+void version2(Datenbank& db) {
+    db.skript(QStringLiteral(R"(
+CREATE TABLE Betrieb (Name TEXT, Adresszeile TEXT, Telefon TEXT, Steuernummer TEXT);
+CREATE INDEX OffeneTische_Tisch ON OffeneTische (Station, Tisch, TischDetails);
+CREATE INDEX OffeneTische_NurTisch ON OffeneTische (Tisch, Kellner);
+CREATE INDEX StornosTemporaer_Tisch ON StornosTemporaer (Station, Tisch);
+CREATE INDEX Stornos_Datum ON Stornos (Datum);
+CREATE INDEX Rechnungsuebersicht_RegNr ON Rechnungsuebersicht (RegNr);
+CREATE INDEX Rechnungsuebersicht_Datum ON Rechnungsuebersicht (Datum);
+CREATE INDEX RechnungDetails_RegNr ON RechnungDetails (RegNr);
+CREATE INDEX RechnungDetails_Datum ON RechnungDetails (Datum);
+CREATE INDEX AlleUmsaetze_Datum ON AlleUmsaetze (Datum);
+CREATE INDEX Kellner_Mitarbeiter ON Kellner (Mitarbeiter);
+CREATE INDEX Kellner_Pin1 ON Kellner (Pin1);
+CREATE INDEX Artikelgruppe_PLU ON Artikelgruppe (PLU);
+CREATE INDEX TabellePicTisch_Station ON TabellePicTisch (Station);
+)"));
+}
+
+// Each step takes a file from the version before it to its own number.
+const std::vector<std::function<void(Datenbank&)>>& schritte() {
+    static const std::vector<std::function<void(Datenbank&)>> liste = {version1, version2};
+    return liste;
+}
+
+int gespeicherteVersion(Datenbank& db) {
+    Abfrage a = db.abfrage(QStringLiteral("PRAGMA user_version"));
+    a.naechste();
+    return static_cast<int>(a.zahl(0));
+}
+
+}  // namespace
+
+int SchemaVersion() { return static_cast<int>(schritte().size()); }
+
+void SchemaBisVersion(Datenbank& db, int ziel) {
+    for (int v = gespeicherteVersion(db); v < ziel; ++v) {
+        Transaktion t(db);
+        schritte()[v](db);
+        db.skript(QStringLiteral("PRAGMA user_version = %1").arg(v + 1));
+        t.bestaetigen();
+    }
+}
+
+bool SchemaAktualisieren(Datenbank& db) {
+    const bool neu = gespeicherteVersion(db) == 0;
+    SchemaBisVersion(db, SchemaVersion());
+    return neu;
+}
+
+void StationsspalteAnlegen(Datenbank& db, const QString& station) {
+    for (const QString& spalte : db.spalten(QStringLiteral("Kellner")))
+        if (spalte.compare(station, Qt::CaseInsensitive) == 0) return;
+    db.skript(QStringLiteral("ALTER TABLE Kellner ADD COLUMN %1 INTEGER")
+                  .arg(Datenbank::bezeichner(station)));
+}

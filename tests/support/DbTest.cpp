@@ -1,0 +1,51 @@
+#include "support/DbTest.h"
+
+#include "core/Datenbankdatei.h"
+#include "core/Schema.h"
+
+DbTest::DbTest() {
+    db = Datenbank::oeffnen(dateipfad(), kDatenbankKennwort);
+    SchemaAktualisieren(*db);
+    k = std::make_unique<Kontext>(*db, uhr, dialoge, drucker);
+}
+
+QString DbTest::dateipfad() const { return ordner.filePath(QStringLiteral("tavro.db")); }
+
+void DbTest::kellner(const QString& name, const QString& pin1, const QString& pin2,
+                     const QStringList& rechte, const QString& status, const QString& adminKey) {
+    db->ausfuehren(QStringLiteral("INSERT INTO Kellner (Mitarbeiter, Pin1, Pin2, Status, AdminKey) "
+                                  "VALUES (?, ?, ?, ?, ?)"),
+                   name, pin1, pin2, status, adminKey);
+    const auto id = db->letzteId();
+    for (const QString& recht : rechte) {
+        db->ausfuehren(QStringLiteral("UPDATE Kellner SET %1 = 1 WHERE ID = ?")
+                           .arg(Datenbank::bezeichner(recht)),
+                       static_cast<std::int64_t>(id));
+    }
+}
+
+void DbTest::station(const QString& name, const QStringList& tische) {
+    db->ausfuehren(QStringLiteral("INSERT INTO Stationen (Station, Drucker) VALUES (?, 0)"), name);
+    StationsspalteAnlegen(*db, name);
+    int links = 10;
+    for (const QString& tisch : tische) {
+        db->ausfuehren(QStringLiteral("INSERT INTO TabellePicTisch (Station, Name, Oben, Links, "
+                                      "Breite, Hoehe) VALUES (?, ?, 20, ?, 80, 80)"),
+                       name, tisch, links);
+        links += 100;
+    }
+}
+
+void DbTest::artikel(const QString& plu, const QString& gericht, std::int64_t cent,
+                     const QString& wg, const QString& idwg, const QString& bondrucker, bool extra) {
+    db->ausfuehren(QStringLiteral("INSERT INTO Artikelgruppe (PLU, WG, IDWG, Gericht, EPREIS, MwSt, "
+                                  "Stationsdrucker, Bondrucker, Extra) VALUES (?, ?, ?, ?, ?, '19', "
+                                  "'kein Drucker', ?, ?)"),
+                   plu, wg, idwg, gericht, cent, bondrucker, extra);
+}
+
+void DbTest::amTisch(const QString& kellnerName, const QString& stationName, const QString& tisch) {
+    k->werte.kellner = kellnerName;
+    k->werte.station = stationName;
+    k->werte.tisch = tisch;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "core/Datenbank.h"
+#include "core/Kontext.h"
+#include "support/FesteUhr.h"
+#include "support/SkriptDialoge.h"
+#include "support/SpeicherDrucker.h"
+
+// Each test gets a fresh encrypted database with the full schema (no demo
+// data), a clock at 06.12.2026 12:00, scripted dialogs and a capturing printer.
+class DbTest : public ::testing::Test {
+protected:
+    DbTest();
+
+    QString dateipfad() const;
+
+    // Builders for the rows a test needs. Rights may name stations made before.
+    void kellner(const QString& name, const QString& pin1, const QString& pin2 = QString(),
+                 const QStringList& rechte = {}, const QString& status = QStringLiteral("aktiviert"),
+                 const QString& adminKey = QString());
+    void station(const QString& name, const QStringList& tische = {});
+    void artikel(const QString& plu, const QString& gericht, std::int64_t cent,
+                 const QString& wg = QStringLiteral("Bier"),
+                 const QString& idwg = QStringLiteral("Getränke"),
+                 const QString& bondrucker = QStringLiteral("Thekendrucker"), bool extra = false);
+    // Logs a staff member in as the current waiter and opens a table.
+    void amTisch(const QString& kellner, const QString& station, const QString& tisch);
+
+    QTemporaryDir ordner;
+    std::unique_ptr<Datenbank> db;
+    FesteUhr uhr;
+    SkriptDialoge dialoge;
+    SpeicherDrucker drucker;
+    std::unique_ptr<Kontext> k;
+};
