@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "core/Geld.h"
+
+class Datenbank;
+
+// One entry of the station editor's list, in ID order.
+struct Stationseintrag {
+    QString station;
+    std::optional<Geld> tagesumsatz;  // abger_Tagesumsatz when it holds a value
+};
+
+// A table tile of a floor plan: its name and its rectangle as stored.
+struct Tischkachel {
+    QString name;
+    QRect rechteck;
+};
+
+std::vector<Stationseintrag> ListeFuelen(Datenbank& db);
+
+// The station's tiles with the stored positions and sizes.
+std::vector<Tischkachel> KachelnLaden(Datenbank& db, const QString& station);
+
+// Stores the tile's position and size. Answers whether a row matched.
+bool TabellePicTischSpeichern(Datenbank& db, const QString& station, const Tischkachel& kachel);
+
+// How a pointer held down on a tile changes it.
+enum class Kachelgriff { Verschieben, Breite, Hoehe };
+
+// Within this band of the right (or bottom) edge the pointer resizes the tile.
+constexpr int kGriffbreite = 16;
+// No tile gets smaller than this, so it can always be touched again.
+constexpr int kMindestgroesse = 40;
+
+// The grip at a point within a tile of this size; the right edge wins in the corner.
+Kachelgriff GriffAn(const QSize& groesse, const QPoint& punkt);
+
+// The tile's rectangle after the pointer moved to `punkt` (in the floor's
+// coordinates) with the grip taken at `versatz` within the tile; kept on the floor.
+QRect KachelBewegt(const QRect& kachel, Kachelgriff griff, const QPoint& versatz,
+                   const QPoint& punkt, const QSize& boden);
