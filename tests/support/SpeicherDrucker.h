@@ -1,13 +1,21 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "ui/Druckziel.h"
+#include "ui/bericht/Dokument.h"
 
-// Print target of the tests: counts the jobs it was given.
+// Print target of the tests: keeps a copy of every document it was given, so a
+// test reads the exact texts and sums that would print.
 class SpeicherDrucker : public Druckziel {
 public:
-    void drucken(const Dokument& dokument) override { auftraege.push_back(&dokument); }
+    void drucken(const Dokument& dokument) override {
+        if (fehler) throw *fehler;
+        auftraege.push_back(dokument);
+    }
 
-    std::vector<const Dokument*> auftraege;
+    std::vector<Dokument> auftraege;
+    // When set, every job fails with it, as a printer out of paper would.
+    std::optional<DbFehler> fehler;
 };

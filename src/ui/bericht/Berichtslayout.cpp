@@ -1,0 +1,86 @@
+#include "ui/bericht/Berichtslayout.h"
+
+#include "core/Datenbank.h"
+#include "ui/Druckziel.h"
+
+Berichtsdaten BerichtsdatenAus(Abfrage& abfrage) {
+    Berichtsdaten daten;
+    const int spalten = abfrage.spaltenzahl();
+    while (abfrage.naechste()) {
+        Datenzeile zeile;
+        for (int i = 0; i < spalten; ++i) zeile.insert(abfrage.spaltenname(i), abfrage.wert(i));
+        daten.push_back(std::move(zeile));
+    }
+    return daten;
+}
+
+Berichtslayout::Berichtslayout(QString titel, double breite, double seitenhoehe)
+    : m_titel(std::move(titel)), m_breite(breite), m_seitenhoehe(seitenhoehe) {
+    for (const QString& name : {kKopf, kDetail, kFuss}) m_bereiche.push_back({name, 0, {}});
+}
+
+Berichtsbereich& Berichtslayout::bereich(const QString& name) {
+    return const_cast<Berichtsbereich&>(std::as_const(*this).bereich(name));
+}
+
+const Berichtsbereich& Berichtslayout::bereich(const QString& name) const {
+    for (const Berichtsbereich& b : m_bereiche)
+        if (b.name == name) return b;
+    throw DbFehler(kDruckfehler,
+                   QStringLiteral("Der Bericht \"%1\" hat keinen Bereich \"%2\".").arg(m_titel, name));
+}
+
+namespace {
+
+Berichtselement& anhaengen(Berichtsbereich& bereich, Berichtselement element) {
+    bereich.elemente.push_back(std::move(element));
+    return bereich.elemente.back();
+}
+
+}  // namespace
+
+Berichtselement& Berichtslayout::bezeichnung(const QString& b, const QString& name, QRectF lage,
+                                             const QString& text, Schrift schrift,
+                                             Ausrichtung ausrichtung) {
+    return anhaengen(bereich(b), {Berichtselement::Art::Bezeichnung, name, lage, text, {}, {},
+                                  schrift, ausrichtung, true});
+}
+
+Berichtselement& Berichtslayout::textfeld(const QString& b, const QString& name, QRectF lage,
+                                          const QString& spalte, const QString& format,
+                                          Schrift schrift, Ausrichtung ausrichtung) {
+    return anhaengen(bereich(b), {Berichtselement::Art::Textfeld, name, lage, {}, spalte, format,
+                                  schrift, ausrichtung, true});
+}
+
+Berichtselement& Berichtslayout::funktion(const QString& b, const QString& name, QRectF lage,
+                                          const QString& spalte, const QString& format,
+                                          Schrift schrift, Ausrichtung ausrichtung) {
+    return anhaengen(bereich(b), {Berichtselement::Art::Funktion, name, lage, {}, spalte, format,
+                                  schrift, ausrichtung, true});
+}
+
+Berichtselement& Berichtslayout::bild(const QString& b, const QString& name, QRectF lage,
+                                      const QString& datei) {
+    return anhaengen(bereich(b),
+                     {Berichtselement::Art::Bild, name, lage, datei, {}, {}, {}, {}, true});
+}
+
+Berichtselement& Berichtslayout::linie(const QString& b, const QString& name, QRectF lage) {
+    return anhaengen(bereich(b), {Berichtselement::Art::Linie, name, lage, {}, {}, {}, {}, {}, true});
+}
+
+Berichtselement& Berichtslayout::rahmen(const QString& b, const QString& name, QRectF lage) {
+    return anhaengen(bereich(b), {Berichtselement::Art::Rahmen, name, lage, {}, {}, {}, {}, {}, true});
+}
+
+Berichtselement& Berichtslayout::element(const QString& b, const QString& name) {
+    for (Berichtselement& e : bereich(b).elemente)
+        if (e.name == name) return e;
+    throw DbFehler(kDruckfehler, QStringLiteral("Der Bericht \"%1\" hat kein Element \"%2\" in \"%3\".")
+                                     .arg(m_titel, name, b));
+}
+
+void Berichtslayout::setzeText(const QString& b, const QString& name, const QString& text) {
+    element(b, name).text = text;
+}
