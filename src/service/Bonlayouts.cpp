@@ -22,14 +22,15 @@ Berichtslayout bon(bool mitPLU, const QString& schlusszeichen) {
     l.linie(kKopf, QStringLiteral("Linie2"), {0, 27.5, kBreite, 0});
     l.bereich(kKopf).hoehe = 29;
 
-    const double gerichtLinks = mitPLU ? 22 : 11;
-    l.textfeld(kDetail, QStringLiteral("txtSummeMenge"), {0, 0, 11, 6}, QStringLiteral("Menge_Text"),
+    const double gerichtLinks = mitPLU ? 19 : 10;
+    l.textfeld(kDetail, QStringLiteral("txtSummeMenge"), {0, 0, 10, 6}, QStringLiteral("Menge_Text"),
                {}, kPosten);
     if (mitPLU)
-        l.textfeld(kDetail, QStringLiteral("txtPLU"), {11, 0, 11, 6}, QStringLiteral("PLU"), {},
+        l.textfeld(kDetail, QStringLiteral("txtPLU"), {10, 0, 9, 6}, QStringLiteral("PLU"), {},
                    kKlein);
     l.textfeld(kDetail, QStringLiteral("txtGericht"), {gerichtLinks, 0, 56 - gerichtLinks, 6},
-               QStringLiteral("Gericht"), {}, kPosten);
+               QStringLiteral("Gericht"), {}, kPosten)
+        .wachsen = true;
     l.textfeld(kDetail, QStringLiteral("txtSummeEPREIS"), {56, 0, 16, 6}, QStringLiteral("GPREIS"),
                QStringLiteral("#####0.00"), kKlein, Ausrichtung::Rechts);
     l.linie(kDetail, QStringLiteral("Linie1"), {0, 7, kBreite, 0});

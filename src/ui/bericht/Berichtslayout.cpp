@@ -32,9 +32,23 @@ const Berichtsbereich& Berichtslayout::bereich(const QString& name) const {
 
 namespace {
 
-Berichtselement& anhaengen(Berichtsbereich& bereich, Berichtselement element) {
-    bereich.elemente.push_back(std::move(element));
+Berichtselement& anhaengen(Berichtsbereich& bereich, Berichtselement::Art art, const QString& name,
+                           QRectF lage) {
+    Berichtselement e;
+    e.art = art;
+    e.name = name;
+    e.lage = lage;
+    bereich.elemente.push_back(std::move(e));
     return bereich.elemente.back();
+}
+
+Berichtselement& gebunden(Berichtselement& e, const QString& spalte, const QString& format,
+                          Schrift schrift, Ausrichtung ausrichtung) {
+    e.spalte = spalte;
+    e.format = format;
+    e.schrift = schrift;
+    e.ausrichtung = ausrichtung;
+    return e;
 }
 
 }  // namespace
@@ -42,36 +56,40 @@ Berichtselement& anhaengen(Berichtsbereich& bereich, Berichtselement element) {
 Berichtselement& Berichtslayout::bezeichnung(const QString& b, const QString& name, QRectF lage,
                                              const QString& text, Schrift schrift,
                                              Ausrichtung ausrichtung) {
-    return anhaengen(bereich(b), {Berichtselement::Art::Bezeichnung, name, lage, text, {}, {},
-                                  schrift, ausrichtung, true});
+    Berichtselement& e = anhaengen(bereich(b), Berichtselement::Art::Bezeichnung, name, lage);
+    e.text = text;
+    e.schrift = schrift;
+    e.ausrichtung = ausrichtung;
+    return e;
 }
 
 Berichtselement& Berichtslayout::textfeld(const QString& b, const QString& name, QRectF lage,
                                           const QString& spalte, const QString& format,
                                           Schrift schrift, Ausrichtung ausrichtung) {
-    return anhaengen(bereich(b), {Berichtselement::Art::Textfeld, name, lage, {}, spalte, format,
-                                  schrift, ausrichtung, true});
+    return gebunden(anhaengen(bereich(b), Berichtselement::Art::Textfeld, name, lage), spalte,
+                    format, schrift, ausrichtung);
 }
 
 Berichtselement& Berichtslayout::funktion(const QString& b, const QString& name, QRectF lage,
                                           const QString& spalte, const QString& format,
                                           Schrift schrift, Ausrichtung ausrichtung) {
-    return anhaengen(bereich(b), {Berichtselement::Art::Funktion, name, lage, {}, spalte, format,
-                                  schrift, ausrichtung, true});
+    return gebunden(anhaengen(bereich(b), Berichtselement::Art::Funktion, name, lage), spalte,
+                    format, schrift, ausrichtung);
 }
 
 Berichtselement& Berichtslayout::bild(const QString& b, const QString& name, QRectF lage,
                                       const QString& datei) {
-    return anhaengen(bereich(b),
-                     {Berichtselement::Art::Bild, name, lage, datei, {}, {}, {}, {}, true});
+    Berichtselement& e = anhaengen(bereich(b), Berichtselement::Art::Bild, name, lage);
+    e.text = datei;
+    return e;
 }
 
 Berichtselement& Berichtslayout::linie(const QString& b, const QString& name, QRectF lage) {
-    return anhaengen(bereich(b), {Berichtselement::Art::Linie, name, lage, {}, {}, {}, {}, {}, true});
+    return anhaengen(bereich(b), Berichtselement::Art::Linie, name, lage);
 }
 
 Berichtselement& Berichtslayout::rahmen(const QString& b, const QString& name, QRectF lage) {
-    return anhaengen(bereich(b), {Berichtselement::Art::Rahmen, name, lage, {}, {}, {}, {}, {}, true});
+    return anhaengen(bereich(b), Berichtselement::Art::Rahmen, name, lage);
 }
 
 Berichtselement& Berichtslayout::element(const QString& b, const QString& name) {

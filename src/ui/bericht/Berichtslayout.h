@@ -34,6 +34,9 @@ struct Berichtselement {
     Schrift schrift;
     Ausrichtung ausrichtung = Ausrichtung::Links;
     bool sichtbar = true;
+    // Textfeld and Bezeichnung: wraps at word boundaries and grows downwards,
+    // pushing what lies below it in its band (long dish names on a ticket).
+    bool wachsen = false;
 };
 
 // Sections are addressed by the names the layouts use.

@@ -4,9 +4,11 @@
 #include <QLocale>
 #include <QSet>
 #include <algorithm>
+#include <limits>
 
 #include "core/Geld.h"
 #include "ui/Druckziel.h"
+#include "ui/bericht/Schriftart.h"
 
 namespace {
 
@@ -64,18 +66,37 @@ private:
         return h;
     }
 
+    // A growing control that needs more room pushes everything below it down.
     void band(const QString& name, int zeile) {
         const Berichtsbereich& b = m_layout.bereich(name);
-        const double h = hoehe(b);
+        std::vector<Druckelement> elemente;
+        double zuwachs = 0;
+        double ab = std::numeric_limits<double>::max();
+        for (const Berichtselement& e : b.elemente) {
+            if (!e.sichtbar) continue;
+            Druckelement d{e.art,   name,        e.name,        zeile, e.lage, text(e, zeile),
+                           e.schrift, e.ausrichtung, e.wachsen && istText(e.art)};
+            if (d.umbrechen) {
+                const double mehr = Umbruchhoehe(d.text, e.schrift, e.lage.width()) - e.lage.height();
+                if (mehr > 0) {
+                    d.lage.setHeight(d.lage.height() + mehr);
+                    zuwachs = std::max(zuwachs, mehr);
+                    ab = std::min(ab, e.lage.bottom());
+                }
+            }
+            elemente.push_back(std::move(d));
+        }
+        for (Druckelement& d : elemente)
+            if (!d.umbrechen && d.lage.top() >= ab) d.lage.translate(0, zuwachs);
+
+        const double h = hoehe(b) + zuwachs;
         if (m_layout.seitenhoehe() > 0 && m_y > 0 && m_y + h > m_layout.seitenhoehe()) {
             m_dokument.seiten.emplace_back();
             m_y = 0;
         }
-        for (const Berichtselement& e : b.elemente) {
-            if (!e.sichtbar) continue;
-            m_dokument.seiten.back().elemente.push_back({e.art, name, e.name, zeile,
-                                                         e.lage.translated(0, m_y),
-                                                         text(e, zeile), e.schrift, e.ausrichtung});
+        for (Druckelement& d : elemente) {
+            d.lage.translate(0, m_y);
+            m_dokument.seiten.back().elemente.push_back(std::move(d));
         }
         m_y += h;
     }

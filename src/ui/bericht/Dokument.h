@@ -18,6 +18,7 @@ struct Druckelement {
     QString text;     // the printed text (formatted), or the picture file
     Schrift schrift;
     Ausrichtung ausrichtung = Ausrichtung::Links;
+    bool umbrechen = false;  // wrapped over several lines within lage
 };
 
 struct Seite {

@@ -8,6 +8,7 @@
 
 #include "ui/Druckziel.h"
 #include "ui/bericht/Dokument.h"
+#include "ui/bericht/Schriftart.h"
 
 namespace {
 
@@ -23,14 +24,6 @@ Qt::Alignment waagrecht(Ausrichtung a) {
         default:
             return Qt::AlignLeft;
     }
-}
-
-QFont schriftart(const Schrift& s) {
-    // DejaVu Sans carries the umlauts and the euro sign on every installation we ship to.
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPointSizeF(s.punkt);
-    f.setBold(s.fett);
-    return f;
 }
 
 void bildZeichnen(QPainter& maler, const QRectF& ziel, const QString& datei) {
@@ -73,8 +66,10 @@ void SeiteZeichnen(const Dokument& dokument, int seite, QPainter& maler) {
                 bildZeichnen(maler, r, e.text);
                 break;
             default:
-                maler.setFont(schriftart(e.schrift));
-                maler.drawText(r, waagrecht(e.ausrichtung) | Qt::AlignVCenter | Qt::TextSingleLine,
+                maler.setFont(Schriftart(e.schrift));
+                maler.drawText(r,
+                               waagrecht(e.ausrichtung) | Qt::AlignVCenter |
+                                   (e.umbrechen ? Qt::TextWordWrap : Qt::TextSingleLine),
                                e.text);
         }
     }

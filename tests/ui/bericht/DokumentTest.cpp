@@ -103,3 +103,28 @@ TEST(BerichtErzeugen, HiddenControlsAreLeftOutAndLayoutMistakesAreReported) {
         EXPECT_TRUE(f.beschreibung().contains(QStringLiteral("GPREIS")));
     }
 }
+
+TEST(BerichtErzeugen, AGrowingFieldWrapsAndPushesTheRuleBelowItDown) {
+    Berichtslayout l = liste();
+    l.element(kDetail, QStringLiteral("txtGericht")).wachsen = true;
+    const Dokument d = BerichtErzeugen(
+        l, {zeile(QStringLiteral("Tee"), 250),
+            zeile(QStringLiteral("Schweinebraten mit Semmelknödel und Krautsalat vom Fass"), 1490),
+            zeile(QStringLiteral("Tee"), 250)});
+    std::vector<double> linien;
+    double gerichtHoehe = 0;
+    for (const Druckelement& e : d.seiten[0].elemente) {
+        if (e.name == QStringLiteral("Linie1")) linien.push_back(e.lage.top());
+        if (e.zeile == 1 && e.name == QStringLiteral("txtGericht")) gerichtHoehe = e.lage.height();
+        if (e.zeile == 1 && e.name == QStringLiteral("txtGPREIS")) {
+            EXPECT_EQ(e.lage.top(), 18);
+        }
+    }
+    ASSERT_EQ(linien.size(), 3u);
+    EXPECT_EQ(linien[0], 18);  // a short text keeps its row
+    const double mehr = gerichtHoehe - 5;
+    EXPECT_GT(mehr, 4);  // two lines or more
+    EXPECT_DOUBLE_EQ(linien[1], 24 + mehr);
+    EXPECT_DOUBLE_EQ(linien[2], 30 + mehr);
+    EXPECT_DOUBLE_EQ(d.hoehe, 37 + mehr);
+}
