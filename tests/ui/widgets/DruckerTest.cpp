@@ -1,0 +1,27 @@
+#include "ui/widgets/Drucker.h"
+
+#include <gtest/gtest.h>
+
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+
+#include "ui/bericht/Dokument.h"
+#include "ui/bericht/PdfDrucker.h"
+
+TEST(Drucker, AnUnknownPrinterIsAClearErrorAndWithoutPrintersTicketsGoToPdf) {
+    Berichtslayout l(QStringLiteral("Bon"), 72);
+    l.bezeichnung(kKopf, QStringLiteral("lblTitel"), {0, 0, 72, 8}, QStringLiteral("Thekenbon"));
+    try {
+        SystemDrucker(QStringLiteral("Kein Drucker 42")).drucken(BerichtErzeugen(l, {}));
+        FAIL() << "printed on a printer that does not exist";
+    } catch (const DbFehler& f) {
+        EXPECT_EQ(f.beschreibung(), QStringLiteral("Der Drucker \"Kein Drucker 42\" ist nicht verfügbar."));
+    }
+
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "this machine has printers";
+    QTemporaryDir tmp;
+    const auto ziel = DruckzielWaehlen(tmp.path());
+    const auto* pdf = dynamic_cast<const PdfDrucker*>(ziel.get());
+    ASSERT_NE(pdf, nullptr);
+    EXPECT_EQ(pdf->ordner(), tmp.filePath(QStringLiteral("Belege")));
+}
