@@ -25,6 +25,9 @@ QFont Schriftart(const Schrift& schrift) {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPointSizeF(schrift.punkt);
     f.setBold(schrift.fett);
+    // Unhinted glyphs keep the same width at every resolution, so a text measured
+    // once wraps alike on paper, in a PDF and in the preview.
+    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 

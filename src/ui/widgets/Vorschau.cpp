@@ -31,12 +31,18 @@ void VorschauZeigen(const Dokument& dokument, Druckziel& drucker, QWidget* elter
     fenster.setObjectName(QStringLiteral("frmVorschau"));
     fenster.setWindowTitle(dokument.titel);
 
-    QPrinter seiten(QPrinter::ScreenResolution);
+    QPrinter seiten(QPrinter::HighResolution);
     auto* vorschau = new QPrintPreviewWidget(&seiten, &fenster);
     vorschau->setObjectName(QStringLiteral("Vorschau"));
     QObject::connect(vorschau, &QPrintPreviewWidget::paintRequested,
                      [&dokument](QPrinter* p) { DokumentAusgeben(dokument, *p); });
-    vorschau->fitToWidth();
+    // A receipt shown twice its size reads like the paper; an A4 page fills the width.
+    if (dokument.breite < 150) {
+        vorschau->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        vorschau->setZoomFactor(2.0);
+    } else {
+        vorschau->fitToWidth();
+    }
 
     auto* drucken = knopf(QStringLiteral("Drucken"), QStringLiteral("cmdDrucken"), &fenster);
     auto* schliessen = knopf(QStringLiteral("Schließen"), QStringLiteral("cmdSchliessen"), &fenster);
