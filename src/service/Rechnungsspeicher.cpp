@@ -1,0 +1,68 @@
+#include "service/Rechnungsspeicher.h"
+
+#include "core/Kontext.h"
+
+Zahlungsaufteilung ZahlungAufteilen(const QString& zahlungsart, Geld gesamt, Geld gutschein) {
+    if (zahlungsart == kKarte) return {Geld(), gesamt, Geld()};
+    if (zahlungsart.startsWith(kGutschein)) return {gesamt - gutschein, Geld(), gutschein};
+    return {gesamt, Geld(), Geld()};
+}
+
+QString GutscheinUeberschrift(const Gutschein& gutschein) {
+    if (gutschein.nummer.isEmpty()) return kGutschein;
+    return kGutschein + QStringLiteral("  Nr ") + gutschein.nummer;
+}
+
+Gutschein GutscheinFragen(Kontext& k) {
+    Gutschein g;
+    g.nummer = k.dialoge.eingabe(kGutscheinNrFrage, kGutscheinTitel).value_or(QString()).trimmed();
+    for (;;) {
+        const QString text =
+            k.dialoge.eingabe(kGutscheinBetragFrage, kGutscheinTitel).value_or(QString()).trimmed();
+        if (text.isEmpty()) return g;
+        const auto betrag = Geld::lesen(text);
+        if (betrag && *betrag >= Geld()) {
+            g.betrag = *betrag;
+            return g;
+        }
+        k.dialoge.meldung(kGutscheinBetragFalsch);
+    }
+}
+
+std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QString& zahlungsart,
+                                   const Gutschein& gutschein, const QString& beleg) {
+    Transaktion t(k.db);
+    Abfrage summe = k.db.abfrage(QStringLiteral("SELECT COUNT(*), IFNULL(SUM(GPREIS), 0) FROM "
+                                                "OffeneTische WHERE Station = ? AND Tisch = ?"),
+                                 k.werte.station, tisch);
+    summe.naechste();
+    if (summe.zahl(0) == 0) return std::nullopt;
+    const Geld gesamt = summe.geld(1);
+
+    // Inside the write transaction no other writer can take the same number.
+    Abfrage hoechste =
+        k.db.abfrage(QStringLiteral("SELECT IFNULL(MAX(RegNr), 0) + 1 FROM Rechnungsuebersicht"));
+    hoechste.naechste();
+    const int regNr = static_cast<int>(hoechste.zahl(0));
+
+    k.db.ausfuehren(
+        QStringLiteral("INSERT INTO RechnungDetails (RegNr, Station, Tisch, Kellner, IDWG, WG, "
+                       "Stationsdrucker, Bondrucker, Menge, PLU, Gericht, EPREIS, GPREIS, Datum, "
+                       "Zeit) SELECT ?, Station, ?, ?, IDWG, WG, Stationsdrucker, Bondrucker, "
+                       "Menge, PLU, Gericht, EPREIS, GPREIS, Datum, Zeit FROM OffeneTische "
+                       "WHERE Station = ? AND Tisch = ? ORDER BY ID"),
+        regNr, k.werte.tisch, k.werte.kellner, k.werte.station, tisch);
+    k.db.ausfuehren(QStringLiteral("DELETE FROM OffeneTische WHERE Station = ? AND Tisch = ?"),
+                    k.werte.station, tisch);
+
+    const QDateTime jetzt = k.jetzt();
+    const Zahlungsaufteilung teile = ZahlungAufteilen(zahlungsart, gesamt, gutschein.betrag);
+    k.db.ausfuehren(
+        QStringLiteral("INSERT INTO Rechnungsuebersicht (RegNr, Datum, Zeit, Station, Mitarbeiter, "
+                       "Tisch, BAR, KARTE, GUTSCHEIN, Beleg, Gesamt) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        regNr, jetzt.date(), jetzt.time().toString(QStringLiteral("HH:mm:ss")), k.werte.station,
+        k.werte.kellner, k.werte.tisch, teile.bar, teile.karte, teile.gutschein, beleg, gesamt);
+    t.bestaetigen();
+    return regNr;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "core/Geld.h"
+
+class Kontext;
+
+// Payment types, also the caption of the pay list's heading.
+inline const QString kBar = QStringLiteral("BAR");
+inline const QString kKarte = QStringLiteral("KARTE");
+inline const QString kGutschein = QStringLiteral("GUTSCHEIN");
+
+// Kinds of settlement document, stored as the bill's Beleg.
+inline const QString kKassenbon = QStringLiteral("Kassenbon");
+inline const QString kRechnungBeleg = QStringLiteral("Rechnung");
+inline const QString kKeinBon = QStringLiteral("kein Bon");
+
+struct Gutschein {
+    QString nummer;
+    Geld betrag;
+};
+
+struct Zahlungsaufteilung {
+    Geld bar;
+    Geld karte;
+    Geld gutschein;
+};
+
+// The split of a bill total by the payment type shown on the pay list ("BAR",
+// "KARTE", or "GUTSCHEIN" with or without "  Nr " and a number). A voucher
+// larger than the bill leaves a negative cash part: the change paid out.
+Zahlungsaufteilung ZahlungAufteilen(const QString& zahlungsart, Geld gesamt, Geld gutschein);
+
+// The heading of the pay list for a voucher.
+QString GutscheinUeberschrift(const Gutschein& gutschein);
+
+// Asks the voucher number and amount. The amount is asked again until it is a
+// money amount that is not negative; an empty one counts as 0.
+Gutschein GutscheinFragen(Kontext& k);
+
+inline const QString kGutscheinTitel = QStringLiteral("Gutschein-Nr.");
+inline const QString kGutscheinNrFrage = QStringLiteral("Geben Sie eine Gutschein-Nr. ein. ");
+inline const QString kGutscheinBetragFrage = QStringLiteral("Geben Sie eine Gutschein-Betrag ein ");
+inline const QString kGutscheinBetragFalsch = QStringLiteral(
+    "Der Gutschein-Betrag ist kein gültiger Betrag. Bitte geben Sie ihn mit höchstens zwei "
+    "Nachkommastellen und ohne Minus ein, z. B. 10,50.");
+
+// Stores the bill made of every open line of (current station, table) under
+// the next bill number and removes those lines, all in one transaction. The
+// bill carries the current table, the logged-in staff member and the calendar
+// date; its lines keep their business day. Answers the bill number, or nullopt
+// when the table had no line (nothing is stored).
+std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QString& zahlungsart,
+                                   const Gutschein& gutschein, const QString& beleg);

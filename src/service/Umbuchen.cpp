@@ -1,0 +1,219 @@
+#include "service/Umbuchen.h"
+
+#include <QRegularExpression>
+#include <vector>
+
+#include "core/Kontext.h"
+#include "service/Anzahl.h"
+
+namespace {
+
+struct Quelle {
+    std::int64_t id;
+    QString plu;
+    QString pluId;
+    QString gericht;
+    QString extra;
+    int menge;
+    Geld epreis;
+};
+
+std::vector<Quelle> lesen(Abfrage a) {
+    std::vector<Quelle> zeilen;
+    while (a.naechste())
+        zeilen.push_back({a.zahl(0), a.text(1), a.text(2), a.text(3), a.text(4),
+                          static_cast<int>(a.zahl(5)), a.geld(6)});
+    return zeilen;
+}
+
+const QString kQuellspalten =
+    QStringLiteral("SELECT ID, PLU, PLU_ID, Gericht, Extra, Menge, EPREIS FROM OffeneTische ");
+
+// The equal plain line at the destination a moved plain line merges into.
+std::optional<std::int64_t> partner(Kontext& k, const Tischort& nach, const QString& pluId,
+                                    Geld epreis) {
+    Abfrage a = k.db.abfrage(
+        QStringLiteral("SELECT ID FROM OffeneTische WHERE Station = ? AND Tisch = ? AND "
+                       "TischDetails = 'Alt' AND PLU_ID = ? AND EPREIS = ? AND "
+                       "IFNULL(Extra, '') <> 'Ja' ORDER BY ID LIMIT 1"),
+        nach.station, nach.tisch, pluId, epreis);
+    if (!a.naechste()) return std::nullopt;
+    return a.zahl(0);
+}
+
+void mengeSetzen(Kontext& k, std::int64_t id, int menge) {
+    k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Menge = ?1, Menge_Text = ?2, "
+                                   "GPREIS = ?1 * EPREIS WHERE ID = ?3"),
+                    menge, QString::number(menge) + QLatin1Char('x'), id);
+}
+
+void mengeHinzufuegen(Kontext& k, std::int64_t id, int dazu) {
+    k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Menge = Menge + ?1, "
+                                   "Menge_Text = (Menge + ?1) || 'x', "
+                                   "GPREIS = (Menge + ?1) * EPREIS WHERE ID = ?2"),
+                    dazu, id);
+}
+
+void verlegen(Kontext& k, std::int64_t id, const Tischort& nach) {
+    k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Station = ?, Tisch = ? WHERE ID = ?"),
+                    nach.station, nach.tisch, id);
+}
+
+void loeschen(Kontext& k, std::int64_t id) {
+    k.db.ausfuehren(QStringLiteral("DELETE FROM OffeneTische WHERE ID = ?"), id);
+}
+
+// Copies a line (every column but the key) onto the destination with a new
+// quantity, quantity text and dish text; the line total follows the quantity.
+std::int64_t kopieren(Kontext& k, std::int64_t id, const Tischort& nach, int menge,
+                      const QString& mengeText, const QString& gericht) {
+    static const QHash<QString, QString> ersetzt = {
+        {QStringLiteral("station"), QStringLiteral("?1")},
+        {QStringLiteral("tisch"), QStringLiteral("?2")},
+        {QStringLiteral("menge"), QStringLiteral("?3")},
+        {QStringLiteral("menge_text"), QStringLiteral("?4")},
+        {QStringLiteral("gericht"), QStringLiteral("?5")},
+        {QStringLiteral("gpreis"), QStringLiteral("?3 * EPREIS")},
+    };
+    QStringList spalten;
+    QStringList werte;
+    for (const QString& spalte : k.db.spalten(QStringLiteral("OffeneTische"))) {
+        if (spalte.compare(QStringLiteral("ID"), Qt::CaseInsensitive) == 0) continue;
+        spalten << Datenbank::bezeichner(spalte);
+        werte << ersetzt.value(spalte.toLower(), Datenbank::bezeichner(spalte));
+    }
+    k.db.ausfuehren(QStringLiteral("INSERT INTO OffeneTische (%1) SELECT %2 FROM OffeneTische "
+                                   "WHERE ID = ?6")
+                        .arg(spalten.join(QStringLiteral(", ")), werte.join(QStringLiteral(", "))),
+                    nach.station, nach.tisch, menge, mengeText, gericht, id);
+    return k.db.letzteId();
+}
+
+// A split-off part starts its own group, so a later cancellation or move of the
+// group on one table never reaches the other table's part.
+void gruppeSetzen(Kontext& k, std::int64_t id, std::int64_t regId) {
+    k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET RegID = ? WHERE ID = ?"), regId, id);
+}
+
+// An extra line reads "+ 2x Ketchup": the prefix carries the quantity.
+QString extraText(const QString& gericht, int menge) {
+    static const QRegularExpression praefix(QStringLiteral("^\\+ -?\\d+x (.*)$"));
+    const auto treffer = praefix.match(gericht);
+    const QString name = treffer.hasMatch() ? treffer.captured(1) : gericht;
+    return QStringLiteral("+ %1x %2").arg(menge).arg(name);
+}
+
+// Splits n off a line onto the destination: the source keeps the rest.
+// Answers the new line's ID.
+std::int64_t teilen(Kontext& k, const Quelle& z, const Tischort& nach, int n) {
+    if (z.plu.isEmpty()) {
+        const auto neu = kopieren(k, z.id, nach, n, QString(), extraText(z.gericht, n));
+        k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Menge = ?1, Gericht = ?2, "
+                                       "GPREIS = ?1 * EPREIS WHERE ID = ?3"),
+                        z.menge - n, extraText(z.gericht, z.menge - n), z.id);
+        return neu;
+    }
+    const auto neu = kopieren(k, z.id, nach, n, QString::number(n) + QLatin1Char('x'), z.gericht);
+    mengeSetzen(k, z.id, z.menge - n);
+    return neu;
+}
+
+// The quantity to move: the whole line when it holds one, else asked on the pad.
+std::optional<int> anzahl(Kontext& k, int menge) {
+    if (menge == 1) return 1;
+    const auto n = AnzahlFragen(k);
+    if (!n || *n < 1 || *n > menge) return std::nullopt;
+    return n;
+}
+
+}  // namespace
+
+void AllesUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach) {
+    Transaktion t(k.db);
+    const auto zeilen = lesen(k.db.abfrage(
+        kQuellspalten + QStringLiteral("WHERE Station = ? AND Tisch = ? AND TischDetails = 'Alt' "
+                                       "ORDER BY ID"),
+        von.station, von.tisch));
+    for (const Quelle& z : zeilen) {
+        const auto p = z.extra == QStringLiteral("Ja") ? std::nullopt
+                                                       : partner(k, nach, z.pluId, z.epreis);
+        if (p) {
+            mengeHinzufuegen(k, *p, z.menge);
+            loeschen(k, z.id);
+        } else {
+            verlegen(k, z.id, nach);
+        }
+    }
+    t.bestaetigen();
+}
+
+bool NurGerichtUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach, const QString& plu,
+                        Geld epreis) {
+    const auto zeilen = lesen(k.db.abfrage(
+        kQuellspalten + QStringLiteral("WHERE Station = ? AND Tisch = ? AND TischDetails = 'Alt' "
+                                       "AND PLU = ? AND EPREIS = ? AND IFNULL(Extra, '') <> 'Ja' "
+                                       "ORDER BY ID LIMIT 1"),
+        von.station, von.tisch, plu, epreis));
+    if (zeilen.empty()) return false;
+    const Quelle& z = zeilen.front();
+    const auto n = anzahl(k, z.menge);
+    if (!n) return true;
+
+    Transaktion t(k.db);
+    const auto p = partner(k, nach, z.pluId, z.epreis);
+    if (*n == z.menge) {
+        if (p) {
+            mengeHinzufuegen(k, *p, z.menge);
+            loeschen(k, z.id);
+        } else {
+            verlegen(k, z.id, nach);
+        }
+    } else if (p) {
+        mengeHinzufuegen(k, *p, *n);
+        mengeSetzen(k, z.id, z.menge - *n);
+    } else {
+        const auto neu = teilen(k, z, nach, *n);
+        gruppeSetzen(k, neu, neu);
+    }
+    t.bestaetigen();
+    return true;
+}
+
+bool NurGerichtUmbuchenExtraNichtGleich(Kontext& k, const Tischort& von, const Tischort& nach,
+                                        std::int64_t regId) {
+    const auto gruppe = lesen(k.db.abfrage(
+        kQuellspalten + QStringLiteral("WHERE Station = ? AND Tisch = ? AND TischDetails = 'Alt' "
+                                       "AND RegID = ? ORDER BY ID"),
+        von.station, von.tisch, regId));
+    if (gruppe.empty()) return false;
+    // The article line and its extras carry the same quantity.
+    const int menge = gruppe.front().menge;
+    const auto n = anzahl(k, menge);
+    if (!n) return true;
+
+    Transaktion t(k.db);
+    if (*n == menge) {
+        for (const Quelle& z : gruppe) verlegen(k, z.id, nach);
+    } else {
+        std::vector<std::int64_t> neue;
+        std::int64_t neueGruppe = 0;
+        for (const Quelle& z : gruppe) {
+            neue.push_back(teilen(k, z, nach, *n));
+            if (!z.plu.isEmpty() && neueGruppe == 0) neueGruppe = neue.back();
+        }
+        for (const auto id : neue) gruppeSetzen(k, id, neueGruppe ? neueGruppe : neue.front());
+    }
+    t.bestaetigen();
+    return true;
+}
+
+void MarkierteZeileUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach,
+                            const Postenzeile& zeile, const QString& leerMeldung) {
+    if (zeile.istExtra()) return;
+    if (zeile.hatExtras()) {
+        if (!NurGerichtUmbuchenExtraNichtGleich(k, von, nach, zeile.regId))
+            k.dialoge.meldung(kGerichtNichtGefunden);
+    } else if (!NurGerichtUmbuchen(k, von, nach, zeile.plu, zeile.epreis)) {
+        k.dialoge.meldung(leerMeldung);
+    }
+}

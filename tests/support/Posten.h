@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+
+#include "core/Datenbank.h"
+
+// An open line as a test needs it; defaults make a sent Pils at 3,50 on
+// table 5 of the Gastraum. An extra line has an empty plu and its own pluId.
+struct Posten {
+    QString station = QStringLiteral("Gastraum");
+    QString tisch = QStringLiteral("5");
+    QString plu = QStringLiteral("1");
+    QString pluId;  // defaults to plu
+    QString gericht = QStringLiteral("Pils");
+    int menge = 1;
+    std::int64_t cent = 350;
+    QString idwg = QStringLiteral("Getränke");
+    QString details = QStringLiteral("Alt");
+    QString extra = QStringLiteral("Nein");
+    QString kellner = QStringLiteral("Tom");
+    std::int64_t regId = 0;  // 0: its own ID
+    QDate datum{2026, 12, 6};
+};
+
+inline std::int64_t PostenAnlegen(Datenbank& db, const Posten& p) {
+    db.ausfuehren(
+        QStringLiteral(
+            "INSERT INTO OffeneTische (RegID, Station, Tisch, Kellner, TischDetails, PLU, PLU_ID, "
+            "Gericht, Menge, Menge_Text, EPREIS, GPREIS, Extra, Kommentar, IDWG, WG, "
+            "Stationsdrucker, Bondrucker, Datum, Zeit) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+            "?, 'Nein', ?, 'WG', 'kein Drucker', 'Thekendrucker', ?, '11:30:00')"),
+        p.regId, p.station, p.tisch, p.kellner, p.details, p.plu,
+        p.pluId.isEmpty() ? p.plu : p.pluId, p.gericht, p.menge,
+        p.plu.isEmpty() ? QString() : QString::number(p.menge) + QLatin1Char('x'), p.cent,
+        p.cent * p.menge, p.extra, p.idwg, p.datum);
+    const std::int64_t id = db.letzteId();
+    if (p.regId == 0)
+        db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET RegID = ID WHERE ID = ?"), id);
+    return id;
+}
