@@ -16,26 +16,12 @@ std::vector<Stationseintrag> ListeFuelen(Datenbank& db) {
     return liste;
 }
 
-std::vector<Tischkachel> KachelnLaden(Datenbank& db, const QString& station) {
-    Abfrage a =
-        db.abfrage(QStringLiteral("SELECT Name, Links, Oben, Breite, Hoehe FROM TabellePicTisch "
-                                  "WHERE Station = ? ORDER BY ID"),
-                   station);
-    std::vector<Tischkachel> kacheln;
-    while (a.naechste())
-        kacheln.push_back(
-            {a.text(0), QRect(static_cast<int>(a.zahl(1)), static_cast<int>(a.zahl(2)),
-                              static_cast<int>(a.zahl(3)), static_cast<int>(a.zahl(4)))});
-    return kacheln;
-}
-
-bool TabellePicTischSpeichern(Datenbank& db, const QString& station, const Tischkachel& kachel) {
+bool TabellePicTischSpeichern(Datenbank& db, const QString& station, const Tischposition& tisch) {
     Transaktion t(db);
-    const QRect& r = kachel.rechteck;
     const int geaendert = db.ausfuehren(
         QStringLiteral("UPDATE TabellePicTisch SET Oben = ?, Links = ?, Hoehe = ?, Breite = ? "
                        "WHERE Name = ? AND Station = ?"),
-        r.top(), r.left(), r.height(), r.width(), kachel.name, station);
+        tisch.oben, tisch.links, tisch.hoehe, tisch.breite, tisch.name, station);
     t.bestaetigen();
     return geaendert > 0;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Geld.h"
+#include "service/Raumdaten.h"
 
 class Datenbank;
 
@@ -15,19 +16,10 @@ struct Stationseintrag {
     std::optional<Geld> tagesumsatz;  // abger_Tagesumsatz when it holds a value
 };
 
-// A table tile of a floor plan: its name and its rectangle as stored.
-struct Tischkachel {
-    QString name;
-    QRect rechteck;
-};
-
 std::vector<Stationseintrag> ListeFuelen(Datenbank& db);
 
-// The station's tiles with the stored positions and sizes.
-std::vector<Tischkachel> KachelnLaden(Datenbank& db, const QString& station);
-
 // Stores the tile's position and size. Answers whether a row matched.
-bool TabellePicTischSpeichern(Datenbank& db, const QString& station, const Tischkachel& kachel);
+bool TabellePicTischSpeichern(Datenbank& db, const QString& station, const Tischposition& tisch);
 
 // How a pointer held down on a tile changes it.
 enum class Kachelgriff { Verschieben, Breite, Hoehe };

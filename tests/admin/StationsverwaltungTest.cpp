@@ -21,19 +21,19 @@ TEST_F(Stationsverwaltung, ATileIsStoredUnderItsStationOnly) {
     db->ausfuehren(
         "INSERT INTO TabellePicTisch (Station, Name, Oben, Links, Breite, Hoehe) "
         "VALUES ('Biergarten', '1', 5, 5, 50, 50)");
-    auto kacheln = KachelnLaden(*db, "Gastraum");
-    ASSERT_EQ(kacheln.size(), 2u);
-    EXPECT_EQ(kacheln[0].name, "1");
-    EXPECT_EQ(kacheln[0].rechteck, QRect(10, 20, 80, 80));
+    auto rechteck = [&](const QString& station, int i) {
+        const Tischposition t = TischeLesen(*db, station).at(i);
+        return QRect(t.links, t.oben, t.breite, t.hoehe);
+    };
 
-    kacheln[0].rechteck = QRect(30, 40, 60, 120);
-    EXPECT_TRUE(TabellePicTischSpeichern(*db, "Gastraum", kacheln[0]));
-    EXPECT_EQ(KachelnLaden(*db, "Gastraum")[0].rechteck, QRect(30, 40, 60, 120));
-    EXPECT_EQ(KachelnLaden(*db, "Biergarten")[1].rechteck, QRect(5, 5, 50, 50));
+    EXPECT_TRUE(TabellePicTischSpeichern(*db, "Gastraum", {"1", 40, 30, 60, 120}));
+    EXPECT_EQ(rechteck("Gastraum", 0), QRect(30, 40, 60, 120));
+    EXPECT_EQ(rechteck("Gastraum", 1), QRect(110, 20, 80, 80));
+    EXPECT_EQ(rechteck("Biergarten", 1), QRect(5, 5, 50, 50));
 
-    EXPECT_TRUE(TabellePicTischSpeichern(*db, "Biergarten", {"B'1", QRect(0, 0, 90, 90)}));
-    EXPECT_FALSE(TabellePicTischSpeichern(*db, "Gastraum", {"B'1", QRect(1, 1, 90, 90)}));
-    EXPECT_EQ(KachelnLaden(*db, "Biergarten")[0].rechteck, QRect(0, 0, 90, 90));
+    EXPECT_TRUE(TabellePicTischSpeichern(*db, "Biergarten", {"B'1", 0, 0, 90, 90}));
+    EXPECT_FALSE(TabellePicTischSpeichern(*db, "Gastraum", {"B'1", 1, 1, 90, 90}));
+    EXPECT_EQ(rechteck("Biergarten", 0), QRect(0, 0, 90, 90));
 }
 
 TEST(Kachelgeometrie, GripsResizeMoveAndStayOnTheFloor) {
