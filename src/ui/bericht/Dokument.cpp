@@ -37,7 +37,10 @@ QString zeitpunkt(const QString& wert, const QString& format) {
 QString formatiert(const QVariant& wert, const QString& format) {
     if (wert.isNull()) return QString();
     if (format.isEmpty()) return wert.toString();
-    if (istGeldformat(format)) return Geld(wert.toLongLong()).text(format);
+    // Unrounded amounts (net parts of gross prices) arrive as doubles of cents.
+    if (istGeldformat(format))
+        return wert.typeId() == QMetaType::Double ? Geld::text(wert.toDouble(), format)
+                                                  : Geld(wert.toLongLong()).text(format);
     return zeitpunkt(wert.toString(), format);
 }
 
@@ -119,9 +122,17 @@ private:
                 return formatiert(wert(m_daten[i], e.spalte), e.format);
             }
             case Berichtselement::Art::Funktion: {
+                // Doubles are summed unrounded and rounded only when printed.
                 qlonglong summe = 0;
-                for (const Datenzeile& z : m_daten) summe += wert(z, e.spalte).toLongLong();
-                return formatiert(summe, e.format);
+                double bruchSumme = 0;
+                bool bruch = false;
+                for (const Datenzeile& z : m_daten) {
+                    const QVariant v = wert(z, e.spalte);
+                    bruch = bruch || v.typeId() == QMetaType::Double;
+                    summe += v.toLongLong();
+                    bruchSumme += v.toDouble();
+                }
+                return bruch ? formatiert(bruchSumme, e.format) : formatiert(summe, e.format);
             }
             default:
                 return e.text;

@@ -1,0 +1,40 @@
+#include "service/Abkassieren.h"
+
+#include "core/Kontext.h"
+#include "core/Rechte.h"
+#include "service/Kundenbelege.h"
+#include "service/Tischzeilen.h"
+#include "ui/Druckziel.h"
+
+QString BelegNichtGedruckt(int regNr) {
+    return QStringLiteral("Die Rechnung Nr. %1 ist gespeichert, der Beleg wurde aber nicht "
+                          "gedruckt. Er kann in der Rechnungsübersicht nachgedruckt werden.")
+        .arg(regNr);
+}
+
+bool Abkassieren(Kontext& k, const QString& beleg, const QString& zahlungsart,
+                 const Gutschein& gutschein) {
+    if (beleg == kRechnungBeleg &&
+        !RechteAbfrage(k, k.werte.kellner, QStringLiteral("Rechnungen"))) {
+        k.dialoge.meldung(kKeineRechte);
+        return false;
+    }
+    Transaktion t(k.db);
+    // The document is made from the very lines the bill stores.
+    std::optional<Dokument> dokument;
+    if (beleg == kKassenbon) dokument = AbrechnungErzeugen(k, kZahlen);
+    if (beleg == kRechnungBeleg) dokument = RechnungErzeugen(k, kZahlen);
+    const auto regNr = RechnungDetails(k, kZahlen, zahlungsart, gutschein, beleg);
+    if (!regNr) return false;
+    t.bestaetigen();
+
+    if (dokument) {
+        try {
+            k.drucker.drucken(*dokument);
+        } catch (const DbFehler& f) {
+            k.dialoge.fehler(f);
+            k.dialoge.meldung(BelegNichtGedruckt(*regNr));
+        }
+    }
+    return true;
+}

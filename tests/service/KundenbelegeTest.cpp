@@ -1,0 +1,159 @@
+#include "service/Kundenbelege.h"
+
+#include "service/Rechnungsspeicher.h"
+#include "service/Tischzeilen.h"
+#include "support/DbTest.h"
+#include "support/Posten.h"
+
+namespace {
+
+class Kundenbelege : public DbTest {
+protected:
+    Kundenbelege() {
+        amTisch("Anna", "Gastraum", "5");
+        db->ausfuehren("INSERT INTO Betrieb VALUES ('Hotel Lindenhof', 'Am Lindenhof 3', "
+                       "'Tel. 0123', '12/345/678')");
+    }
+
+    void zeile(const QString& gericht, int menge, std::int64_t cent,
+               const QString& tisch = QStringLiteral("5"), const QString& idwg = "Getränke") {
+        Posten p;
+        p.tisch = tisch;
+        p.gericht = gericht;
+        p.menge = menge;
+        p.cent = cent;
+        p.idwg = idwg;
+        PostenAnlegen(*db, p);
+    }
+
+    std::string fuss(const Dokument& d, const char* name) {
+        return d.text(kFuss, QString::fromUtf8(name)).toStdString();
+    }
+    std::string kopf(const Dokument& d, const char* name) {
+        return d.text(kKopf, QString::fromUtf8(name)).toStdString();
+    }
+};
+
+}  // namespace
+
+TEST_F(Kundenbelege, ReceiptPrintsLinesAndUnroundedTaxSums) {
+    zeile("Pils", 2, 350);
+    ASSERT_TRUE(Abrechnung(*k, "5", kKassenbon));
+    ASSERT_EQ(drucker.auftraege.size(), 1u);
+    const Dokument& d = drucker.auftraege[0];
+    EXPECT_EQ(d.titel, QStringLiteral("Abrechnung"));
+    EXPECT_EQ(d.texte(kDetail), QStringList({"Pils", "2", "x", "3,50", "7,00 €"}));
+    EXPECT_EQ(fuss(d, "FunktionSummeNetto"), "5,88 €");
+    EXPECT_EQ(fuss(d, "FunktionSummeMwSt"), "1,12 €");
+    EXPECT_EQ(fuss(d, "FunktionSummeBrutto"), "7,00 €");
+    EXPECT_EQ(fuss(d, "lblSumme"), "BAR");
+    EXPECT_EQ(fuss(d, "lblBedanken"), "Vielen Dank für Ihren Besuch.");
+    EXPECT_EQ(kopf(d, "lblAdresse"), "Am Lindenhof 3\nTel. 0123");
+    EXPECT_EQ(kopf(d, "lblDatum"), "06.12.2026  12:00:00");
+    EXPECT_EQ(kopf(d, "lblStationUNDTisch"), "Gastraum  -  Tisch: 5");
+    EXPECT_EQ(kopf(d, "lblKellner"), "Es bediente Sie Anna");
+
+    // 2,9412 + 1,8487 rounds to 4,79 only when summed unrounded.
+    zeile("Pils", 1, 350, "6");
+    zeile("Wasser", 1, 220, "6");
+    ASSERT_TRUE(Abrechnung(*k, "6", kKassenbon));
+    EXPECT_EQ(fuss(drucker.auftraege[1], "FunktionSummeNetto"), "4,79 €");
+    EXPECT_EQ(fuss(drucker.auftraege[1], "FunktionSummeMwSt"), "0,91 €");
+    EXPECT_EQ(fuss(drucker.auftraege[1], "FunktionSummeBrutto"), "5,70 €");
+
+    // Other kinds only tell whether the table has lines.
+    EXPECT_TRUE(Abrechnung(*k, "5", kKeinBon));
+    EXPECT_TRUE(Abrechnung(*k, "5", "0"));
+    EXPECT_EQ(drucker.auftraege.size(), 2u);
+}
+
+TEST_F(Kundenbelege, AnEmptyTablePrintsNothing) {
+    zeile("Pils", 1, 350, "6");
+    EXPECT_FALSE(Abrechnung(*k, "5", kKassenbon));
+    EXPECT_FALSE(Abrechnung(*k, "5", "0"));
+    EXPECT_FALSE(Rechnung(*k, "5"));
+    EXPECT_FALSE(Zwischensumme(*k));
+    EXPECT_FALSE(DruckeKassenbonVonUebersichtsrechnung(*k, 1));
+    EXPECT_FALSE(DruckeRechnungVonUebersichtsrechnung(*k, 1));
+    EXPECT_TRUE(drucker.auftraege.empty());
+}
+
+TEST_F(Kundenbelege, TakeAwayStatesNineteenPercentAndPayListShowsTheRealTable) {
+    amTisch("Anna", "Außer Haus", "80");
+    Posten p;
+    p.station = "Außer Haus";
+    p.tisch = kZahlen;
+    p.cent = 1190;
+    PostenAnlegen(*db, p);
+    ASSERT_TRUE(Abrechnung(*k, kZahlen, kKassenbon));
+    const Dokument& d = drucker.auftraege[0];
+    EXPECT_EQ(fuss(d, "lblMwSt"), "Enthaltene MwSt. 19%");
+    EXPECT_EQ(fuss(d, "FunktionSummeNetto"), "10,00 €");
+    EXPECT_EQ(kopf(d, "lblStationUNDTisch"), "Außer Haus  -  Tisch: 80");
+}
+
+TEST_F(Kundenbelege, InvoiceCarriesTheHospitalityFormWithRuledLines) {
+    zeile("Pils", 2, 350);
+    ASSERT_TRUE(Rechnung(*k, "5"));
+    const Dokument& d = drucker.auftraege[0];
+    EXPECT_EQ(d.titel, QStringLiteral("Rechnung"));
+    EXPECT_EQ(kopf(d, "lblAbrechnung"), "Rechnung");
+    EXPECT_EQ(fuss(d, "lblBeleg2"), "StIDNr. 12/345/678");
+    EXPECT_EQ(fuss(d, "Bezeichnung1"), "Tag der bewirtung");
+    EXPECT_EQ(fuss(d, "Bezeichnung2"), "06.12.2026");
+    EXPECT_EQ(fuss(d, "Bezeichnung4"), "Hotel Lindenhof");
+    EXPECT_EQ(fuss(d, "Bezeichnung8"), "Unterschrift");
+    EXPECT_TRUE(d.text(kFuss, "lblBeleg1").startsWith("Angaben zum Nachweis der Höhe"));
+
+    // Each ruled line lies right of or below its caption and ends at the right edge.
+    QMap<QString, QRectF> lage;
+    for (const Druckelement& e : d.seiten.back().elemente) lage[e.name] = e.lage;
+    const QStringList beschriftungen = {"Bezeichnung1", "Bezeichnung3", "Bezeichnung5",
+                                        "Bezeichnung6", "Bezeichnung7"};
+    for (int i = 0; i < beschriftungen.size(); ++i) {
+        const QRectF linie = lage.value(QStringLiteral("Symbol%1").arg(i + 2));
+        const QRectF text = lage.value(beschriftungen[i]);
+        ASSERT_FALSE(linie.isNull() && linie.width() == 0) << i;
+        EXPECT_DOUBLE_EQ(linie.right(), d.breite) << i;
+        EXPECT_TRUE(linie.top() >= text.bottom() || linie.left() >= text.left() + 20) << i;
+        EXPECT_GT(linie.top(), text.top()) << i;
+    }
+}
+
+TEST_F(Kundenbelege, InterimBillListsSentAndNewLinesWithArticleNumbers) {
+    zeile("Pils", 1, 350);
+    Posten neu;
+    neu.plu = "20";
+    neu.gericht = "Schnitzel";
+    neu.details = "Neu";
+    neu.idwg = "Speisen";
+    neu.cent = 1290;
+    PostenAnlegen(*db, neu);
+    ASSERT_TRUE(Zwischensumme(*k));
+    const Dokument& d = drucker.auftraege[0];
+    EXPECT_EQ(kopf(d, "lblAbrechnung"), "Zwischensumme");
+    EXPECT_EQ(kopf(d, "lblKellner"), "Kellner: Anna");
+    EXPECT_EQ(d.text(kDetail, "txtPLU", 1), QStringLiteral("20"));
+    EXPECT_EQ(d.detailzeilen(), 2);
+    EXPECT_EQ(fuss(d, "lblSumme"), "TOTAL");
+    EXPECT_EQ(fuss(d, "FunktionSummeBrutto"), "16,40 €");
+    EXPECT_EQ(fuss(d, "lblBedanken"), " ");
+}
+
+TEST_F(Kundenbelege, ReprintShowsTheStoredHeaderAndTodaysDate) {
+    amTisch("Anna", "Gastraum", "5");
+    zeile("Pils", 2, 350, kZahlen);
+    ASSERT_EQ(RechnungDetails(*k, kZahlen, kBar, {}, kKassenbon), 1);
+
+    amTisch("Ben", "Biergarten", "9");
+    uhr.stellen(QDate(2026, 12, 9), QTime(18, 15));
+    ASSERT_TRUE(DruckeKassenbonVonUebersichtsrechnung(*k, 1));
+    ASSERT_TRUE(DruckeRechnungVonUebersichtsrechnung(*k, 1));
+    for (const Dokument& d : drucker.auftraege) {
+        EXPECT_EQ(kopf(d, "lblStationUNDTisch"), "Gastraum  -  Tisch: 5");
+        EXPECT_EQ(kopf(d, "lblKellner"), "Es bediente Sie Anna");
+        EXPECT_EQ(kopf(d, "lblDatum"), "09.12.2026  18:15:00");
+        EXPECT_EQ(fuss(d, "FunktionSummeNetto"), "5,88 €");
+    }
+    EXPECT_EQ(fuss(drucker.auftraege[1], "Bezeichnung2"), "09.12.2026");
+}
