@@ -1,0 +1,84 @@
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+#include <chrono>
+
+#include "core/Datenbankdatei.h"
+#include "core/Kontext.h"
+#include "core/Schema.h"
+#include "service/Rechnungsspeicher.h"
+#include "service/Umbuchen.h"
+#include "support/FesteUhr.h"
+#include "support/SkriptDialoge.h"
+#include "support/SpeicherDrucker.h"
+
+namespace {
+
+using Uhrzeit = std::chrono::steady_clock;
+
+template <typename F>
+double messen(std::vector<double>& ms, F&& f) {
+    const auto t0 = Uhrzeit::now();
+    f();
+    ms.push_back(std::chrono::duration<double, std::milli>(Uhrzeit::now() - t0).count());
+    return ms.back();
+}
+
+double mittel(const std::vector<double>& ms) {
+    double summe = 0;
+    for (double m : ms) summe += m;
+    return summe / static_cast<double>(ms.size());
+}
+
+// Fifty different sent lines on table 5, in one transaction.
+void tischFuellen(Datenbank& db) {
+    Transaktion t(db);
+    for (int i = 0; i < 50; ++i) {
+        db.ausfuehren(QStringLiteral(
+                          "INSERT INTO OffeneTische (Station, Tisch, Kellner, TischDetails, PLU, "
+                          "PLU_ID, Gericht, Menge, Menge_Text, EPREIS, GPREIS, Extra, Kommentar, "
+                          "IDWG, WG, Stationsdrucker, Bondrucker, Datum, Zeit) VALUES ('Gastraum', "
+                          "'5', 'Tom', 'Alt', ?1, ?1, 'Gericht', 2, '2x', 450, 900, 'Nein', "
+                          "'Nein', 'Speisen', 'WG', 'kein Drucker', 'Küchendrucker', "
+                          "'2026-12-06', '12:00:00')"),
+                      QString::number(100 + i));
+        db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET RegID = ID WHERE ID = ?"),
+                      static_cast<std::int64_t>(db.letzteId()));
+    }
+    t.bestaetigen();
+}
+
+// The floor: one bare write transaction on the same file, so the ratios say
+// what fifty lines cost beyond the commit every write pays.
+void BM_Abkassieren50Zeilen(benchmark::State& state) {
+    QTemporaryDir tmp;
+    auto db = Datenbank::oeffnen(tmp.filePath(QStringLiteral("tavro.db")), kDatenbankKennwort);
+    SchemaAktualisieren(*db);
+    FesteUhr uhr;
+    SkriptDialoge dialoge;
+    SpeicherDrucker drucker;
+    Kontext k(*db, uhr, dialoge, drucker);
+    k.werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("5")};
+    const Tischort tisch{QStringLiteral("Gastraum"), QStringLiteral("5")};
+    const Tischort zahlen{QStringLiteral("Gastraum"), kZahlen};
+
+    std::vector<double> boden, umbuchen, rechnung;
+    for (auto _ : state) {
+        tischFuellen(*db);
+        messen(umbuchen, [&] { AllesUmbuchen(k, tisch, zahlen); });
+        messen(rechnung, [&] { RechnungDetails(k, kZahlen, kBar, {}, kKassenbon); });
+        messen(boden, [&] {
+            Transaktion t(*db);
+            db->ausfuehren(QStringLiteral("INSERT INTO Berichte (Bericht) VALUES ('x')"));
+            t.bestaetigen();
+        });
+    }
+    state.counters["boden_ms"] = mittel(boden);
+    state.counters["umbuchen_ms"] = mittel(umbuchen);
+    state.counters["rechnung_ms"] = mittel(rechnung);
+    state.counters["umbuchen_verhaeltnis"] = mittel(umbuchen) / mittel(boden);
+    state.counters["rechnung_verhaeltnis"] = mittel(rechnung) / mittel(boden);
+}
+BENCHMARK(BM_Abkassieren50Zeilen)->Unit(benchmark::kMillisecond)->Iterations(40);
+
+}  // namespace
