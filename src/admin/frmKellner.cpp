@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -29,6 +30,17 @@ QIcon punkt(const QColor& farbe) {
     return QIcon(bild);
 }
 
+// Lock boxes big enough for a finger; the entry's text moves aside to make room.
+class GrosseKaestchen : public QProxyStyle {
+  public:
+    explicit GrosseKaestchen(QObject* eltern) : QProxyStyle() { setParent(eltern); }
+    int pixelMetric(PixelMetric metrik, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metrik == PM_IndicatorWidth || metrik == PM_IndicatorHeight) return 32;
+        return QProxyStyle::pixelMetric(metrik, option, widget);
+    }
+};
+
 QPushButton* knopf(const QString& text, const char* name) {
     auto* b = new QPushButton(text);
     b->setObjectName(QString::fromLatin1(name));
@@ -43,14 +55,14 @@ frmKellner::frmKellner(Kontext& k, std::function<bool()> pin2, QWidget* eltern)
     setObjectName(QStringLiteral("frmKellner"));
     setStyleSheet(
         QStringLiteral("QWidget { font-size: 15pt; } "
-                       "QTreeWidget::item { min-height: 48px; } "
-                       "QTreeWidget::indicator { width: 32px; height: 32px; }"));
+                       "QTreeWidget::item { min-height: 48px; }"));
 
     ListViewKellner = new QTreeWidget;
     ListViewKellner->setObjectName(QStringLiteral("ListViewKellner"));
     ListViewKellner->setRootIsDecorated(false);
     ListViewKellner->setUniformRowHeights(true);
     ListViewKellner->setIconSize(QSize(24, 24));
+    ListViewKellner->setStyle(new GrosseKaestchen(ListViewKellner));
     ListViewKellner->setContextMenuPolicy(Qt::CustomContextMenu);
     ListViewKellner->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 

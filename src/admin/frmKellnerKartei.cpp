@@ -85,8 +85,8 @@ frmKellnerKartei::frmKellnerKartei(Kontext& k, Karteimodus modus, std::int64_t i
     setWindowTitle(QStringLiteral("Kellnerkartei"));
     setModal(true);
     setStyleSheet(
-        QStringLiteral("QWidget { font-size: 15pt; } "
-                       "QCheckBox { min-height: 40px; } "
+        QStringLiteral("QWidget { font-size: 14pt; } "
+                       "QCheckBox { min-height: 40px; font-size: 11pt; } "
                        "QCheckBox::indicator { width: 30px; height: 30px; } "
                        "QPushButton { min-height: 60px; min-width: 180px; }"));
 
@@ -121,10 +121,13 @@ frmKellnerKartei::frmKellnerKartei(Kontext& k, Karteimodus modus, std::int64_t i
     aussen->addLayout(knoepfe);
 
     laden();
+    // As large as the till's frame, so the long rights labels fit.
+    if (eltern) resize(eltern->window()->size());
 }
 
 QWidget* frmKellnerKartei::persoenlicheDaten() {
     auto* rahmen = new QGroupBox(QStringLiteral("Personliche Daten"));
+    rahmen->setMaximumWidth(520);
     auto* form = new QFormLayout(rahmen);
     txtVorname = feld("txtVorname");
     txtNachname = feld("txtNachname");
@@ -138,7 +141,7 @@ QWidget* frmKellnerKartei::persoenlicheDaten() {
     txtPin2 = feld("txtPin2", true);
     txtVorname->setPlaceholderText(QStringLiteral("Vorname"));
     txtNachname->setPlaceholderText(QStringLiteral("Nachname"));
-    form->addRow(QStringLiteral("Nachname/Vorname:"), nebeneinander(txtVorname, txtNachname));
+    form->addRow(QStringLiteral("Nachname/Vorname:"), nebeneinander(txtNachname, txtVorname));
     form->addRow(QStringLiteral("Ort / Straße:"), nebeneinander(txtOrt, txtStrasse));
     form->addRow(QStringLiteral("Land:"), txtLand);
     form->addRow(QStringLiteral("Telefon:"), txtTelefon);

@@ -154,7 +154,7 @@ std::optional<QString> bildFuerPosition(int position) {
 frmStationen::frmStationen(Kontext& k, QWidget* eltern) : QWidget(eltern), k(k) {
     setObjectName(QStringLiteral("frmStationen"));
     setStyleSheet(
-        QStringLiteral("QTreeWidget, QTabBar { font-size: 15pt; } "
+        QStringLiteral("QTreeWidget, QHeaderView, QTabBar { font-size: 15pt; } "
                        "QTreeWidget::item { min-height: 48px; } "
                        "QTabBar::tab { min-height: 48px; min-width: 200px; }"));
 
