@@ -49,3 +49,21 @@ void DbTest::amTisch(const QString& kellnerName, const QString& stationName, con
     k->werte.station = stationName;
     k->werte.tisch = tisch;
 }
+
+std::int64_t DbTest::offeneZeile(const QString& plu, int menge, const QString& tischDetails,
+                                 const QString& kellnerName) {
+    const int zeilen = db->ausfuehren(
+        QStringLiteral("INSERT INTO OffeneTische (Station, Tisch, Kellner, TischDetails, PLU, "
+                       "PLU_ID, Gericht, Menge, Menge_Text, EPREIS, GPREIS, Extra, Kommentar, "
+                       "IDWG, WG, Stationsdrucker, Bondrucker, Datum, Zeit) "
+                       "SELECT ?, ?, ?, ?, PLU, PLU, Gericht, ?, ?, EPREIS, EPREIS * ?, 'Nein', "
+                       "'Nein', IDWG, WG, Stationsdrucker, Bondrucker, ?, ? FROM Artikelgruppe "
+                       "WHERE PLU = ? LIMIT 1"),
+        k->werte.station, k->werte.tisch, kellnerName.isEmpty() ? k->werte.kellner : kellnerName,
+        tischDetails, menge, QString::number(menge) + QLatin1Char('x'), menge, k->geschaeftstag(),
+        k->jetzt().time().toString(QStringLiteral("HH:mm:ss")), plu);
+    EXPECT_EQ(zeilen, 1) << "no article " << plu.toStdString();
+    const std::int64_t id = db->letzteId();
+    db->ausfuehren(QStringLiteral("UPDATE OffeneTische SET RegID = ID WHERE ID = ?"), id);
+    return id;
+}

@@ -31,6 +31,12 @@ protected:
                  const QString& bondrucker = QStringLiteral("Thekendrucker"), bool extra = false);
     // Logs a staff member in as the current waiter and opens a table.
     void amTisch(const QString& kellner, const QString& station, const QString& tisch);
+    // An order line of the open table for an article of the catalogue, as the
+    // till writes it ("Alt": sent, "Neu": new); the waiter defaults to the
+    // current one. Answers its ID.
+    std::int64_t offeneZeile(const QString& plu, int menge,
+                             const QString& tischDetails = QStringLiteral("Alt"),
+                             const QString& kellner = QString());
 
     QTemporaryDir ordner;
     std::unique_ptr<Datenbank> db;

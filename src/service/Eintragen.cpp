@@ -1,0 +1,74 @@
+#include "service/Eintragen.h"
+
+#include "core/Kontext.h"
+#include "service/Eingabe.h"
+#include "service/Katalogartikel.h"
+#include "service/Tischzeile.h"
+
+namespace {
+
+// Finds the open table's new drink line to merge into (lines with extras keep
+// their own quantity) and adds to it, or inserts a line; answers its ID.
+std::int64_t zeileFuer(Kontext& k, const Katalogartikel& a, int menge, bool preisGleich) {
+    const QString suche = QStringLiteral(
+        "SELECT ID FROM OffeneTische WHERE Station = ? AND Tisch = ? AND TischDetails = 'Neu' "
+        "AND PLU = ? AND IDWG = ? AND Extra = 'Nein'");
+    Abfrage gefunden =
+        preisGleich ? k.db.abfrage(suche + QStringLiteral(" AND EPREIS = ? ORDER BY ID LIMIT 1"),
+                                   k.werte.station, k.werte.tisch, a.plu, kGetraenke, a.epreis)
+                    : k.db.abfrage(suche + QStringLiteral(" ORDER BY ID LIMIT 1"), k.werte.station,
+                                   k.werte.tisch, a.plu, kGetraenke);
+    if (gefunden.naechste()) {
+        const std::int64_t id = gefunden.zahl(0);
+        k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Menge = Menge + ? WHERE ID = ?"),
+                        menge, id);
+        return id;
+    }
+    k.db.ausfuehren(QStringLiteral("INSERT INTO OffeneTische (Menge) VALUES (?)"), menge);
+    return k.db.letzteId();
+}
+
+std::optional<int> mengeGeprueft(Kontext& k, const QString& text) {
+    const auto menge = MengeLesen(text);
+    if (!menge) k.dialoge.meldung(kMengeUngueltig);
+    return menge;
+}
+
+bool eintragen(Kontext& k, const Katalogartikel& a, int menge, bool preisGleich) {
+    Transaktion t(k.db);
+    const std::int64_t id = zeileFuer(k, a, menge, preisGleich);
+    const QDateTime jetzt = k.jetzt();
+    k.db.ausfuehren(
+        QStringLiteral(
+            "UPDATE OffeneTische SET RegID = ID, Kellner = ?, Station = ?, Tisch = ?, "
+            "TischDetails = 'Neu', Stationsdrucker = ?, Bondrucker = ?, IDWG = ?, WG = ?, "
+            "Gericht = ?, EPREIS = ?, PLU = ?, PLU_ID = ?, Extra = 'Nein', Kommentar = 'Nein', "
+            "Menge_Text = Menge || 'x', GPREIS = Menge * ?, Datum = ?, Zeit = ? WHERE ID = ?"),
+        k.werte.kellner, k.werte.station, k.werte.tisch, a.stationsdrucker, a.bondrucker, a.idwg,
+        a.wg, a.gericht, a.epreis, a.plu, a.plu, a.epreis, Geschaeftstag(jetzt),
+        Eintragszeit(jetzt), id);
+    t.bestaetigen();
+    return true;
+}
+
+}  // namespace
+
+bool GerichtEintragen(Kontext& k, const QString& plu, const QString& menge) {
+    const auto anzahl = mengeGeprueft(k, menge);
+    if (!anzahl) return false;
+    const auto artikel = KatalogartikelLesen(k.db, plu);
+    if (!artikel) {
+        k.dialoge.meldung(kGerichtNichtGefunden);
+        return false;
+    }
+    return eintragen(k, *artikel, *anzahl, false);
+}
+
+bool FreiesGerichtEintragen(Kontext& k, const QString& rolle, const QString& plu,
+                            const QString& menge, const QString& gericht, Geld preis) {
+    const auto anzahl = mengeGeprueft(k, menge);
+    if (!anzahl) return false;
+    const QString idwg = plu == kFreiesGetraenk ? kGetraenke : QStringLiteral("Speisen");
+    return eintragen(k, Katalogartikel{plu, std::nullopt, idwg, gericht, preis, rolle, rolle},
+                     *anzahl, true);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "core/Geld.h"
+
+class Datenbank;
+
+// The columns of an Artikelgruppe row that an order line copies.
+struct Katalogartikel {
+    QString plu;
+    std::optional<QString> wg;  // none on free-price lines
+    QString idwg;
+    QString gericht;
+    Geld epreis;
+    QString stationsdrucker;
+    QString bondrucker;
+};
+
+// The first catalogue row with that article number; none when it is not listed.
+std::optional<Katalogartikel> KatalogartikelLesen(Datenbank& db, const QString& plu);
