@@ -58,7 +58,7 @@ bool GerichtEintragen(Kontext& k, const QString& plu, const QString& menge) {
     if (!anzahl) return false;
     const auto artikel = KatalogartikelLesen(k.db, plu);
     if (!artikel) {
-        k.dialoge.meldung(kGerichtNichtGefunden);
+        k.dialoge.meldung(kGerichtUnbekannt);
         return false;
     }
     return eintragen(k, *artikel, *anzahl, false);

@@ -13,7 +13,7 @@ class Kontext;
 // Adds `menge` of the article as a new line. A drink merges into the table's new
 // line of the same article unless that line has extras; food never merges here.
 // Refuses a quantity that is not a whole number from 1 to 9999 (kMengeUngueltig)
-// and an article number not in the catalogue (kGerichtNichtGefunden).
+// and an article number not in the catalogue (kGerichtUnbekannt).
 bool GerichtEintragen(Kontext& k, const QString& plu, const QString& menge);
 
 // A free-price item: PLU "998" is a drink (merges like one when the price is
@@ -21,6 +21,6 @@ bool GerichtEintragen(Kontext& k, const QString& plu, const QString& menge);
 bool FreiesGerichtEintragen(Kontext& k, const QString& rolle, const QString& plu,
                             const QString& menge, const QString& gericht, Geld preis);
 
-inline const QString kGerichtNichtGefunden = QStringLiteral("Gericht nicht gefunden");
+inline const QString kGerichtUnbekannt = QStringLiteral("Gericht nicht gefunden");
 inline const QString kFreiesGetraenk = QStringLiteral("998");
 inline const QString kFreieSpeise = QStringLiteral("999");

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "core/Kontext.h"
-#include "service/Eingabe.h"
+#include "service/Anzahl.h"
 #include "service/Tischzeile.h"
 #include "service/Zeilenkopie.h"
 
@@ -52,8 +52,8 @@ bool GerichtStornieren(Kontext& k, std::int64_t id, const QString& modus) {
     std::int64_t n = zeile->menge;
     // An extra line has no quantity of its own: it goes whole.
     if (zeile->menge > 1 && !zeile->mengeText.isEmpty()) {
-        const auto anzahl = MengeLesen(k.dialoge.zahlenblock(kAnzahlEingeben));
-        if (!anzahl || *anzahl > zeile->menge) return false;
+        const auto anzahl = AnzahlFragen(k);
+        if (!anzahl || *anzahl < 1 || *anzahl > zeile->menge) return false;
         n = *anzahl;
     }
     Transaktion t(k.db);

@@ -18,5 +18,3 @@ bool GerichtStornieren(Kontext& k, std::int64_t id, const QString& modus);
 // sent lines become pending cancellations keeping their waiter and amount,
 // new lines are deleted without trace. True when something changed.
 bool GruppeStornieren(Kontext& k, std::int64_t regId);
-
-inline const QString kAnzahlEingeben = QStringLiteral("Bitte Anzahl eingeben");

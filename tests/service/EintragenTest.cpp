@@ -94,7 +94,7 @@ TEST_F(GerichtEintragenTest, TheMergeStaysOnTheOpenTable) {
 TEST_F(GerichtEintragenTest, UnknownArticlesAndBadQuantitiesAddNothing) {
     for (const char* plu : {"99", "", "1'0", "10 "}) {
         EXPECT_FALSE(GerichtEintragen(*k, QString::fromUtf8(plu), "1")) << plu;
-        EXPECT_EQ(dialoge.meldungen.takeLast(), kGerichtNichtGefunden);
+        EXPECT_EQ(dialoge.meldungen.takeLast(), kGerichtUnbekannt);
     }
     for (const char* menge : {"", "0", "abc", "123456789012", "-1"}) {
         EXPECT_FALSE(GerichtEintragen(*k, "10", QString::fromUtf8(menge))) << menge;

@@ -1,4 +1,5 @@
 #include "LedgerTest.h"
+#include "service/Anzahl.h"
 #include "service/Extras.h"
 #include "service/Stornieren.h"
 
@@ -35,7 +36,7 @@ TEST_F(GerichtStornierenTest, TwoSentSinglesBecomeOnePendingRowOfMinusTwo) {
 
 TEST_F(GerichtStornierenTest, PartOfASentLineAsksTheQuantity) {
     const std::int64_t id = offeneZeile("20", 5, kAlt);
-    dialoge.zahlen = {"6", "0", "", "abc", kAbbrechen, "2"};
+    dialoge.zahlen = {"6", "0", "-2", "abc", kAbbrechen, "2"};
     for (int i = 0; i < 5; ++i) EXPECT_FALSE(GerichtStornieren(*k, id, kAlt));
     EXPECT_TRUE(zeilen("StornosTemporaer").isEmpty());
     ASSERT_TRUE(GerichtStornieren(*k, id, kAlt));
