@@ -52,35 +52,72 @@ std::vector<Tisch> reihe(int erste, int oben, std::initializer_list<int> links) 
 
 const std::vector<Gruppe>& gruppen() {
     static const std::vector<Gruppe> liste = {
-        {"Bier", kGetraenke, kTheke, 0xF6D57A,
-         {{"1", "Pils 0,3l", 320}, {"2", "Pils 0,5l", 450}, {"3", "Weizen 0,5l", 480},
-          {"4", "Radler 0,5l", 430}, {"5", "Alkoholfreies Bier", 390}}},
-        {"Alkoholfrei", kGetraenke, kTheke, 0xA8D8F0,
-         {{"11", "Apfelschorle 0,4l", 350}, {"12", "Cola 0,33l", 320},
-          {"13", "Mineralwasser 0,75l", 590}, {"14", "Orangensaft 0,2l", 290},
-          {"15", "Spezi 0,4l", 360}, {"16", "Zitronenlimonade 0,4l", 380}}},
-        {"Wein", kGetraenke, kTheke, 0xE7B3C8,
-         {{"21", "Riesling 0,2l", 550}, {"22", "Spätburgunder 0,2l", 590},
-          {"23", "Weinschorle 0,4l", 520}, {"24", "Sekt 0,1l", 450}}},
-        {"Heißgetränke", kGetraenke, kTheke, 0xD9BFA0,
-         {{"31", "Kaffee", 280}, {"32", "Cappuccino", 340}, {"33", "Espresso", 240},
-          {"34", "Tee", 260}, {"35", "Heiße Schokolade", 350}}},
-        {"Vorspeisen", kSpeisen, kKueche, 0xB9E4B0,
-         {{"101", "Tagessuppe", 490}, {"102", "Gemischter Salat", 550},
+        {"Bier",
+         kGetraenke,
+         kTheke,
+         0xF6D57A,
+         {{"1", "Pils 0,3l", 320},
+          {"2", "Pils 0,5l", 450},
+          {"3", "Weizen 0,5l", 480},
+          {"4", "Radler 0,5l", 430},
+          {"5", "Alkoholfreies Bier", 390}}},
+        {"Alkoholfrei",
+         kGetraenke,
+         kTheke,
+         0xA8D8F0,
+         {{"11", "Apfelschorle 0,4l", 350},
+          {"12", "Cola 0,33l", 320},
+          {"13", "Mineralwasser 0,75l", 590},
+          {"14", "Orangensaft 0,2l", 290},
+          {"15", "Spezi 0,4l", 360},
+          {"16", "Zitronenlimonade 0,4l", 380}}},
+        {"Wein",
+         kGetraenke,
+         kTheke,
+         0xE7B3C8,
+         {{"21", "Riesling 0,2l", 550},
+          {"22", "Spätburgunder 0,2l", 590},
+          {"23", "Weinschorle 0,4l", 520},
+          {"24", "Sekt 0,1l", 450}}},
+        {"Heißgetränke",
+         kGetraenke,
+         kTheke,
+         0xD9BFA0,
+         {{"31", "Kaffee", 280},
+          {"32", "Cappuccino", 340},
+          {"33", "Espresso", 240},
+          {"34", "Tee", 260},
+          {"35", "Heiße Schokolade", 350}}},
+        {"Vorspeisen",
+         kSpeisen,
+         kKueche,
+         0xB9E4B0,
+         {{"101", "Tagessuppe", 490},
+          {"102", "Gemischter Salat", 550},
           {"103", "Brezel mit Obatzda", 690}}},
-        {"Hauptgerichte", kSpeisen, kKueche, 0x8FD19E,
+        {"Hauptgerichte",
+         kSpeisen,
+         kKueche,
+         0x8FD19E,
          {{"111", "Wiener Schnitzel", 1790, true},
           {"112", "Schweinebraten mit Knödel", 1550, true},
           {"113", "Käsespätzle", 1290, true},
           {"114", "Rostbratwürste mit Kraut", 1150, true},
           {"115", "Gemüsepfanne", 1190, true},
           {"116", "Zwiebelrostbraten", 2150, true}}},
-        {"Desserts", kSpeisen, kKueche, 0xF3C6A5,
-         {{"121", "Apfelstrudel", 590}, {"122", "Kaiserschmarrn", 950},
-          {"123", "Eisbecher", 650}}},
-        {"Extra", kSpeisen, kKueche, 0xDDDDDD,
-         {{"901", "ohne Zwiebeln", 0}, {"902", "extra Soße", 100},
-          {"903", "Bratkartoffeln statt Beilage", 150}, {"904", "Salatbeilage", 250},
+        {"Desserts",
+         kSpeisen,
+         kKueche,
+         0xF3C6A5,
+         {{"121", "Apfelstrudel", 590}, {"122", "Kaiserschmarrn", 950}, {"123", "Eisbecher", 650}}},
+        {"Extra",
+         kSpeisen,
+         kKueche,
+         0xDDDDDD,
+         {{"901", "ohne Zwiebeln", 0},
+          {"902", "extra Soße", 100},
+          {"903", "Bratkartoffeln statt Beilage", 150},
+          {"904", "Salatbeilage", 250},
           {"905", "glutenfrei", 0}}},
     };
     return liste;
@@ -111,7 +148,8 @@ void verwaltungUndBerichteAnlegen(Datenbank& db) {
     for (const char* bereich : {"Stationsverwaltung", "Mitarbeiterverwaltung", "Speisekarte",
                                 "Direktwahltasten", "Kreditkarten", "Berichte"})
         db.ausfuehren(QStringLiteral("INSERT INTO Verwaltung (Verwaltung) VALUES (?)"), bereich);
-    for (const char* bericht : {"Kassenbericht", "Kellnerbericht", "Umsatzbericht", "Stornobericht"})
+    for (const char* bericht :
+         {"Kassenbericht", "Kellnerbericht", "Umsatzbericht", "Stornobericht"})
         db.ausfuehren(QStringLiteral("INSERT INTO Berichte (Bericht) VALUES (?)"), bericht);
 }
 
@@ -161,16 +199,18 @@ void speisekarteAnlegen(Datenbank& db) {
                                      "Bondrucker) VALUES (?, ?, 'kein Drucker', ?)"),
                       g.wg, g.idwg, g.bondrucker);
         for (const Artikel& a : g.artikel)
-            db.ausfuehren(QStringLiteral("INSERT INTO Artikelgruppe (PLU, WG, IDWG, Gericht, EPREIS, "
-                                         "MwSt, Stationsdrucker, Bondrucker, Extra) "
-                                         "VALUES (?, ?, ?, ?, ?, ?, 'kein Drucker', ?, ?)"),
-                          a.plu, g.wg, g.idwg, a.gericht, a.cent,
-                          QString::fromUtf8(g.bondrucker) == QString::fromUtf8(kTheke) ? "19" : "7", g.bondrucker,
-                          a.extra);
+            db.ausfuehren(
+                QStringLiteral("INSERT INTO Artikelgruppe (PLU, WG, IDWG, Gericht, EPREIS, "
+                               "MwSt, Stationsdrucker, Bondrucker, Extra) "
+                               "VALUES (?, ?, ?, ?, ?, ?, 'kein Drucker', ?, ?)"),
+                a.plu, g.wg, g.idwg, a.gericht, a.cent,
+                QString::fromUtf8(g.bondrucker) == QString::fromUtf8(kTheke) ? "19" : "7",
+                g.bondrucker, a.extra);
         if (QString::fromUtf8(g.wg) == QStringLiteral("Extra")) continue;  // chosen in their window
 
-        db.ausfuehren(QStringLiteral("INSERT INTO WarengruppeTasten (WG, Tastenreihe) VALUES (?, ?)"),
-                      g.wg, reihe++);
+        db.ausfuehren(
+            QStringLiteral("INSERT INTO WarengruppeTasten (WG, Tastenreihe) VALUES (?, ?)"), g.wg,
+            reihe++);
         // Rows of five keys; a short last row leaves its keys empty.
         for (std::size_t erster = 0; erster < g.artikel.size(); erster += 5) {
             db.ausfuehren(QStringLiteral("INSERT INTO ArtikelTasten (WG) VALUES (?)"), g.wg);
@@ -193,14 +233,18 @@ void hotelUndBetriebAnlegen(Datenbank& db) {
         int ue, uef;
     };
     const Zimmer zimmer[] = {
-        {101, "EZ", "Einzelzimmer", 6900, 8200},  {102, "EZ", "Einzelzimmer", 6900, 8200},
-        {103, "DZ", "Doppelzimmer", 9800, 12400}, {103, "EZ", "Doppelzimmer zur Einzelnutzung", 7900, 9200},
-        {104, "DZ", "Doppelzimmer", 9800, 12400}, {201, "SU", "Suite", 15900, 18500},
+        {101, "EZ", "Einzelzimmer", 6900, 8200},
+        {102, "EZ", "Einzelzimmer", 6900, 8200},
+        {103, "DZ", "Doppelzimmer", 9800, 12400},
+        {103, "EZ", "Doppelzimmer zur Einzelnutzung", 7900, 9200},
+        {104, "DZ", "Doppelzimmer", 9800, 12400},
+        {201, "SU", "Suite", 15900, 18500},
     };
     for (const Zimmer& z : zimmer)
-        db.ausfuehren(QStringLiteral("INSERT INTO Hotelpreisliste (ZimmerNr, Zimmerart, Bezeichnung, "
-                                     "\"Ü\", \"ÜF\") VALUES (?, ?, ?, ?, ?)"),
-                      z.nr, z.art, z.bezeichnung, z.ue, z.uef);
+        db.ausfuehren(
+            QStringLiteral("INSERT INTO Hotelpreisliste (ZimmerNr, Zimmerart, Bezeichnung, "
+                           "\"Ü\", \"ÜF\") VALUES (?, ?, ?, ?, ?)"),
+            z.nr, z.art, z.bezeichnung, z.ue, z.uef);
     db.ausfuehren(QStringLiteral("INSERT INTO Betrieb (Name, Adresszeile, Telefon, Steuernummer) "
                                  "VALUES (?, ?, ?, ?)"),
                   QStringLiteral("Hotel Lindenhof"),

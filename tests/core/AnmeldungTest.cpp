@@ -18,7 +18,8 @@ TEST_F(Anmeldung, LoginByPinMasterKeyAndTheRefusals) {
     EXPECT_TRUE(dialoge.meldungen.isEmpty());
 
     // Wrong, odd and locked logins leave the current waiter in place.
-    for (const char* pin : {"9999", "20a0", "2000'", "' OR '1'='1", "", "1234567890123456789012345678901234567890"}) {
+    for (const char* pin :
+         {"9999", "20a0", "2000'", "' OR '1'='1", "", "1234567890123456789012345678901234567890"}) {
         EXPECT_EQ(KellnerPinAbfrage(*k, QString::fromUtf8(pin)), Anmeldeergebnis::PinFalsch) << pin;
         EXPECT_EQ(dialoge.meldungen.takeLast(), kPinFalsch);
     }
@@ -54,11 +55,11 @@ TEST_F(Anmeldung, RightsCheckAndLocks) {
     kellner("Ohne", "3000", "3001");
     EXPECT_TRUE(RechteAbfrage(*k, "Tom", "Stornieren"));
     EXPECT_TRUE(RechteAbfrage(*k, "Tom", "Gastraum"));
-    EXPECT_TRUE(RechteAbfrage(*k, "Tom", Rechte::kMenusperre));      // lock set: refuses
+    EXPECT_TRUE(RechteAbfrage(*k, "Tom", Rechte::kMenusperre));          // lock set: refuses
     EXPECT_FALSE(RechteAbfrage(*k, "Tom", Rechte::kVerwaltungssperre));  // null: no lock
-    EXPECT_FALSE(RechteAbfrage(*k, "Tom", "Abkassieren"));           // null column
+    EXPECT_FALSE(RechteAbfrage(*k, "Tom", "Abkassieren"));               // null column
     EXPECT_FALSE(RechteAbfrage(*k, "Ohne", "Stornieren"));
-    EXPECT_FALSE(RechteAbfrage(*k, "Niemand", "Stornieren"));        // no row
+    EXPECT_FALSE(RechteAbfrage(*k, "Niemand", "Stornieren"));  // no row
     EXPECT_FALSE(RechteAbfrage(*k, "Niemand", Rechte::kMenusperre));
     EXPECT_TRUE(dialoge.fehlermeldungen.isEmpty());
 
@@ -71,7 +72,8 @@ TEST_F(Anmeldung, RightsCheckAndLocks) {
 TEST_F(Anmeldung, TableTestsLookAtTheNameOnly) {
     kellner("Chef", "1", "", {}, "aktiviert", Rechte::kMasterKey);
     kellner("Tom", "2");
-    db->ausfuehren("INSERT INTO OffeneTische (Station, Tisch, Kellner) VALUES ('Biergarten', '12', 'Tom')");
+    db->ausfuehren(
+        "INSERT INTO OffeneTische (Station, Tisch, Kellner) VALUES ('Biergarten', '12', 'Tom')");
     EXPECT_TRUE(TischBelegtAbfrage(*db, "12"));
     EXPECT_FALSE(TischBelegtAbfrage(*db, "1"));
     EXPECT_TRUE(KellnerTischAbfrage(*db, "12", "Tom"));

@@ -8,10 +8,10 @@
 using DatenbankTest = DbTest;
 
 TEST_F(DatenbankTest, FreshFileHoldsEveryTableWithItsColumnsInOrder) {
-    const QStringList zeilen = {"ID", "RegID", "Station", "Tisch", "Kellner", "TischDetails", "PLU",
-                                "PLU_ID", "Gericht", "Menge", "Menge_Text", "EPREIS", "GPREIS",
-                                "Extra", "Kommentar", "IDWG", "WG", "Stationsdrucker", "Bondrucker",
-                                "Datum", "Zeit"};
+    const QStringList zeilen = {
+        "ID",        "RegID",   "Station", "Tisch",           "Kellner",    "TischDetails", "PLU",
+        "PLU_ID",    "Gericht", "Menge",   "Menge_Text",      "EPREIS",     "GPREIS",       "Extra",
+        "Kommentar", "IDWG",    "WG",      "Stationsdrucker", "Bondrucker", "Datum",        "Zeit"};
     EXPECT_EQ(db->spalten("OffeneTische"), zeilen);
     EXPECT_EQ(db->spalten("StornosTemporaer"), zeilen);
     EXPECT_EQ(db->spalten("Stornos"), zeilen);
@@ -28,7 +28,8 @@ TEST_F(DatenbankTest, FreshFileHoldsEveryTableWithItsColumnsInOrder) {
     }
 
     station("Biergarten");
-    EXPECT_EQ(db->spalten("Kellner").at(Rechte::kErsteStationsspalte), QStringLiteral("Biergarten"));
+    EXPECT_EQ(db->spalten("Kellner").at(Rechte::kErsteStationsspalte),
+              QStringLiteral("Biergarten"));
 
     EXPECT_EQ(db->spalten("Rechnungsuebersicht"),
               QStringList({"ID", "RegNr", "Datum", "Zeit", "Station", "Tisch", "Mitarbeiter", "BAR",
@@ -36,17 +37,18 @@ TEST_F(DatenbankTest, FreshFileHoldsEveryTableWithItsColumnsInOrder) {
     EXPECT_EQ(db->spalten("AlleUmsaetze"),
               QStringList({"Datum", "Lokal", "AußerHaus", "BAR", "KARTE", "GUTSCHEIN", "Gesamt"}));
     EXPECT_EQ(db->spalten("Hotelpreisliste").mid(4, 2), QStringList({"Ü", "ÜF"}));
-    for (const char* tabelle : {"Stationen", "TabellePicTisch", "Verwaltung", "Warengruppe",
-                                "Artikelgruppe", "WarengruppeTasten", "ArtikelTasten",
-                                "RechnungDetails", "AbschlussBericht", "AktuellesBericht",
-                                "Berichte", "AbrechnungHotel", "Betrieb"})
+    for (const char* tabelle :
+         {"Stationen", "TabellePicTisch", "Verwaltung", "Warengruppe", "Artikelgruppe",
+          "WarengruppeTasten", "ArtikelTasten", "RechnungDetails", "AbschlussBericht",
+          "AktuellesBericht", "Berichte", "AbrechnungHotel", "Betrieb"})
         EXPECT_FALSE(db->spalten(tabelle).isEmpty()) << tabelle;
     EXPECT_EQ(db->spalten("ArtikelTasten").size(), 17);
 }
 
 TEST_F(DatenbankTest, ValuesAreBoundSoApostrophesAreOrdinary) {
     kellner("O'Brien", "12'34");
-    Abfrage a = db->abfrage("SELECT Mitarbeiter FROM Kellner WHERE Pin1 = ?", QStringLiteral("12'34"));
+    Abfrage a =
+        db->abfrage("SELECT Mitarbeiter FROM Kellner WHERE Pin1 = ?", QStringLiteral("12'34"));
     ASSERT_TRUE(a.naechste());
     EXPECT_EQ(a.text("Mitarbeiter"), QStringLiteral("O'Brien"));
 }
@@ -103,7 +105,8 @@ TEST_F(DatenbankTest, TheFileIsEncryptedAndNeedsTheKey) {
         FAIL() << "a wrong key must not open the file";
     } catch (const DbFehler& f) {
         EXPECT_EQ(f.nummer(), 26);
-        EXPECT_TRUE(f.meldungstext().startsWith("Fehlernummer 26\n")) << f.meldungstext().toStdString();
+        EXPECT_TRUE(f.meldungstext().startsWith("Fehlernummer 26\n"))
+            << f.meldungstext().toStdString();
     }
     EXPECT_EQ(QFileInfo(dateipfad()).size(), inhalt.size());  // untouched
 
@@ -149,7 +152,8 @@ TEST(Schema, AnOlderFileIsUpgradedKeepingItsRows) {
     Abfrage v = db->abfrage("PRAGMA user_version");
     v.naechste();
     EXPECT_EQ(v.zahl(0), SchemaVersion());
-    Abfrage a = db->abfrage("SELECT (SELECT count(*) FROM Kellner), (SELECT GPREIS FROM OffeneTische)");
+    Abfrage a =
+        db->abfrage("SELECT (SELECT count(*) FROM Kellner), (SELECT GPREIS FROM OffeneTische)");
     a.naechste();
     EXPECT_EQ(a.zahl(0), 1);
     EXPECT_EQ(a.zahl(1), 350);

@@ -1,23 +1,14 @@
-#include <QTemporaryDir>
 #include <QtGui/QColor>
 
 #include "core/Anmeldung.h"
-#include "core/Datenbankdatei.h"
-#include "core/Kontext.h"
 #include "core/Rechte.h"
 #include "core/Rechteschluessel.h"
-#include "support/FesteUhr.h"
-#include "support/SkriptDialoge.h"
-#include "support/SpeicherDrucker.h"
+#include "support/DemoKontext.h"
 
 namespace {
 
-class Demodaten : public ::testing::Test {
-protected:
-    Demodaten()
-        : db(DatenbankOeffnen(ordner.filePath("tavro.db"))),
-          k(*db, uhr, dialoge, drucker) {}
-
+class Demodaten : public ::testing::Test, public DemoKontext {
+  protected:
     QStringList spalte(const QString& sql) {
         QStringList werte;
         for (Abfrage a = db->abfrage(sql); a.naechste();) werte << a.text(0);
@@ -28,13 +19,6 @@ protected:
         a.naechste();
         return a.zahl(0);
     }
-
-    QTemporaryDir ordner;
-    std::unique_ptr<Datenbank> db;
-    FesteUhr uhr;
-    SkriptDialoge dialoge;
-    SpeicherDrucker drucker;
-    Kontext k;
 };
 
 }  // namespace
@@ -90,7 +74,8 @@ TEST_F(Demodaten, TheMenuCardIsCoherent) {
             const QString plu = a.text(QStringLiteral("SP%1PLU").arg(sp));
             if (plu.isEmpty()) continue;
             ++tasten;
-            Abfrage artikel = db->abfrage("SELECT Gericht, WG FROM Artikelgruppe WHERE PLU = ?", plu);
+            Abfrage artikel =
+                db->abfrage("SELECT Gericht, WG FROM Artikelgruppe WHERE PLU = ?", plu);
             ASSERT_TRUE(artikel.naechste()) << plu.toStdString();
             EXPECT_EQ(artikel.text(0), a.text(QStringLiteral("SP%1").arg(sp)));
             EXPECT_EQ(artikel.text(1), a.text("WG"));
@@ -115,9 +100,14 @@ TEST_F(Demodaten, ManagerAndWaiterLogInWithTheirRights) {
     EXPECT_FALSE(AdminKeyAbfrage(*db, kellner));
     EXPECT_TRUE(dialoge.meldungen.isEmpty());
 
-    const QStringList anfang = {"Stornieren", "Umbuchen", "Abkassieren", "RechnungsUebersicht",
-                                "SeineRechnungenAnsehen", "ZahlartAendern",
-                                "KellnerberichtDrucken", "EigenerKellnerbericht",
+    const QStringList anfang = {"Stornieren",
+                                "Umbuchen",
+                                "Abkassieren",
+                                "RechnungsUebersicht",
+                                "SeineRechnungenAnsehen",
+                                "ZahlartAendern",
+                                "KellnerberichtDrucken",
+                                "EigenerKellnerbericht",
                                 "MitarbeiterVerwaltung",
                                 "MitarbeiterVerwaltungSeineKarteiPersoenlicheDaten"};
     const QStringList sperren = {"KASSENSPERRE", Rechte::kMenusperre, Rechte::kVerwaltungssperre};

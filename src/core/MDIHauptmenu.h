@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+class Kontext;
+class QAction;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QTimer;
+class QToolButton;
+
+// The full-screen frame of every screen: the screens share the stack above the
+// foot bar, which shows the waiter, the clock, the date and the menu button.
+class MDIHauptmenu : public QWidget {
+    Q_OBJECT
+  public:
+    explicit MDIHauptmenu(Kontext& k, QWidget* eltern = nullptr);
+
+    // Covers the whole screen; the window has no frame, so it cannot be moved
+    // or resized.
+    void vollbildZeigen();
+
+    QStackedWidget* inhalt() const { return m_inhalt; }
+    void menuKnopfZeigen(bool sichtbar);
+    void kellnerAnzeigen();
+    void kellnerLeeren();
+
+    // The pop-up menu behind the menu button. Its sections, in order: the bill
+    // overview, the reports and the till closing, and "Kasse schließen".
+    QMenu* menu() const { return m_menu; }
+    // Adds an entry at the end of section 1 (overview) or 2 (reports, closing).
+    void menuEintragEinfuegen(int abschnitt, QAction* eintrag);
+
+    // Touch on the menu button: the lock "MENUSPERRE" refuses at once, else a
+    // fresh second PIN opens the menu just above the button.
+    void menuKnopfGedrueckt();
+
+  private:
+    void uhrzeitZeigen();
+
+    Kontext& m_k;
+    QStackedWidget* m_inhalt;
+    QLabel* m_kellner;
+    QLabel* m_zeit;
+    QLabel* m_datum;
+    QToolButton* m_menuKnopf;
+    QMenu* m_menu;
+    QAction* m_trenner[2];
+    QTimer* m_uhr;
+};
+
+inline const QString kMenuGesperrt =
+    QStringLiteral("Sie haben nicht die nötigen Rechte, um auf die Menuleiste zuzugreifen");

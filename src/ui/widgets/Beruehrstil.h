@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class QPushButton;
+class QWidget;
+
+// The look of the till for a finger on a touch screen: large keys and a key
+// that visibly darkens while it is touched. Set once on the application.
+QString Beruehrstil();
+
+// A key that never takes the keyboard focus and is never the default button,
+// so Enter and the digits typed keep going to the window's own handling.
+QPushButton* BeruehrKnopf(const QString& text, QWidget* eltern);

@@ -1,0 +1,60 @@
+#include "ui/widgets/QtDialoge.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "core/DbFehler.h"
+#include "service/frmTastenBasis.h"
+#include "ui/widgets/Vorschau.h"
+
+namespace {
+
+QWidget* eltern() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return QApplication::activeWindow();
+}
+
+}  // namespace
+
+void QtDialoge::meldung(const QString& text) {
+    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text,
+                    QMessageBox::Ok, eltern());
+    box.exec();
+}
+
+void QtDialoge::fehler(const DbFehler& fehler) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"), fehler.meldungstext(),
+                    QMessageBox::Ok, eltern());
+    box.exec();
+}
+
+bool QtDialoge::frage(const QString& text, const QString& titel) {
+    QMessageBox box(QMessageBox::Question,
+                    titel.isEmpty() ? QApplication::applicationName() : titel, text,
+                    QMessageBox::Yes | QMessageBox::No, eltern());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtDialoge::zahlenblock(const QString& aufforderung) {
+    return frmTastenBasis::fragen(eltern(), aufforderung);
+}
+
+std::optional<QString> QtDialoge::eingabe(const QString& aufforderung, const QString& titel,
+                                          const QString& vorgabe) {
+    QInputDialog box(eltern());
+    box.setWindowTitle(titel);
+    box.setLabelText(aufforderung);
+    box.setTextValue(vorgabe);
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue();
+}
+
+void QtDialoge::vorschau(const Dokument& dokument) {
+    VorschauZeigen(dokument, m_drucker, eltern());
+}
