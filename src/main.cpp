@@ -1,6 +1,56 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "core/Datenbank.h"
+#include "core/Datenbankdatei.h"
+#include "core/Kontext.h"
+#include "core/MDIHauptmenu.h"
+#include "core/frmAnmeldung.h"
+#include "ui/widgets/Beruehrstil.h"
+#include "ui/widgets/Drucker.h"
+#include "ui/widgets/QtDialoge.h"
+
+namespace {
+
+QString datenbankpfad(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Kasse für das Hotelrestaurant"));
+    parser.addHelpOption();
+    const QCommandLineOption datenbank(
+        QStringLiteral("datenbank"),
+        QStringLiteral("Datenbankdatei, falls der Programmordner schreibgeschützt ist."),
+        QStringLiteral("PFAD"));
+    parser.addOption(datenbank);
+    parser.process(app);
+    return parser.isSet(datenbank) ? parser.value(datenbank) : StandardDatenbankpfad();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tavro Kasse"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 14));
+    app.setStyleSheet(Beruehrstil());
+
+    std::unique_ptr<Datenbank> db;
+    try {
+        db = DatenbankOeffnen(datenbankpfad(app));
+    } catch (const DbFehler& f) {
+        QMessageBox::critical(nullptr, QStringLiteral("Fehler"), f.meldungstext());
+        return 1;
+    }
+    const auto drucker = DruckzielWaehlen(QFileInfo(db->pfad()).absolutePath());
+    Systemuhr uhr;
+    QtDialoge dialoge(*drucker);
+    Kontext k(*db, uhr, dialoge, *drucker);
+
+    MDIHauptmenu hauptmenu(k);
+    if (!AnmeldungZeigen(k, nullptr)) return 0;
+    hauptmenu.kellnerAnzeigen();
+    hauptmenu.vollbildZeigen();
+    return app.exec();
 }

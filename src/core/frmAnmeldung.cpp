@@ -16,7 +16,7 @@
 frmAnmeldung::frmAnmeldung(Kontext& k, QWidget* eltern) : QDialog(eltern), m_k(k) {
     setObjectName(QStringLiteral("frmAnmeldung"));
     // The title is not shown (no caption); it names the window for the desktop.
-    setWindowTitle(QStringLiteral("Tavro Kasse – Anmeldung"));
+    setWindowTitle(QStringLiteral("Anmeldung"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setModal(true);
     setStyleSheet(
