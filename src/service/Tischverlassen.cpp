@@ -1,0 +1,33 @@
+#include "service/Tischverlassen.h"
+
+#include "core/Datenbank.h"
+#include "core/Kontext.h"
+#include "service/Bons.h"
+#include "service/Senden.h"
+#include "ui/Absichern.h"
+
+bool TischVerlassen(Kontext& k, const QString& thekenrolle) {
+    const bool stornosGedruckt = Absichern(k, [&] {
+        Transaktion t(k.db);
+        Stornozettel(k, kThekendrucker, QStringLiteral("Storno-Theke"));
+        Stornozettel(k, kKuechendrucker, QStringLiteral("Storno-Küche"));
+        StornosTemporaerLoeschen(k);
+        t.bestaetigen();
+    });
+    if (!stornosGedruckt) return false;
+    return Absichern(k, [&] {
+        Transaktion t(k.db);
+        TischNeuesGericht(k, thekenrolle, QStringLiteral("Thekenbon"));
+        TischNeuesGericht(k, kKuechendrucker, QStringLiteral("Küchenbon"));
+        TischNeuesGerichtLoeschen(k);
+        t.bestaetigen();
+    });
+}
+
+bool EigeneZeilenAmTisch(Kontext& k) {
+    auto a =
+        k.db.abfrage(QStringLiteral("SELECT 1 FROM OffeneTische WHERE Station = ? AND Kellner = ? "
+                                    "AND Tisch = ? LIMIT 1"),
+                     k.werte.station, k.werte.kellner, k.werte.tisch);
+    return a.naechste();
+}

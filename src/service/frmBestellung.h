@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+class Kontext;
+class QKeyEvent;
+class QStackedWidget;
+class frmTisch;
+class frmTastenMenu1;
+class frmTastenMenu2;
+class frmSchnellwahltaste;
+class frmkarteAuswahl;
+
+// The order screen of the open table: the order-lines panel, the function
+// keys, the entry pad and one of the two article pickers. It also takes the
+// physical keyboard while it is shown; a modal window opened from it has the
+// keyboard to itself until it closes.
+class frmBestellung : public QWidget {
+    Q_OBJECT
+  public:
+    explicit frmBestellung(Kontext& k, QWidget* eltern = nullptr);
+
+    // Shows the current table: its sent lines, an empty entry field and the
+    // article picker last chosen.
+    void oeffnen();
+
+    frmTisch& tisch() const { return *m_tisch; }
+    frmTastenMenu1& funktionstasten() const { return *m_menu1; }
+    frmTastenMenu2& rechner() const { return *m_menu2; }
+
+  protected:
+    bool event(QEvent* ereignis) override;
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
+
+  private:
+    void tasteVerarbeiten(QKeyEvent* taste);
+    void pickerZeigen(bool karte);
+
+    Kontext& m_k;
+    frmTisch* m_tisch;
+    frmTastenMenu2* m_menu2;
+    frmTastenMenu1* m_menu1;
+    frmSchnellwahltaste* m_schnellwahl;
+    frmkarteAuswahl* m_karte;
+    QStackedWidget* m_picker;
+};

@@ -1,0 +1,134 @@
+#include "service/frmTastenMenu1.h"
+
+#include <QVBoxLayout>
+
+#include "core/Rechte.h"
+#include "service/Bestelltasten.h"
+#include "service/Extrawahl.h"
+#include "service/Senden.h"
+#include "service/Stornieren.h"
+#include "service/Tischverlassen.h"
+#include "service/frmExtra.h"
+#include "service/frmTastenMenu2.h"
+#include "service/frmTisch.h"
+#include "ui/Absichern.h"
+#include "ui/widgets/Touchtaste.h"
+
+namespace {
+
+const QString kUmbuchenNichtMoeglich =
+    QStringLiteral("Bei neuen eingetragenen Gerichte ist Umbuchen nicht möglich.");
+
+}  // namespace
+
+frmTastenMenu1::frmTastenMenu1(Kontext& k, frmTisch& tisch, frmTastenMenu2& rechner,
+                               QWidget* eltern)
+    : QWidget(eltern), m_k(k), m_tisch(tisch), m_rechner(rechner) {
+    setObjectName(QStringLiteral("frmTastenMenu1"));
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(6);
+    const std::pair<const char*, int> tasten[] = {
+        {"&Umbuchen", Tastencode::kUmbuchen},
+        {"&Abmelden", Tastencode::kAbmelden},
+        {"&Extra", Tastencode::kExtra},
+        {"T&OTAL", Tastencode::kTotal},
+        {"", 0},
+        {"&Storno", Tastencode::kStorno},
+        {"&Zw. Summe", Tastencode::kZwischensumme},
+        {"&Tisch schließen", Tastencode::kTischSchliessen}};
+    for (const auto& [text, code] : tasten) {
+        if (code == 0) {
+            spalte->addSpacing(24);  // the key without a caption does nothing
+            continue;
+        }
+        auto* knopf = new Touchtaste(QString::fromUtf8(text));
+        knopf->setObjectName(QStringLiteral("cmdTastenMenu1_%1").arg(code));
+        knopf->setMinimumHeight(64);
+        connect(knopf, &QPushButton::clicked, this, [this, c = code] {
+            // A touched function key drops what was typed; the keyboard's letters do not.
+            m_rechner.eingabeLeeren();
+            TastenMenu1(c);
+        });
+        spalte->addWidget(knopf);
+    }
+}
+
+void frmTastenMenu1::TastenMenu1(int code) {
+    switch (code) {
+        case Tastencode::kUmbuchen: {
+            if (!m_tisch.aktuelleZeile()) return;
+            bool neue = true;
+            if (!Absichern(m_k, [&] { neue = TischNeuesGerichtPruefen(m_k); })) return;
+            if (neue)
+                m_k.dialoge.meldung(kUmbuchenNichtMoeglich);
+            else
+                Q_EMIT umbuchen();
+            return;
+        }
+        case Tastencode::kAbmelden:
+            return verlassen(true);
+        case Tastencode::kExtra:
+            return extra();
+        case Tastencode::kTotal:
+            if (darf(QStringLiteral("Abkassieren"))) Q_EMIT kassieren();
+            return;
+        case Tastencode::kStorno:
+            return stornieren();
+        case Tastencode::kZwischensumme:
+            Q_EMIT zwischensumme();
+            return;
+        case Tastencode::kTischSchliessen:
+            return verlassen(false);
+        default:
+            return;
+    }
+}
+
+void frmTastenMenu1::verlassen(bool abmelden) {
+    if (!TischVerlassen(m_k)) {
+        m_tisch.anzeigen(m_tisch.modus());
+        return;
+    }
+    bool eigene = true;
+    Absichern(m_k, [&] { eigene = EigeneZeilenAmTisch(m_k); });
+    if (!eigene) Q_EMIT tischFrei(m_k.werte.tisch);
+    if (abmelden)
+        Q_EMIT this->abmelden();
+    else
+        Q_EMIT geschlossen();
+}
+
+void frmTastenMenu1::stornieren() {
+    if (!darf(QStringLiteral("Stornieren"))) return;
+    const Tischzeile* zeile = m_tisch.aktuelleZeile();
+    if (!zeile) return;
+    const bool alt = zeile->tischDetails == kAlt;
+    // A line with extras, or a sent extra line, goes together with its group.
+    const bool gruppe = zeile->extra == kJa && (alt || !zeile->plu.isEmpty());
+    const std::int64_t id = zeile->id;
+    const std::int64_t regId = zeile->regId;
+    Absichern(m_k, [&] {
+        if (gruppe)
+            GruppeStornieren(m_k, regId);
+        else
+            GerichtStornieren(m_k, id, m_tisch.modus());
+    });
+    m_tisch.anzeigen(alt ? kAlt : kNeu);
+}
+
+void frmTastenMenu1::extra() {
+    const Tischzeile* zeile = m_tisch.aktuelleZeile();
+    if (!zeile || zeile->tischDetails != kNeu) return;
+    bool moeglich = false;
+    Absichern(m_k, [&] { moeglich = PruefenExtra(m_k, zeile->plu); });
+    if (!moeglich) return;
+    frmExtra fenster(m_k, zeile->id, zeile->regId, window());
+    if (fenster.exec() == QDialog::Accepted) m_tisch.anzeigen(kNeu);
+}
+
+bool frmTastenMenu1::darf(const QString& recht) {
+    if (RechteAbfrage(m_k, m_k.werte.kellner, recht)) return true;
+    m_k.dialoge.meldung(kKeineRechte);
+    return false;
+}

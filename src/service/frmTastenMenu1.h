@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+class Kontext;
+class frmTisch;
+class frmTastenMenu2;
+
+// The column of function keys of the order screen. Leaving the table
+// ("&Abmelden", "&Tisch schließen") prints and sends before it signals; the
+// keys whose windows belong to settlement, receipts and transfer signal their
+// request after the checks made here.
+class frmTastenMenu1 : public QWidget {
+    Q_OBJECT
+  public:
+    frmTastenMenu1(Kontext& k, frmTisch& tisch, frmTastenMenu2& rechner, QWidget* eltern = nullptr);
+
+    // Runs the function key carrying this code; an unknown code does nothing.
+    void TastenMenu1(int code);
+
+  Q_SIGNALS:
+    // The table was left (tickets printed, new lines sent).
+    void geschlossen();
+    void abmelden();
+    // The table's tile should show it free: the waiter has no line left on it.
+    void tischFrei(const QString& tisch);
+    // "T&OTAL" with the right "Abkassieren": settlement takes over from here
+    // (it leaves the table with TischVerlassen and the bar role "ThekenDrucker").
+    void kassieren();
+    // "&Umbuchen" on a table without new lines: the transfer window takes over.
+    void umbuchen();
+    // "&Zw. Summe": the interim bill of the open table.
+    void zwischensumme();
+
+  private:
+    void verlassen(bool abmelden);
+    void stornieren();
+    void extra();
+    bool darf(const QString& recht);
+
+    Kontext& m_k;
+    frmTisch& m_tisch;
+    frmTastenMenu2& m_rechner;
+};

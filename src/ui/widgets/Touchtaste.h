@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+
+// A key for a finger: large, never takes the keyboard focus, darkens while
+// touched. An "&" in the caption underlines its letter but binds no Alt shortcut,
+// because the screens map the keyboard themselves.
+class Touchtaste : public QPushButton {
+  public:
+    explicit Touchtaste(const QString& text = QString(), QWidget* eltern = nullptr);
+
+    void beschriften(const QString& text);
+    // Background of the key; an invalid colour gives the plain key.
+    void faerben(const QColor& farbe);
+};
