@@ -28,8 +28,8 @@ frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
     m_picker->addWidget(m_schnellwahl);
     m_picker->addWidget(m_karte);
     m_tisch->raster()->installEventFilter(this);
-    m_menu1->setFixedWidth(200);
-    m_menu2->setFixedWidth(340);
+    m_menu1->setFixedWidth(180);
+    m_menu2->setFixedWidth(320);
 
     connect(m_menu2, &frmTastenMenu2::eingetragen, this, [this] {
         m_tisch->anzeigen(QStringLiteral("Neu"));
@@ -55,7 +55,7 @@ frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
     layout->setSpacing(10);
     layout->addLayout(links, 1);
     layout->addWidget(m_menu1);
-    layout->addWidget(m_menu2, 0, Qt::AlignTop);
+    layout->addWidget(m_menu2);
 }
 
 void frmBestellung::oeffnen() {

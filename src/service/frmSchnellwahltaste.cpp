@@ -75,14 +75,15 @@ void frmSchnellwahltaste::haupttasteZeigen(const QString& wg) {
             for (int s = 0; s < 5; ++s) {
                 const Artikeltaste& taste = reihen[r].tasten[s];
                 auto* knopf = new Touchtaste(taste.text);
-                knopf->setMinimumHeight(64);
-                if (taste.farbe) knopf->faerben(QColor::fromRgb(*taste.farbe));
+                knopf->setMinimumSize(0, 64);
+                knopf->faerben(taste.farbe ? QColor::fromRgb(*taste.farbe) : QColor(), 12);
                 connect(knopf, &QPushButton::clicked, this,
                         [this, id = reihen[r].id, s] { artikeltasteGedrueckt(id, s + 1); });
                 m_artikeltasten->addWidget(knopf, r, s);
             }
         }
         m_artikeltasten->setRowStretch(reihen.size(), 1);
+        for (int s = 0; s < 5; ++s) m_artikeltasten->setColumnStretch(s, 1);
     });
 }
 

@@ -29,7 +29,6 @@ frmTisch::frmTisch(Kontext& k, QWidget* eltern)
     m_dgrTisch->setAlternatingRowColors(true);
     m_dgrTisch->verticalHeader()->hide();
     m_dgrTisch->verticalHeader()->setDefaultSectionSize(44);
-    m_dgrTisch->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_dgrTisch->setStyleSheet(QStringLiteral(
         "QTableView { font-size: 15pt; alternate-background-color: #f1f4f8; }"
         " QTableView::item:selected { background: #2f6db5; color: white; }"
@@ -48,6 +47,7 @@ frmTisch::frmTisch(Kontext& k, QWidget* eltern)
     m_lblTischSumme->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_lblTischSumme->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold;"));
     m_lblTischSumme->hide();
+    spaltenAnpassen();
 
     auto* kopf = new QHBoxLayout;
     kopf->addWidget(m_ueberschrift, 1);
@@ -102,15 +102,19 @@ void frmTisch::markieren(int reihe) {
     m_dgrTisch->scrollTo(index);
 }
 
-void frmTisch::resizeEvent(QResizeEvent* ereignis) {
-    QWidget::resizeEvent(ereignis);
-    spaltenAnpassen();
-}
-
 void frmTisch::spaltenAnpassen() {
-    const int breite = m_dgrTisch->viewport()->width();
-    for (int s = 0; s < Tischzeilenmodell::Spaltenzahl; ++s)
-        m_dgrTisch->setColumnWidth(s, static_cast<int>(breite * Tischzeilenmodell::breite(s)));
-    m_lblTischSumme->setMinimumWidth(
-        static_cast<int>(breite * Tischzeilenmodell::breite(Tischzeilenmodell::GPreis)) + 60);
+    // Numbers get the room of their widest value, the dish takes the rest.
+    QFont schrift = m_dgrTisch->font();
+    schrift.setPointSize(15);
+    const QFontMetrics masse(schrift);
+    const auto breite = [&](const char* muster) {
+        return masse.horizontalAdvance(QString::fromUtf8(muster)) + 24;
+    };
+    auto* kopf = m_dgrTisch->horizontalHeader();
+    kopf->setSectionResizeMode(QHeaderView::Fixed);
+    kopf->setSectionResizeMode(Tischzeilenmodell::Gericht, QHeaderView::Stretch);
+    m_dgrTisch->setColumnWidth(Tischzeilenmodell::PLU, breite("99999"));
+    m_dgrTisch->setColumnWidth(Tischzeilenmodell::Anzahl, breite("999x"));
+    m_dgrTisch->setColumnWidth(Tischzeilenmodell::EPreis, breite("999,99 €"));
+    m_dgrTisch->setColumnWidth(Tischzeilenmodell::GPreis, breite("9.999,99 €"));
 }

@@ -32,10 +32,7 @@ class frmTisch : public QWidget {
     // The waiter touched the grid.
     void angetippt();
 
-  protected:
-    void resizeEvent(QResizeEvent* ereignis) override;
-
-  private:
+    private:
     void markieren(int reihe);
     void spaltenAnpassen();
 

@@ -11,6 +11,6 @@ class Touchtaste : public QPushButton {
     explicit Touchtaste(const QString& text = QString(), QWidget* eltern = nullptr);
 
     void beschriften(const QString& text);
-    // Background of the key; an invalid colour gives the plain key.
-    void faerben(const QColor& farbe);
+    // Background and text size of the key; an invalid colour gives the plain key.
+    void faerben(const QColor& farbe, int punkt = 15);
 };
