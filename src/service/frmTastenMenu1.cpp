@@ -5,6 +5,7 @@
 #include "core/Rechte.h"
 #include "service/Bestelltasten.h"
 #include "service/Extrawahl.h"
+#include "service/Kundenbelege.h"
 #include "service/Senden.h"
 #include "service/Stornieren.h"
 #include "service/Tischverlassen.h"
@@ -71,12 +72,11 @@ void frmTastenMenu1::TastenMenu1(int code) {
         case Tastencode::kExtra:
             return extra();
         case Tastencode::kTotal:
-            if (darf(QStringLiteral("Abkassieren"))) Q_EMIT kassieren();
-            return;
+            return total();
         case Tastencode::kStorno:
             return stornieren();
         case Tastencode::kZwischensumme:
-            Q_EMIT zwischensumme();
+            Absichern(m_k, [&] { Zwischensumme(m_k); });
             return;
         case Tastencode::kTischSchliessen:
             return verlassen(false);
@@ -97,6 +97,19 @@ void frmTastenMenu1::verlassen(bool abmelden) {
         Q_EMIT this->abmelden();
     else
         Q_EMIT geschlossen();
+}
+
+void frmTastenMenu1::total() {
+    if (!darf(QStringLiteral("Abkassieren"))) return;
+    bool zeilen = false;
+    // Kind "0" prints nothing: it only tells whether the table has lines.
+    if (!Absichern(m_k, [&] { zeilen = Abrechnung(m_k, m_k.werte.tisch, QStringLiteral("0")); }))
+        return;
+    if (!zeilen) return;
+    if (TischVerlassen(m_k, QStringLiteral("ThekenDrucker")))
+        Q_EMIT kassieren();
+    else
+        m_tisch.anzeigen(m_tisch.modus());
 }
 
 void frmTastenMenu1::stornieren() {

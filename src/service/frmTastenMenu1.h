@@ -7,9 +7,9 @@ class frmTisch;
 class frmTastenMenu2;
 
 // The column of function keys of the order screen. Leaving the table
-// ("&Abmelden", "&Tisch schließen") prints and sends before it signals; the
-// keys whose windows belong to settlement, receipts and transfer signal their
-// request after the checks made here.
+// ("&Abmelden", "&Tisch schließen") prints and sends before it signals;
+// "T&OTAL" and "&Umbuchen" signal for the settlement and transfer windows after
+// the checks made here.
 class frmTastenMenu1 : public QWidget {
     Q_OBJECT
   public:
@@ -24,16 +24,15 @@ class frmTastenMenu1 : public QWidget {
     void abmelden();
     // The table's tile should show it free: the waiter has no line left on it.
     void tischFrei(const QString& tisch);
-    // "T&OTAL" with the right "Abkassieren": settlement takes over from here
-    // (it leaves the table with TischVerlassen and the bar role "ThekenDrucker").
+    // "T&OTAL": the waiter may settle, the table has lines and they have been
+    // printed and sent; the settlement window takes over from here.
     void kassieren();
     // "&Umbuchen" on a table without new lines: the transfer window takes over.
     void umbuchen();
-    // "&Zw. Summe": the interim bill of the open table.
-    void zwischensumme();
 
   private:
     void verlassen(bool abmelden);
+    void total();
     void stornieren();
     void extra();
     bool darf(const QString& recht);

@@ -168,23 +168,36 @@ TEST_F(Bestellbildschirm, CancellingChecksTheRightAndAsksTheQuantityOfASentLine)
     EXPECT_EQ(raster(), QStringList{"12|3x|Pils"});
 }
 
-TEST_F(Bestellbildschirm, TransferIsRefusedWhileNewLinesExistAndTotalNeedsItsRight) {
+TEST_F(Bestellbildschirm, TransferIsRefusedWhileNewLinesExistAndTotalPrintsBeforeSettling) {
     QSignalSpy umbuchen(&bildschirm->funktionstasten(), &frmTastenMenu1::umbuchen);
     QSignalSpy kassieren(&bildschirm->funktionstasten(), &frmTastenMenu1::kassieren);
     taste(Qt::Key_U);  // no line: nothing
+    taste(Qt::Key_O);
+    EXPECT_EQ(kassieren.count(), 0);
     EXPECT_TRUE(dialoge.meldungen.isEmpty());
+    EXPECT_TRUE(drucker.auftraege.empty());
+
     tippen("12");
     taste(Qt::Key_Enter);
     taste(Qt::Key_U);
     EXPECT_EQ(dialoge.meldungen,
               QStringList{"Bei neuen eingetragenen Gerichte ist Umbuchen nicht möglich."});
     EXPECT_EQ(umbuchen.count(), 0);
-    taste(Qt::Key_O);
-    EXPECT_EQ(kassieren.count(), 1);
+
     k->werte.kellner = QStringLiteral("Eva");
     taste(Qt::Key_O);
-    EXPECT_EQ(kassieren.count(), 1);
     EXPECT_EQ(dialoge.meldungen.last(), kKeineRechte);
+    k->werte.kellner = QStringLiteral("Tom");
+    taste(Qt::Key_O);
+    EXPECT_EQ(kassieren.count(), 1);
+    ASSERT_EQ(drucker.auftraege.size(), 1u);
+    EXPECT_EQ(drucker.auftraege[0].text("Bereich4", "lblDruckerstation"), QStringLiteral("Thekenbon"));
+    EXPECT_EQ(zeilen(), QStringList{"Alt 12 1x Pils 3,50"});
+
+    // Sent lines only: the transfer window may open.
+    bildschirm->oeffnen();
+    taste(Qt::Key_U);
+    EXPECT_EQ(umbuchen.count(), 1);
 }
 
 TEST_F(Bestellbildschirm, AQuickKeyTakesTheTypedQuantityAndTheMenuCardADoubleClick) {
