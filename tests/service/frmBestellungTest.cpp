@@ -7,7 +7,7 @@
 
 #include "core/Rechte.h"
 #include "service/Eingabe.h"
-#include "service/Stornieren.h"
+#include "service/Anzahl.h"
 #include "service/Tischzeile.h"
 #include "service/frmBestellung.h"
 #include "service/frmTastenMenu1.h"
