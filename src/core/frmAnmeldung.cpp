@@ -19,8 +19,6 @@ frmAnmeldung::frmAnmeldung(Kontext& k, QWidget* eltern) : QDialog(eltern), m_k(k
     setWindowTitle(QStringLiteral("Anmeldung"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setModal(true);
-    setStyleSheet(
-        QStringLiteral("frmAnmeldung { background: #f4f1ea; border: 2px solid #3d5a80; }"));
 
     auto* beschriftung = new QLabel(QStringLiteral("Kellnerschlüssel:"), this);
     beschriftung->setObjectName(QStringLiteral("lblKellnerschluessel"));

@@ -11,6 +11,7 @@ QPushButton, QToolButton {
 QPushButton:pressed, QToolButton:pressed { background: #3d5a80; color: #ffffff; }
 QPushButton:disabled { color: #9aa4b2; background: #f4f5f7; }
 QLineEdit { min-height: 44px; padding: 2px 8px; }
+frmAnmeldung, frmPin2, frmTastenBasis { background: #f4f1ea; border: 2px solid #3d5a80; }
 QMenu { font-size: 22px; }
 QMenu::item { padding: 14px 40px 14px 24px; }
 QMenu::item:selected { background: #3d5a80; color: #ffffff; }
