@@ -6,8 +6,8 @@
 #include <QTreeWidget>
 
 #include "core/Rechte.h"
-#include "service/Eingabe.h"
 #include "service/Anzahl.h"
+#include "service/Eingabe.h"
 #include "service/Tischzeile.h"
 #include "service/frmBestellung.h"
 #include "service/frmTastenMenu1.h"
@@ -168,6 +168,37 @@ TEST_F(Bestellbildschirm, CancellingChecksTheRightAndAsksTheQuantityOfASentLine)
     EXPECT_EQ(raster(), QStringList{"12|3x|Pils"});
 }
 
+TEST_F(Bestellbildschirm, TheArrowKeysAndATouchChooseTheLineToCancel) {
+    tippen("12");
+    taste(Qt::Key_Enter);
+    tippen("20");
+    taste(Qt::Key_Enter);
+    tippen("20");
+    taste(Qt::Key_Enter);
+    ASSERT_EQ(raster(), QStringList({"12|1x|Pils", "20|1x|Schnitzel", "20|1x|Schnitzel"}));
+    QTableView* grid = bildschirm->tisch().raster();
+    EXPECT_EQ(grid->currentIndex().row(), 2);  // the line just entered
+
+    taste(Qt::Key_Up);
+    taste(Qt::Key_Up);
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    taste(Qt::Key_Down);
+    druecken("&Storno");  // a new line of one goes without a question
+    EXPECT_EQ(raster(), QStringList({"12|1x|Pils", "20|1x|Schnitzel"}));
+    EXPECT_TRUE(dialoge.aufforderungen.isEmpty());
+
+    // Letters keep working while the grid has the focus; a touch on a line
+    // marks it and drops what was typed.
+    QTest::keyClick(grid, Qt::Key_2, Qt::KeypadModifier);
+    EXPECT_EQ(feld(), QStringLiteral("2"));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(0, 2)).center());
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    EXPECT_EQ(feld(), QString());
+    QTest::keyClick(grid, Qt::Key_S, Qt::NoModifier);
+    EXPECT_EQ(zeilen("OffeneTische").size(), 2);
+}
+
 TEST_F(Bestellbildschirm, TransferIsRefusedWhileNewLinesExistAndTotalPrintsBeforeSettling) {
     QSignalSpy umbuchen(&bildschirm->funktionstasten(), &frmTastenMenu1::umbuchen);
     QSignalSpy kassieren(&bildschirm->funktionstasten(), &frmTastenMenu1::kassieren);
@@ -191,7 +222,8 @@ TEST_F(Bestellbildschirm, TransferIsRefusedWhileNewLinesExistAndTotalPrintsBefor
     taste(Qt::Key_O);
     EXPECT_EQ(kassieren.count(), 1);
     ASSERT_EQ(drucker.auftraege.size(), 1u);
-    EXPECT_EQ(drucker.auftraege[0].text("Bereich4", "lblDruckerstation"), QStringLiteral("Thekenbon"));
+    EXPECT_EQ(drucker.auftraege[0].text("Bereich4", "lblDruckerstation"),
+              QStringLiteral("Thekenbon"));
     EXPECT_EQ(zeilen(), QStringList{"Alt 12 1x Pils 3,50"});
 
     // Sent lines only: the transfer window may open.
