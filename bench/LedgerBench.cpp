@@ -51,8 +51,9 @@ struct Kasse {
                 i < 5 ? QStringLiteral("Getränke") : QStringLiteral("Speisen"),
                 QStringLiteral("Artikel %1").arg(i), 250 + 100 * i);
         // The row the floor's transaction writes, on another table.
-        db->ausfuehren(QStringLiteral("INSERT INTO OffeneTische (Station, Tisch, Zeit) "
-                                      "VALUES ('Gastraum', '99', '')"));
+        db->ausfuehren(
+            QStringLiteral("INSERT INTO OffeneTische (Station, Tisch, Zeit) "
+                           "VALUES ('Gastraum', '99', '')"));
         bodenId = db->letzteId();
     }
 

@@ -41,6 +41,7 @@ struct Tischzeile {
     QString zeit;
 
     static Tischzeile lesen(const Abfrage& a);
+    bool operator==(const Tischzeile&) const = default;
 };
 
 // "3x": the quantity as shown and printed.
