@@ -2,31 +2,16 @@
 
 #include "core/Kontext.h"
 
-std::vector<Postenzeile> TischZeilen(Kontext& k, const Tischort& ort, Listenart art) {
+QList<Tischzeile> TischZeilen(Kontext& k, const Tischort& ort, Listenart art) {
     const QString sql =
         art == Listenart::Abrechnung
-            ? QStringLiteral("SELECT ID, RegID, PLU, Menge_Text, Gericht, Extra, TischDetails, "
-                             "Menge, EPREIS, GPREIS FROM OffeneTische WHERE Station = ? AND "
-                             "Tisch = ? ORDER BY IDWG, RegID, ID")
-            : QStringLiteral("SELECT ID, RegID, PLU, Menge_Text, Gericht, Extra, TischDetails, "
-                             "Menge, EPREIS, GPREIS FROM OffeneTische WHERE Station = ? AND "
-                             "Tisch = ? AND TischDetails = 'Alt' ORDER BY RegID, ID");
+            ? QStringLiteral("SELECT * FROM OffeneTische WHERE Station = ? AND Tisch = ? "
+                             "ORDER BY IDWG, RegID, ID")
+            : QStringLiteral("SELECT * FROM OffeneTische WHERE Station = ? AND Tisch = ? AND "
+                             "TischDetails = 'Alt' ORDER BY RegID, ID");
     Abfrage a = k.db.abfrage(sql, ort.station, ort.tisch);
-    std::vector<Postenzeile> zeilen;
-    while (a.naechste()) {
-        Postenzeile z;
-        z.id = a.zahl(0);
-        z.regId = a.zahl(1);
-        z.plu = a.text(2);
-        z.mengeText = a.text(3);
-        z.gericht = a.text(4);
-        z.extra = a.text(5);
-        z.tischDetails = a.text(6);
-        z.menge = static_cast<int>(a.zahl(7));
-        z.epreis = a.geld(8);
-        z.gpreis = a.geld(9);
-        zeilen.push_back(z);
-    }
+    QList<Tischzeile> zeilen;
+    while (a.naechste()) zeilen << Tischzeile::lesen(a);
     return zeilen;
 }
 

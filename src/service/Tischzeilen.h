@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "core/Geld.h"
+#include "service/Tischzeile.h"
 
 class Kontext;
 
@@ -19,31 +19,17 @@ struct Tischort {
     QString tisch;
 };
 
-// One open line as the settlement and transfer lists show it.
-struct Postenzeile {
-    std::int64_t id = 0;
-    std::int64_t regId = 0;
-    QString plu;
-    QString mengeText;
-    QString gericht;
-    QString extra;
-    QString tischDetails;
-    int menge = 0;
-    Geld epreis;
-    Geld gpreis;
-
-    // A line that received extras moves together with them; an extra line
-    // (no article number) never moves alone.
-    bool hatExtras() const { return !plu.isEmpty() && extra == QStringLiteral("Ja"); }
-    bool istExtra() const { return plu.isEmpty() && extra == QStringLiteral("Ja"); }
-};
+// A line that received extras moves together with them; an extra line (no
+// article number) never moves alone.
+inline bool HatExtras(const Tischzeile& z) { return !z.plu.isEmpty() && z.extra == kJa; }
+inline bool IstExtra(const Tischzeile& z) { return z.plu.isEmpty() && z.extra == kJa; }
 
 enum class Listenart {
     Abrechnung,  // every line of the table, drinks first, extras after their line
     Umbuchung,   // sent lines only, extras after their line
 };
 
-std::vector<Postenzeile> TischZeilen(Kontext& k, const Tischort& ort, Listenart art);
+QList<Tischzeile> TischZeilen(Kontext& k, const Tischort& ort, Listenart art);
 
 // Sum of Menge × EPREIS of the table; nullopt when it has no line.
 std::optional<Geld> TischSumme(Kontext& k, const Tischort& ort);

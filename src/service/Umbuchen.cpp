@@ -5,29 +5,17 @@
 
 #include "core/Kontext.h"
 #include "service/Anzahl.h"
+#include "service/Zeilenkopie.h"
 
 namespace {
 
-struct Quelle {
-    std::int64_t id;
-    QString plu;
-    QString pluId;
-    QString gericht;
-    QString extra;
-    int menge;
-    Geld epreis;
-};
-
-std::vector<Quelle> lesen(Abfrage a) {
-    std::vector<Quelle> zeilen;
-    while (a.naechste())
-        zeilen.push_back({a.zahl(0), a.text(1), a.text(2), a.text(3), a.text(4),
-                          static_cast<int>(a.zahl(5)), a.geld(6)});
+QList<Tischzeile> lesen(Abfrage a) {
+    QList<Tischzeile> zeilen;
+    while (a.naechste()) zeilen << Tischzeile::lesen(a);
     return zeilen;
 }
 
-const QString kQuellspalten =
-    QStringLiteral("SELECT ID, PLU, PLU_ID, Gericht, Extra, Menge, EPREIS FROM OffeneTische ");
+const QString kQuelle = QStringLiteral("SELECT * FROM OffeneTische ");
 
 // The equal plain line at the destination a moved plain line merges into.
 std::optional<std::int64_t> partner(Kontext& k, const Tischort& nach, const QString& pluId,
@@ -41,13 +29,13 @@ std::optional<std::int64_t> partner(Kontext& k, const Tischort& nach, const QStr
     return a.zahl(0);
 }
 
-void mengeSetzen(Kontext& k, std::int64_t id, int menge) {
+void mengeSetzen(Kontext& k, std::int64_t id, std::int64_t menge) {
     k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Menge = ?1, Menge_Text = ?2, "
                                    "GPREIS = ?1 * EPREIS WHERE ID = ?3"),
-                    menge, QString::number(menge) + QLatin1Char('x'), id);
+                    menge, MengeText(menge), id);
 }
 
-void mengeHinzufuegen(Kontext& k, std::int64_t id, int dazu) {
+void mengeHinzufuegen(Kontext& k, std::int64_t id, std::int64_t dazu) {
     k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Menge = Menge + ?1, "
                                    "Menge_Text = (Menge + ?1) || 'x', "
                                    "GPREIS = (Menge + ?1) * EPREIS WHERE ID = ?2"),
@@ -63,30 +51,17 @@ void loeschen(Kontext& k, std::int64_t id) {
     k.db.ausfuehren(QStringLiteral("DELETE FROM OffeneTische WHERE ID = ?"), id);
 }
 
-// Copies a line (every column but the key) onto the destination with a new
-// quantity, quantity text and dish text; the line total follows the quantity.
-std::int64_t kopieren(Kontext& k, std::int64_t id, const Tischort& nach, int menge,
+// Copies a line onto the destination with a new quantity, quantity text and
+// dish text; the line total follows the quantity. Answers the new line's ID.
+std::int64_t kopieren(Kontext& k, std::int64_t id, const Tischort& nach, std::int64_t menge,
                       const QString& mengeText, const QString& gericht) {
-    static const QHash<QString, QString> ersetzt = {
-        {QStringLiteral("station"), QStringLiteral("?1")},
-        {QStringLiteral("tisch"), QStringLiteral("?2")},
-        {QStringLiteral("menge"), QStringLiteral("?3")},
-        {QStringLiteral("menge_text"), QStringLiteral("?4")},
-        {QStringLiteral("gericht"), QStringLiteral("?5")},
-        {QStringLiteral("gpreis"), QStringLiteral("?3 * EPREIS")},
-    };
-    QStringList spalten;
-    QStringList werte;
-    for (const QString& spalte : k.db.spalten(QStringLiteral("OffeneTische"))) {
-        if (spalte.compare(QStringLiteral("ID"), Qt::CaseInsensitive) == 0) continue;
-        spalten << Datenbank::bezeichner(spalte);
-        werte << ersetzt.value(spalte.toLower(), Datenbank::bezeichner(spalte));
-    }
-    k.db.ausfuehren(QStringLiteral("INSERT INTO OffeneTische (%1) SELECT %2 FROM OffeneTische "
-                                   "WHERE ID = ?6")
-                        .arg(spalten.join(QStringLiteral(", ")), werte.join(QStringLiteral(", "))),
-                    nach.station, nach.tisch, menge, mengeText, gericht, id);
-    return k.db.letzteId();
+    const std::int64_t neu =
+        Zeilenkopie(k.db, QStringLiteral("OffeneTische"), QStringLiteral("OffeneTische")).neu(id);
+    k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Station = ?1, Tisch = ?2, Menge = ?3, "
+                                   "Menge_Text = ?4, Gericht = ?5, GPREIS = ?3 * EPREIS "
+                                   "WHERE ID = ?6"),
+                    nach.station, nach.tisch, menge, mengeText, gericht, neu);
+    return neu;
 }
 
 // A split-off part starts its own group, so a later cancellation or move of the
@@ -96,7 +71,7 @@ void gruppeSetzen(Kontext& k, std::int64_t id, std::int64_t regId) {
 }
 
 // An extra line reads "+ 2x Ketchup": the prefix carries the quantity.
-QString extraText(const QString& gericht, int menge) {
+QString extraText(const QString& gericht, std::int64_t menge) {
     static const QRegularExpression praefix(QStringLiteral("^\\+ -?\\d+x (.*)$"));
     const auto treffer = praefix.match(gericht);
     const QString name = treffer.hasMatch() ? treffer.captured(1) : gericht;
@@ -105,7 +80,7 @@ QString extraText(const QString& gericht, int menge) {
 
 // Splits n off a line onto the destination: the source keeps the rest.
 // Answers the new line's ID.
-std::int64_t teilen(Kontext& k, const Quelle& z, const Tischort& nach, int n) {
+std::int64_t teilen(Kontext& k, const Tischzeile& z, const Tischort& nach, std::int64_t n) {
     if (z.plu.isEmpty()) {
         const auto neu = kopieren(k, z.id, nach, n, QString(), extraText(z.gericht, n));
         k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Menge = ?1, Gericht = ?2, "
@@ -113,13 +88,13 @@ std::int64_t teilen(Kontext& k, const Quelle& z, const Tischort& nach, int n) {
                         z.menge - n, extraText(z.gericht, z.menge - n), z.id);
         return neu;
     }
-    const auto neu = kopieren(k, z.id, nach, n, QString::number(n) + QLatin1Char('x'), z.gericht);
+    const auto neu = kopieren(k, z.id, nach, n, MengeText(n), z.gericht);
     mengeSetzen(k, z.id, z.menge - n);
     return neu;
 }
 
 // The quantity to move: the whole line when it holds one, else asked on the pad.
-std::optional<int> anzahl(Kontext& k, int menge) {
+std::optional<std::int64_t> anzahl(Kontext& k, std::int64_t menge) {
     if (menge == 1) return 1;
     const auto n = AnzahlFragen(k);
     if (!n || *n < 1 || *n > menge) return std::nullopt;
@@ -131,11 +106,11 @@ std::optional<int> anzahl(Kontext& k, int menge) {
 void AllesUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach) {
     Transaktion t(k.db);
     const auto zeilen = lesen(k.db.abfrage(
-        kQuellspalten + QStringLiteral("WHERE Station = ? AND Tisch = ? AND TischDetails = 'Alt' "
+        kQuelle + QStringLiteral("WHERE Station = ? AND Tisch = ? AND TischDetails = 'Alt' "
                                        "ORDER BY ID"),
         von.station, von.tisch));
-    for (const Quelle& z : zeilen) {
-        const auto p = z.extra == QStringLiteral("Ja") ? std::nullopt
+    for (const Tischzeile& z : zeilen) {
+        const auto p = z.extra == kJa ? std::nullopt
                                                        : partner(k, nach, z.pluId, z.epreis);
         if (p) {
             mengeHinzufuegen(k, *p, z.menge);
@@ -150,12 +125,12 @@ void AllesUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach) {
 bool NurGerichtUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach, const QString& plu,
                         Geld epreis) {
     const auto zeilen = lesen(k.db.abfrage(
-        kQuellspalten + QStringLiteral("WHERE Station = ? AND Tisch = ? AND TischDetails = 'Alt' "
+        kQuelle + QStringLiteral("WHERE Station = ? AND Tisch = ? AND TischDetails = 'Alt' "
                                        "AND PLU = ? AND EPREIS = ? AND IFNULL(Extra, '') <> 'Ja' "
                                        "ORDER BY ID LIMIT 1"),
         von.station, von.tisch, plu, epreis));
     if (zeilen.empty()) return false;
-    const Quelle& z = zeilen.front();
+    const Tischzeile& z = zeilen.front();
     const auto n = anzahl(k, z.menge);
     if (!n) return true;
 
@@ -182,22 +157,22 @@ bool NurGerichtUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach, c
 bool NurGerichtUmbuchenExtraNichtGleich(Kontext& k, const Tischort& von, const Tischort& nach,
                                         std::int64_t regId) {
     const auto gruppe = lesen(k.db.abfrage(
-        kQuellspalten + QStringLiteral("WHERE Station = ? AND Tisch = ? AND TischDetails = 'Alt' "
+        kQuelle + QStringLiteral("WHERE Station = ? AND Tisch = ? AND TischDetails = 'Alt' "
                                        "AND RegID = ? ORDER BY ID"),
         von.station, von.tisch, regId));
     if (gruppe.empty()) return false;
     // The article line and its extras carry the same quantity.
-    const int menge = gruppe.front().menge;
+    const std::int64_t menge = gruppe.front().menge;
     const auto n = anzahl(k, menge);
     if (!n) return true;
 
     Transaktion t(k.db);
     if (*n == menge) {
-        for (const Quelle& z : gruppe) verlegen(k, z.id, nach);
+        for (const Tischzeile& z : gruppe) verlegen(k, z.id, nach);
     } else {
         std::vector<std::int64_t> neue;
         std::int64_t neueGruppe = 0;
-        for (const Quelle& z : gruppe) {
+        for (const Tischzeile& z : gruppe) {
             neue.push_back(teilen(k, z, nach, *n));
             if (!z.plu.isEmpty() && neueGruppe == 0) neueGruppe = neue.back();
         }
@@ -208,9 +183,9 @@ bool NurGerichtUmbuchenExtraNichtGleich(Kontext& k, const Tischort& von, const T
 }
 
 void MarkierteZeileUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach,
-                            const Postenzeile& zeile, const QString& leerMeldung) {
-    if (zeile.istExtra()) return;
-    if (zeile.hatExtras()) {
+                            const Tischzeile& zeile, const QString& leerMeldung) {
+    if (IstExtra(zeile)) return;
+    if (HatExtras(zeile)) {
         if (!NurGerichtUmbuchenExtraNichtGleich(k, von, nach, zeile.regId))
             k.dialoge.meldung(kGerichtNichtGefunden);
     } else if (!NurGerichtUmbuchen(k, von, nach, zeile.plu, zeile.epreis)) {

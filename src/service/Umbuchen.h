@@ -33,4 +33,4 @@ bool NurGerichtUmbuchenExtraNichtGleich(Kontext& k, const Tischort& von, const T
 // line moves alone, an extra line never moves on its own. `leerMeldung` is shown
 // when a plain line is no longer there.
 void MarkierteZeileUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach,
-                            const Postenzeile& zeile, const QString& leerMeldung);
+                            const Tischzeile& zeile, const QString& leerMeldung);

@@ -12,7 +12,7 @@ protected:
     // The lines of a table as "Menge_Text Gericht GPREIS", in list order.
     std::string liste(const Tischort& ort) {
         QStringList texte;
-        for (const Postenzeile& z : TischZeilen(*k, ort, Listenart::Umbuchung))
+        for (const Tischzeile& z : TischZeilen(*k, ort, Listenart::Umbuchung))
             texte << QStringList({z.mengeText, z.gericht, z.gpreis.text()}).join(' ').trimmed();
         return texte.join(QStringLiteral(" | ")).toStdString();
     }
@@ -148,7 +148,7 @@ TEST_F(Umbuchen, ALineTakesItsExtrasAlongAndPartsRebuildTheirTexts) {
 
     // An extra line marked alone never moves and asks nothing.
     const auto ketchup = links[1];
-    ASSERT_TRUE(ketchup.istExtra());
+    ASSERT_TRUE(IstExtra(ketchup));
     MarkierteZeileUmbuchen(*k, tisch5, garten7, ketchup, kTischIstLeer);
     EXPECT_EQ(TischZeilen(*k, garten7, Listenart::Umbuchung).size(), 2u);
 
@@ -162,7 +162,7 @@ TEST_F(Umbuchen, ALineTakesItsExtrasAlongAndPartsRebuildTheirTexts) {
 
     // A group no longer there, and a plain line no longer there.
     MarkierteZeileUmbuchen(*k, garten7, tisch5, rechts[0], kTischIstLeer);
-    Postenzeile weg;
+    Tischzeile weg;
     weg.plu = "1";
     weg.extra = "Nein";
     weg.epreis = Geld(350);

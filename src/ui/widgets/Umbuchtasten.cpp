@@ -1,0 +1,31 @@
+#include "ui/widgets/Umbuchtasten.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QPushButton* GrosseTaste(const QString& name, const QString& text, QWidget* eltern) {
+    auto* t = new QPushButton(text, eltern);
+    t->setObjectName(name);
+    t->setMinimumSize(96, 64);
+    QFont f = t->font();
+    f.setPointSize(15);
+    f.setBold(true);
+    t->setFont(f);
+    return t;
+}
+
+Umbuchtasten UmbuchtastenAnlegen(QWidget* eltern) {
+    Umbuchtasten t{
+        GrosseTaste(QStringLiteral("cmdAllesNachRechts"), QStringLiteral(">>"), eltern),
+        GrosseTaste(QStringLiteral("cmdNurMarkierungNachRechts"), QStringLiteral(">"), eltern),
+        GrosseTaste(QStringLiteral("cmdNurMarkierungNachLinks"), QStringLiteral("<"), eltern),
+        GrosseTaste(QStringLiteral("cmdAllesNachLinks"), QStringLiteral("<<"), eltern),
+        new QVBoxLayout,
+    };
+    t.spalte->addStretch();
+    for (QPushButton* taste : {t.allesNachRechts, t.nurMarkierungNachRechts,
+                               t.nurMarkierungNachLinks, t.allesNachLinks})
+        t.spalte->addWidget(taste);
+    t.spalte->addStretch();
+    return t;
+}

@@ -1,0 +1,97 @@
+#include "service/frmTotal.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+
+#include "support/DbTest.h"
+#include "support/Posten.h"
+
+namespace {
+
+class frmTotalTest : public DbTest {
+protected:
+    frmTotalTest() {
+        kellner("Anna", "1", "", {"Rechnungen", "Abkassieren"});
+        amTisch("Anna", "Gastraum", "5");
+        Posten pils;
+        pils.menge = 3;
+        PostenAnlegen(*db, pils);
+        Posten cola;
+        cola.plu = "2";
+        cola.gericht = "Cola";
+        cola.cent = 280;
+        PostenAnlegen(*db, cola);
+    }
+
+    void klick(QWidget& fenster, const char* name) {
+        auto* taste = fenster.findChild<QPushButton*>(QString::fromUtf8(name));
+        ASSERT_NE(taste, nullptr) << name;
+        QTest::mouseClick(taste, Qt::LeftButton);
+    }
+    int zeilen(QWidget& fenster, const char* gitter) {
+        return fenster.findChild<QTableView*>(QString::fromUtf8(gitter))->model()->rowCount();
+    }
+    QString text(QWidget& fenster, const char* label) {
+        return fenster.findChild<QLabel*>(QString::fromUtf8(label))->text();
+    }
+    std::int64_t rechnungen() {
+        Abfrage a = db->abfrage("SELECT COUNT(*) FROM Rechnungsuebersicht");
+        a.naechste();
+        return a.zahl(0);
+    }
+};
+
+}  // namespace
+
+TEST_F(frmTotalTest, OpeningPutsEverythingOnThePayListAndKassenbonSettlesIt) {
+    frmTotal fenster(*k);
+    fenster.show();
+    EXPECT_EQ(fenster.windowTitle(), QStringLiteral("TOTAL"));
+    EXPECT_EQ(zeilen(fenster, "DataGrid1"), 0);
+    EXPECT_EQ(zeilen(fenster, "DataGrid2"), 2);
+    EXPECT_EQ(text(fenster, "lblNachtisch"), QStringLiteral("BAR"));
+    EXPECT_EQ(text(fenster, "lblTischSummeRechts"), QStringLiteral("13,30 €"));
+
+    klick(fenster, "cmdKassenbon");
+    EXPECT_TRUE(fenster.abgerechnet());
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_EQ(rechnungen(), 1);
+    ASSERT_EQ(drucker.auftraege.size(), 1u);
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", "5"}), std::nullopt);
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), std::nullopt);
+}
+
+TEST_F(frmTotalTest, SplittingAndClosingPutsTheLinesBack) {
+    auto fenster = std::make_unique<frmTotal>(*k);
+    fenster->show();
+    // The marked line is the last one: Cola moves back whole, then 2 of 3 Pils.
+    klick(*fenster, "cmdNurMarkierungNachLinks");
+    EXPECT_EQ(zeilen(*fenster, "DataGrid1"), 1);
+    dialoge.zahlen = {"2"};
+    klick(*fenster, "cmdNurMarkierungNachLinks");
+    EXPECT_EQ(text(*fenster, "lblTischSummeLinks"), QStringLiteral("9,80 €"));
+    EXPECT_EQ(text(*fenster, "lblTischSummeRechts"), QStringLiteral("3,50 €"));
+
+    // The voucher option asks number and amount and shows the number.
+    dialoge.eingaben = {QString("17"), QString("2,00")};
+    QTest::mouseClick(fenster->findChild<QRadioButton*>("Option1_2"), Qt::LeftButton,
+                      Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(text(*fenster, "lblNachtisch"), QStringLiteral("GUTSCHEIN  Nr 17"));
+
+    klick(*fenster, "cmdSchliessen");
+    EXPECT_FALSE(fenster->abgerechnet());
+    EXPECT_EQ(rechnungen(), 0);
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", "5"}), Geld(1330));
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), std::nullopt);
+
+    // The window's close box moves the pay list back as well.
+    fenster = std::make_unique<frmTotal>(*k);
+    fenster->show();
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), Geld(1330));
+    fenster->close();
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), std::nullopt);
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", "5"}), Geld(1330));
+}
