@@ -11,6 +11,8 @@
 #include "service/frmSchnellwahltaste.h"
 #include "service/frmTastenMenu1.h"
 #include "service/frmTastenMenu2.h"
+#include "service/frmTischUmbuchen.h"
+#include "service/frmTotal.h"
 #include "service/frmTisch.h"
 #include "service/frmkarteAuswahl.h"
 
@@ -36,6 +38,17 @@ frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
         m_tisch->neuesteZeileMarkieren();
     });
     connect(m_menu2, &frmTastenMenu2::pickerGewechselt, this, &frmBestellung::pickerZeigen);
+    // Settlement and transfer take over from the function keys.
+    connect(m_menu1, &frmTastenMenu1::kassieren, this, [this] {
+        if (TotalZeigen(m_k, window()))
+            m_menu1->abgerechnet();
+        else
+            m_tisch->anzeigen(m_tisch->modus());
+    });
+    connect(m_menu1, &frmTastenMenu1::umbuchen, this, [this] {
+        TischUmbuchenZeigen(m_k, window());
+        m_tisch->anzeigen(m_tisch->modus());
+    });
     connect(m_tisch, &frmTisch::angetippt, m_menu2, &frmTastenMenu2::eingabeLeeren);
     // A quick key adds to what was typed, so "3x" and a key order three.
     connect(m_schnellwahl, &frmSchnellwahltaste::artikelGewaehlt, this, [this](const QString& plu) {

@@ -90,6 +90,15 @@ void frmTastenMenu1::verlassen(bool abmelden) {
         m_tisch.anzeigen(m_tisch.modus());
         return;
     }
+    verlassenMelden(abmelden);
+}
+
+void frmTastenMenu1::abgerechnet() {
+    m_tisch.anzeigen(m_tisch.modus());
+    verlassenMelden(false);
+}
+
+void frmTastenMenu1::verlassenMelden(bool abmelden) {
     bool eigene = true;
     Absichern(m_k, [&] { eigene = EigeneZeilenAmTisch(m_k); });
     if (!eigene) Q_EMIT tischFrei(m_k.werte.tisch);

@@ -18,6 +18,10 @@ class frmTastenMenu1 : public QWidget {
     // Runs the function key carrying this code; an unknown code does nothing.
     void TastenMenu1(int code);
 
+    // After a settlement the table is left as with "&Tisch schließen", without
+    // printing again: its tile shows free when the waiter has no line left on it.
+    void abgerechnet();
+
   Q_SIGNALS:
     // The table was left (tickets printed, new lines sent).
     void geschlossen();
@@ -32,6 +36,7 @@ class frmTastenMenu1 : public QWidget {
 
   private:
     void verlassen(bool abmelden);
+    void verlassenMelden(bool abmelden);
     void total();
     void stornieren();
     void extra();

@@ -1,11 +1,16 @@
 #include "service/frmTotal.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
+#include "service/frmBestellung.h"
+#include "service/frmTastenMenu1.h"
 #include "support/DbTest.h"
 #include "support/Posten.h"
 
@@ -94,4 +99,32 @@ TEST_F(frmTotalTest, SplittingAndClosingPutsTheLinesBack) {
     fenster->close();
     EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), std::nullopt);
     EXPECT_EQ(TischSumme(*k, {"Gastraum", "5"}), Geld(1330));
+}
+
+TEST_F(frmTotalTest, TotalOnTheOrderScreenSettlesAndLeavesTheTableFree) {
+    station("Gastraum", {"5"});
+    frmBestellung bestellung(*k);
+    bestellung.resize(1280, 740);
+    bestellung.show();
+    bestellung.oeffnen();
+    QSignalSpy geschlossen(&bestellung.funktionstasten(), &frmTastenMenu1::geschlossen);
+    QSignalSpy frei(&bestellung.funktionstasten(), &frmTastenMenu1::tischFrei);
+
+    int rechts = -1, links = -1;
+    QTimer::singleShot(0, [&] {
+        auto* fenster = qobject_cast<frmTotal*>(QApplication::activeModalWidget());
+        ASSERT_NE(fenster, nullptr);
+        links = zeilen(*fenster, "DataGrid1");
+        rechts = zeilen(*fenster, "DataGrid2");
+        klick(*fenster, "cmdKassenbon");
+    });
+    QTest::keyClick(&bestellung, Qt::Key_O);
+
+    EXPECT_EQ(links, 0);
+    EXPECT_EQ(rechts, 2);
+    EXPECT_EQ(rechnungen(), 1);
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", "5"}), std::nullopt);
+    EXPECT_EQ(geschlossen.count(), 1);
+    ASSERT_EQ(frei.count(), 1);
+    EXPECT_EQ(frei.at(0).at(0).toString(), QStringLiteral("5"));
 }
