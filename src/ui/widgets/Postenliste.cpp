@@ -36,6 +36,7 @@ Postenliste::Postenliste(const QString& gitter, const QString& summe, double ger
     gross.setPointSize(13);
     m_tabelle->setFont(gross);
     spalte->addWidget(m_tabelle, 1);
+    m_tabelle->installEventFilter(this);
 
     if (!summe.isEmpty()) {
         m_summe = new QLabel(this);
@@ -52,6 +53,8 @@ Postenliste::Postenliste(const QString& gitter, const QString& summe, double ger
 void Postenliste::fuellen(Kontext& k, const Tischort& ort, const Tischort& ueberschrift,
                           Listenart art) {
     m_modell->setzen(TischZeilen(k, ort, art));
+    // Refilling the model resets the columns to their default widths.
+    breitenSetzen();
     m_ueberschrift->setText(TischUeberschrift(ueberschrift));
     if (m_summe) {
         const auto summe = TischSumme(k, ort);
@@ -71,14 +74,14 @@ std::optional<Tischzeile> Postenliste::markiert() const {
     return m_modell->zeile(reihen.first().row());
 }
 
-void Postenliste::resizeEvent(QResizeEvent* ereignis) {
-    QWidget::resizeEvent(ereignis);
-    breitenSetzen();
+bool Postenliste::eventFilter(QObject* ziel, QEvent* ereignis) {
+    if (ziel == m_tabelle && ereignis->type() == QEvent::Resize) breitenSetzen();
+    return QWidget::eventFilter(ziel, ereignis);
 }
 
 void Postenliste::breitenSetzen() {
     const double anteile[] = {0.09, 0.08, m_gerichtAnteil, 0.16, 0.16};
-    const int breite = m_tabelle->viewport()->width();
+    const int breite = m_tabelle->contentsRect().width();
     for (int i = 0; i < 5; ++i)
         m_tabelle->setColumnWidth(i, static_cast<int>(breite * anteile[i]));
 }

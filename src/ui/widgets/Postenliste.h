@@ -28,7 +28,7 @@ public:
     QTableView* tabelle() const { return m_tabelle; }
 
 protected:
-    void resizeEvent(QResizeEvent* ereignis) override;
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
 private:
     void breitenSetzen();

@@ -3,8 +3,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/widgets/Beruehrstil.h"
+
 QPushButton* GrosseTaste(const QString& name, const QString& text, QWidget* eltern) {
-    auto* t = new QPushButton(text, eltern);
+    // No key is the dialog's default: Enter must never settle or move by accident.
+    QPushButton* t = BeruehrKnopf(text, eltern);
     t->setObjectName(name);
     t->setMinimumSize(96, 64);
     QFont f = t->font();
