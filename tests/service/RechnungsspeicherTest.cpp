@@ -1,5 +1,6 @@
 #include "service/Rechnungsspeicher.h"
 
+#include "core/Datenbankdatei.h"
 #include "service/Tischzeilen.h"
 #include "support/DbTest.h"
 #include "support/Posten.h"
@@ -113,4 +114,18 @@ TEST_F(Rechnungsspeicher, VoucherPromptsAskAgainUntilTheAmountIsValid) {
     EXPECT_EQ(leer.betrag, Geld(0));
     EXPECT_EQ(GutscheinUeberschrift(leer), QStringLiteral("GUTSCHEIN"));
     EXPECT_TRUE(dialoge.unerwartet.isEmpty());
+}
+
+TEST_F(Rechnungsspeicher, ASecondTillWritingAtTheSameTimeNeverGetsTheSameNumber) {
+    aufZahlliste(1, 500);
+    auto zweite = Datenbank::oeffnen(dateipfad(), kDatenbankKennwort);
+    {
+        Transaktion andere(*zweite);
+        zweite->ausfuehren("INSERT INTO Rechnungsuebersicht (RegNr, Gesamt) VALUES (1, 100)");
+        // The other till's bill is not committed yet: this one must not take number 1.
+        EXPECT_THROW(RechnungDetails(*k, kZahlen, kBar, {}, kKassenbon), DbFehler);
+        EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), Geld(500));
+        andere.bestaetigen();
+    }
+    EXPECT_EQ(RechnungDetails(*k, kZahlen, kBar, {}, kKassenbon), 2);
 }
