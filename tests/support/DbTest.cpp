@@ -67,3 +67,10 @@ std::int64_t DbTest::offeneZeile(const QString& plu, int menge, const QString& t
     db->ausfuehren(QStringLiteral("UPDATE OffeneTische SET RegID = ID WHERE ID = ?"), id);
     return id;
 }
+
+void DbTest::zimmerpreis(int zimmerNr, const QString& zimmerart, std::optional<std::int64_t> ue,
+                         std::optional<std::int64_t> uef) {
+    db->ausfuehren(QStringLiteral("INSERT INTO Hotelpreisliste (ZimmerNr, Zimmerart, [Ü], [ÜF]) "
+                                  "VALUES (?, ?, ?, ?)"),
+                   zimmerNr, zimmerart, ue, uef);
+}

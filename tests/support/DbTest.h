@@ -37,6 +37,9 @@ protected:
     std::int64_t offeneZeile(const QString& plu, int menge,
                              const QString& tischDetails = QStringLiteral("Alt"),
                              const QString& kellner = QString());
+    // A row of the room price list; a missing price is an empty column.
+    void zimmerpreis(int zimmerNr, const QString& zimmerart, std::optional<std::int64_t> ue,
+                     std::optional<std::int64_t> uef);
 
     QTemporaryDir ordner;
     std::unique_ptr<Datenbank> db;

@@ -1,0 +1,91 @@
+#include "hotel/Hotelabrechnung.h"
+
+#include <QRegularExpression>
+
+#include "core/Kontext.h"
+
+namespace {
+
+// The refusal for one amount or count, or an empty text when it is fine.
+template <typename T>
+QString pruefe(T wert, T hoechstens) {
+    if (wert < T{}) return kNegativ;
+    if (wert > hoechstens) return kZuGross;
+    return QString();
+}
+
+QString ablehnung(const Hotelaufenthalt& a) {
+    if (a.abreise < a.anreise) return kAbreiseVorAnreise;
+    if (!a.zimmerAnzahl || !a.uebernachtungen || !a.zimmerpreis) return kAngabenFehlen;
+    for (int zahl : {*a.zimmerAnzahl, *a.uebernachtungen})
+        if (QString text = pruefe(zahl, kHoechsteAnzahl); !text.isEmpty()) return text;
+    for (Geld preis : {*a.zimmerpreis, a.fruehstueckpreis.value_or(Geld())})
+        if (QString text = pruefe(preis, kHoechsterPreis); !text.isEmpty()) return text;
+    if (a.fruehstueckpreis > a.zimmerpreis) return kFruehstueckZuTeuer;
+    return QString();
+}
+
+QString textUebernachtungen(const Hotelaufenthalt& a) {
+    const QString naechte = QString::number(*a.uebernachtungen);
+    if (!a.zimmerNr) return naechte + QStringLiteral(" Ü ohne Frühstück ");
+    return naechte + QStringLiteral(" Ü im ") + a.zimmerArt + QStringLiteral(" ohne Frühstück ");
+}
+
+}  // namespace
+
+std::optional<int> GanzzahlLesen(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^-?\\d{1,9}$"));
+    if (!form.match(text.trimmed()).hasMatch()) return std::nullopt;
+    return text.trimmed().toInt();
+}
+
+QString ZahlfeldPruefen(Kontext& k, const QString& text, Zahlfeld art) {
+    QString ablehnung;
+    if (art == Zahlfeld::Anzahl) {
+        const auto zahl = GanzzahlLesen(text);
+        if (!zahl) return QString();
+        ablehnung = pruefe(*zahl, kHoechsteAnzahl);
+    } else {
+        const auto preis = Geld::lesen(text);
+        if (!preis) return QString();
+        ablehnung = pruefe(*preis, kHoechsterPreis);
+    }
+    if (ablehnung.isEmpty()) return text;
+    k.dialoge.meldung(ablehnung);
+    return QString();
+}
+
+std::optional<Geld> Gesamtpreis(const Hotelaufenthalt& a) {
+    if (!a.zimmerpreis || !a.uebernachtungen || !a.zimmerAnzahl) return std::nullopt;
+    return *a.zimmerpreis * *a.uebernachtungen * *a.zimmerAnzahl;
+}
+
+bool HotelabrechnungSpeichern(Kontext& k, const Hotelaufenthalt& a) {
+    if (const QString text = ablehnung(a); !text.isEmpty()) {
+        k.dialoge.meldung(text);
+        return false;
+    }
+    if (!kZahlungsarten.contains(a.zahlungsart))
+        throw DbFehler(3265, QStringLiteral("Unbekannte Zahlungsart '%1'.").arg(a.zahlungsart));
+
+    const int naechte = *a.uebernachtungen;
+    const Geld zimmer = *a.zimmerpreis;
+    const Geld fruehstueck = a.fruehstueckpreis.value_or(Geld());
+    const Geld gesamt = *Gesamtpreis(a);
+
+    Transaktion t(k.db);
+    k.db.ausfuehren(
+        QStringLiteral("INSERT INTO AbrechnungHotel (Mitarbeiter, Datum, Anreise, Abreise, "
+                       "ZimmerAnzahl, ZimmerNr, ZimmerArt, Zimmerleistung, TextUerbernachtungen, "
+                       "TextFruehstueck, [ZimmerEPÜ], [ZimmerEPÜF], ZimmerEPF, [ZimmerGPÜ], "
+                       "[ZimmerGPÜF], ZimmerGPF, Gesamt, %1) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+            .arg(Datenbank::bezeichner(a.zahlungsart)),
+        k.werte.kellner, k.jetzt().date(), a.anreise, a.abreise, *a.zimmerAnzahl, a.zimmerNr,
+        a.zimmerArt, a.zimmerleistung, textUebernachtungen(a),
+        QString::number(naechte) + QStringLiteral(" Frühstück "), zimmer - fruehstueck, zimmer,
+        fruehstueck, (zimmer - fruehstueck) * naechte, zimmer * naechte, fruehstueck * naechte,
+        gesamt, gesamt);
+    t.bestaetigen();
+    return true;
+}
