@@ -1,0 +1,129 @@
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "hotel/BerichtHotelAbrechnung.h"
+#include "hotel/frmHotel.h"
+#include "support/DbTest.h"
+#include "ui/bericht/Dokument.h"
+
+namespace {
+
+class frmHotelBildschirm : public DbTest {
+protected:
+    frmHotelBildschirm() {
+        zimmerpreis(1, "EZ", 7000, 8000);
+        zimmerpreis(1, "DZ", 9000, std::nullopt);
+        zimmerpreis(2, "EZ", 6000, 6500);
+        k->werte.kellner = QStringLiteral("Anna");
+        dialoge.beiVorschau = [this](const Dokument& d) { gezeigt.push_back(d); };
+        fenster.resize(1100, 760);
+        fenster.show();
+    }
+
+    QString feld(const char* name) { return fenster.findChild<QLineEdit*>(name)->text(); }
+    QComboBox* auswahl(const char* name) { return fenster.findChild<QComboBox*>(name); }
+    void waehlen(const char* name, const QString& eintrag) {
+        QComboBox* combo = auswahl(name);
+        combo->setCurrentIndex(combo->findText(eintrag));
+        Q_EMIT combo->activated(combo->currentIndex());
+    }
+    void tippen(const char* name, const QString& text) {
+        auto* zeile = fenster.findChild<QLineEdit*>(name);
+        zeile->clear();
+        QTest::keyClicks(zeile, text);
+        QTest::keyClick(zeile, Qt::Key_Return);
+    }
+    void klicken(const char* name) {
+        QTest::mouseClick(fenster.findChild<QAbstractButton*>(name), Qt::LeftButton);
+    }
+    int gespeichert() {
+        Abfrage a = db->abfrage(QStringLiteral("SELECT count(*) FROM AbrechnungHotel"));
+        a.naechste();
+        return static_cast<int>(a.zahl(0));
+    }
+
+    frmHotel fenster{*k};
+    std::vector<Dokument> gezeigt;
+};
+
+}  // namespace
+
+TEST_F(frmHotelBildschirm, OpensOnLastNightsSingleRoomAndPrintsTheNewestBill) {
+    EXPECT_EQ(fenster.findChild<QDateEdit*>("DTPickerStartdatum")->date(), QDate(2026, 12, 5));
+    EXPECT_EQ(fenster.findChild<QDateEdit*>("DTPickerEnddatum")->date(), QDate(2026, 12, 6));
+    EXPECT_EQ(auswahl("cmbZimmerNr")->currentText(), "1");
+    EXPECT_EQ(auswahl("cmbZimmerArt")->currentText(), "EZ");
+    EXPECT_EQ(auswahl("cmbZimmerLeistung")->currentText(), "ÜF");
+    EXPECT_EQ(feld("txtZimmerAnzahl"), "1");
+    EXPECT_EQ(feld("txtUebernachtungen"), "1");
+    EXPECT_EQ(feld("txtZimmerpreis"), "80,00");
+    EXPECT_EQ(feld("txtFruehstueckpreis"), "10,00");
+    EXPECT_EQ(feld("txtGesamtPreis"), "80,00");
+
+    fenster.findChild<QDateEdit*>("DTPickerStartdatum")->setDate(QDate(2026, 12, 4));
+    EXPECT_EQ(feld("txtUebernachtungen"), "2");
+    EXPECT_EQ(feld("txtGesamtPreis"), "160,00");
+    klicken("cmdHotelrechnungDE");
+    tippen("txtZimmerAnzahl", "2");
+    EXPECT_EQ(feld("txtGesamtPreis"), "320,00");
+    klicken("Option1_1");
+    klicken("cmdHotelrechnungDE");
+
+    EXPECT_EQ(gespeichert(), 2);
+    ASSERT_EQ(gezeigt.size(), 2u);
+    EXPECT_EQ(gezeigt.back().texte(kFuss).last(), "320,00 €");
+    Abfrage karte =
+        db->abfrage(QStringLiteral("SELECT KARTE, BAR FROM AbrechnungHotel "
+                                   "ORDER BY ID DESC"));
+    ASSERT_TRUE(karte.naechste());
+    EXPECT_EQ(karte.zahl(0), 32000);
+    EXPECT_TRUE(karte.istNull(1));
+}
+
+TEST_F(frmHotelBildschirm, ChoicesRepriceAndBadInputIsErasedOrRefused) {
+    waehlen("cmbZimmerLeistung", "Ü");
+    EXPECT_EQ(feld("txtZimmerpreis"), "70,00");
+    EXPECT_EQ(feld("txtFruehstueckpreis"), "0,00");
+    waehlen("cmbZimmerArt", "DZ");  // no breakfast rate for this type
+    EXPECT_EQ(auswahl("cmbZimmerLeistung")->currentText(), "ÜF");
+    EXPECT_EQ(feld("txtZimmerpreis"), "0,00");
+    EXPECT_EQ(feld("txtFruehstueckpreis"), "");
+    waehlen("cmbZimmerNr", "2");
+    EXPECT_EQ(auswahl("cmbZimmerArt")->currentText(), "EZ");
+    EXPECT_EQ(feld("txtZimmerpreis"), "65,00");
+    EXPECT_EQ(feld("txtFruehstueckpreis"), "5,00");
+
+    tippen("txtUebernachtungen", "zwei");
+    EXPECT_EQ(feld("txtUebernachtungen"), "");
+    EXPECT_EQ(feld("txtGesamtPreis"), "");
+    tippen("txtZimmerpreis", "-65");
+    EXPECT_EQ(feld("txtZimmerpreis"), "");
+    EXPECT_EQ(dialoge.meldungen, QStringList{kNegativ});
+    klicken("cmdHotelrechnungDE");
+    EXPECT_EQ(dialoge.meldungen.last(), kAngabenFehlen);
+    EXPECT_EQ(gespeichert(), 0);
+
+    // The departure cannot be set before the arrival.
+    auto* abreise = fenster.findChild<QDateEdit*>("DTPickerEnddatum");
+    abreise->setDate(QDate(2026, 12, 1));
+    EXPECT_EQ(abreise->date(), QDate(2026, 12, 5));
+    EXPECT_EQ(feld("txtUebernachtungen"), "0");
+    fenster.findChild<QDateEdit*>("DTPickerStartdatum")->setDate(QDate(2026, 12, 8));
+    EXPECT_EQ(abreise->date(), QDate(2026, 12, 8));
+    EXPECT_TRUE(dialoge.fehlermeldungen.isEmpty());
+}
+
+TEST_F(frmHotelBildschirm, ClosingAsksFirst) {
+    dialoge.jaNein = {false, true};
+    klicken("cmdSchliessen");
+    EXPECT_TRUE(fenster.isVisible());
+    klicken("cmdSchliessen");
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_EQ(dialoge.fragen.first(),
+              "Wenn Sie das Fenster schließen geht alles verloren.\n"
+              "Möchten Sie es trotzdem schließen ?");
+}
