@@ -63,8 +63,7 @@ std::optional<QString> VerwaltungGesperrt(Kontext& k) {
 }
 
 std::optional<QString> VerwaltungVerweigert(Kontext& k, int position) {
-    if (position < 1 || position > static_cast<int>(kVerwaltungsrechte.size()))
-        return std::nullopt;
+    if (position < 1 || position > static_cast<int>(kVerwaltungsrechte.size())) return std::nullopt;
     const Verwaltungsrecht& recht = kVerwaltungsrechte[position - 1];
     if (hat(k, QString::fromUtf8(recht.schluessel))) return std::nullopt;
     return QString::fromUtf8(recht.verweigerung);
@@ -72,10 +71,12 @@ std::optional<QString> VerwaltungVerweigert(Kontext& k, int position) {
 
 std::optional<QString> TischVerweigert(Kontext& k) {
     if (!hat(k, k.werte.station))
-        return QStringLiteral("Sie haben nicht die nötigen Rechte, um auf diese Station zuzugreifen");
+        return QStringLiteral(
+            "Sie haben nicht die nötigen Rechte, um auf diese Station zuzugreifen");
     if (TischBelegtAbfrage(k.db, k.werte.tisch) &&
         !KellnerTischAbfrage(k.db, k.werte.tisch, k.werte.kellner) &&
         !hat(k, QStringLiteral("FremdeTische")))
-        return QStringLiteral("Sie haben nicht die nötigen Rechte, um auf diesen Tisch zuzugreifen");
+        return QStringLiteral(
+            "Sie haben nicht die nötigen Rechte, um auf diesen Tisch zuzugreifen");
     return std::nullopt;
 }

@@ -1,15 +1,7 @@
 #include "service/Raumdaten.h"
-
 #include "support/DbTest.h"
 
-class Raumdaten : public DbTest {
-protected:
-    void zeile(const QString& station, const QString& tisch, const QString& kellner) {
-        db->ausfuehren(
-            QStringLiteral("INSERT INTO OffeneTische (Station, Tisch, Kellner) VALUES (?, ?, ?)"),
-            station, tisch, kellner);
-    }
-};
+using Raumdaten = DbTest;
 
 TEST_F(Raumdaten, StationsAndAdministrationInIdOrder) {
     station("Gastraum");
@@ -25,8 +17,9 @@ TEST_F(Raumdaten, TilesOfOneStationWithTheirGeometry) {
     station("Gastraum", {"1", "2"});
     station("Kneipe's Eck", {"7"});
     station("Leer");
-    db->ausfuehren(QStringLiteral("INSERT INTO TabellePicTisch (Station, Name, Oben, Links, Breite, "
-                                  "Hoehe) VALUES ('Gastraum', '12', 300, 40, 120, 90)"));
+    db->ausfuehren(
+        QStringLiteral("INSERT INTO TabellePicTisch (Station, Name, Oben, Links, Breite, "
+                       "Hoehe) VALUES ('Gastraum', '12', 300, 40, 120, 90)"));
 
     const auto tische = TischeLesen(*db, "Gastraum");
     ASSERT_EQ(tische.size(), 3u);
@@ -46,10 +39,10 @@ TEST_F(Raumdaten, TilesOfOneStationWithTheirGeometry) {
 TEST_F(Raumdaten, OccupiedByTableNameOnly) {
     station("Gastraum", {"1", "2", "3"});
     station("Biergarten", {"3", "20"});
-    zeile("Gastraum", "1", "Tom");
-    zeile("Gastraum", "1", "Anna");
-    zeile("Gastraum", "3", "Tom");
-    zeile("Gastraum", "Zahlen", "Tom");  // a bill being settled occupies no tile
+    offeneZeile("Gastraum", "1", "Tom");
+    offeneZeile("Gastraum", "1", "Anna");
+    offeneZeile("Gastraum", "3", "Tom");
+    offeneZeile("Gastraum", "Zahlen", "Tom");  // a bill being settled occupies no tile
 
     EXPECT_EQ(BesetzteTischeLesen(*db, "Gastraum"), QSet<QString>({"1", "3"}));
     // Table 3 of the beer garden shares the name, and so the marker.

@@ -1,17 +1,11 @@
 #include "service/Raumzugang.h"
-
 #include "support/DbTest.h"
 
 class Raumzugang : public DbTest {
-protected:
+  protected:
     Raumzugang() {
         station("Gastraum", {"1", "2", "3"});
         station("Biergarten", {"3"});
-    }
-    void zeile(const QString& station, const QString& tisch, const QString& kellner) {
-        db->ausfuehren(
-            QStringLiteral("INSERT INTO OffeneTische (Station, Tisch, Kellner) VALUES (?, ?, ?)"),
-            station, tisch, kellner);
     }
     std::optional<QString> oeffnen(const QString& kellner, const QString& station,
                                    const QString& tisch) {
@@ -25,10 +19,10 @@ TEST_F(Raumzugang, TableNeedsStationRightThenForeignTablesRight) {
     kellner("Anna", "2", "", {"Gastraum", "Biergarten"});
     kellner("Chef", "3", "", {"Gastraum", "Biergarten", "FremdeTische"});
     kellner("Gast", "4", "", {});
-    zeile("Gastraum", "1", "Anna");
-    zeile("Gastraum", "2", "Tom");
-    zeile("Gastraum", "2", "Anna");
-    zeile("Gastraum", "3", "Anna");
+    offeneZeile("Gastraum", "1", "Anna");
+    offeneZeile("Gastraum", "2", "Tom");
+    offeneZeile("Gastraum", "2", "Anna");
+    offeneZeile("Gastraum", "3", "Anna");
 
     const QString station = "Sie haben nicht die nötigen Rechte, um auf diese Station zuzugreifen";
     const QString fremd = "Sie haben nicht die nötigen Rechte, um auf diesen Tisch zuzugreifen";
@@ -75,8 +69,9 @@ TEST_F(Raumzugang, AdministrationLockAndAreaRights) {
     kellner("Neu", "3", "", {});
 
     k->werte.kellner = "Tom";
-    EXPECT_EQ(VerwaltungGesperrt(*k),
-              QStringLiteral("Sie haben nicht die nötigen Rechte, um auf die Verwaltung zuzugreifen"));
+    EXPECT_EQ(
+        VerwaltungGesperrt(*k),
+        QStringLiteral("Sie haben nicht die nötigen Rechte, um auf die Verwaltung zuzugreifen"));
     k->werte.kellner = "Chef";
     EXPECT_EQ(VerwaltungGesperrt(*k), std::nullopt);
     for (int position = 1; position <= 7; ++position)
@@ -85,8 +80,8 @@ TEST_F(Raumzugang, AdministrationLockAndAreaRights) {
     k->werte.kellner = "Neu";
     const QString vorn = "Sie haben nicht die nötigen Rechte, um auf die ";
     const QStringList erwartet = {
-        vorn + "Stations-Verwaltung zuzugreifen",    vorn + "Mitarbeiter-Verwaltung zuzugreifen",
-        vorn + "Speisekarte-Verwaltung zuzugreifen", vorn + "Direktwahl-Verwaltung zuzugreifen",
+        vorn + "Stations-Verwaltung zuzugreifen",     vorn + "Mitarbeiter-Verwaltung zuzugreifen",
+        vorn + "Speisekarte-Verwaltung zuzugreifen",  vorn + "Direktwahl-Verwaltung zuzugreifen",
         vorn + "Kreditkarten-Verwaltung zuzugreifen", vorn + "freien Berichte zuzugreifen"};
     for (int position = 1; position <= 6; ++position)
         EXPECT_EQ(VerwaltungVerweigert(*k, position), erwartet[position - 1]) << position;

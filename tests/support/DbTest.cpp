@@ -44,6 +44,13 @@ void DbTest::artikel(const QString& plu, const QString& gericht, std::int64_t ce
                    plu, wg, idwg, gericht, cent, bondrucker, extra);
 }
 
+void DbTest::offeneZeile(const QString& stationName, const QString& tisch,
+                         const QString& kellnerName) {
+    db->ausfuehren(
+        QStringLiteral("INSERT INTO OffeneTische (Station, Tisch, Kellner) VALUES (?, ?, ?)"),
+        stationName, tisch, kellnerName);
+}
+
 void DbTest::amTisch(const QString& kellnerName, const QString& stationName, const QString& tisch) {
     k->werte.kellner = kellnerName;
     k->werte.station = stationName;

@@ -29,6 +29,8 @@ protected:
                  const QString& wg = QStringLiteral("Bier"),
                  const QString& idwg = QStringLiteral("Getränke"),
                  const QString& bondrucker = QStringLiteral("Thekendrucker"), bool extra = false);
+    // A bare open line: enough to make a table occupied by a waiter.
+    void offeneZeile(const QString& station, const QString& tisch, const QString& kellner);
     // Logs a staff member in as the current waiter and opens a table.
     void amTisch(const QString& kellner, const QString& station, const QString& tisch);
     // An order line of the open table for an article of the catalogue, as the
