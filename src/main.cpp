@@ -8,6 +8,7 @@
 #include "core/Kontext.h"
 #include "core/MDIHauptmenu.h"
 #include "core/frmAnmeldung.h"
+#include "service/frmLinkEinsetzen.h"
 #include "ui/widgets/Beruehrstil.h"
 #include "ui/widgets/Drucker.h"
 #include "ui/widgets/QtDialoge.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     MDIHauptmenu hauptmenu(k);
     if (!AnmeldungZeigen(k, nullptr)) return 0;
     hauptmenu.kellnerAnzeigen();
+    LandeseiteEinsetzen(k, hauptmenu);
     hauptmenu.vollbildZeigen();
     return app.exec();
 }

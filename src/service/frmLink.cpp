@@ -11,9 +11,11 @@
 #include <QVBoxLayout>
 
 #include "core/Kontext.h"
+#include "core/frmPin2.h"
 #include "service/Raumdaten.h"
 #include "service/Raumzugang.h"
 #include "service/frmRaum.h"
+#include "ui/widgets/Beruehrstil.h"
 
 namespace {
 
@@ -102,10 +104,10 @@ void frmLink::laden() {
 }
 
 QPushButton* frmLink::linkKnopf(const QString& name, const QString& text, QVBoxLayout* spalte) {
-    auto* knopf = new QPushButton(raumIcon(), text);
+    auto* knopf = BeruehrKnopf(text, nullptr);
     knopf->setObjectName(name);
+    knopf->setIcon(raumIcon());
     knopf->setIconSize(QSize(36, 36));
-    knopf->setFocusPolicy(Qt::NoFocus);
     knopf->setCursor(Qt::PointingHandCursor);
     spalte->addWidget(knopf);
     return knopf;
@@ -188,7 +190,8 @@ void frmLink::verwaltungZeigen() {
             k.dialoge.meldung(*gesperrt);
             return;
         }
-        if (!zweitePinFragen || !zweitePinFragen(k, this)) return;
+        // A fresh second PIN every time; a right one from before does not count.
+        if (!Pin2Fragen(k, this)) return;
         abschnittHervorheben(false);
         bereichZeigen(nullptr);
     });

@@ -2,7 +2,6 @@
 
 #include <QMap>
 #include <QWidget>
-#include <functional>
 #include <vector>
 
 class Kontext;
@@ -32,9 +31,6 @@ class frmLink : public QWidget {
     void setzeHotel(QWidget* hotel);
 
     frmRaum* raum() const { return m_raum; }
-
-    // The modal second-PIN window; asked afresh each time "Verwaltung" is opened.
-    std::function<bool(Kontext&, QWidget*)> zweitePinFragen;
 
   Q_SIGNALS:
     // The hotel screen is shown for this station: its heading shows the name.

@@ -11,8 +11,10 @@
 #include <QVBoxLayout>
 
 #include "core/Kontext.h"
+#include "core/frmAnmeldung.h"
 #include "service/Raumdaten.h"
 #include "service/Raumzugang.h"
+#include "ui/widgets/Beruehrstil.h"
 #include "ui/widgets/TischKachel.h"
 
 namespace {
@@ -32,7 +34,7 @@ frmRaum::frmRaum(Kontext& k, QWidget* eltern)
       m_flaeche(new QWidget(this)),
       m_bild(new QLabel(m_flaeche)),
       m_auswahl(new QLineEdit(this)),
-      m_kellner(new QPushButton(QStringLiteral("Kellnerwechsel"), this)),
+      m_kellner(BeruehrKnopf(QStringLiteral("Kellnerwechsel"), this)),
       m_marker(new QSvgRenderer(programmdatei(QStringLiteral("icons/family.svg")), this)) {
     setObjectName(QStringLiteral("frmRaum"));
     m_bild->setObjectName(QStringLiteral("imgLokal"));
@@ -50,7 +52,6 @@ frmRaum::frmRaum(Kontext& k, QWidget* eltern)
     m_auswahl->setFont(gross);
 
     m_kellner->setObjectName(QStringLiteral("cmdkellnerAnmeldung"));
-    m_kellner->setFocusPolicy(Qt::NoFocus);
     m_kellner->setMinimumSize(220, 60);
     connect(m_kellner, &QPushButton::clicked, this, &frmRaum::kellnerWechseln);
 
@@ -121,8 +122,14 @@ void frmRaum::Tischoeffne() {
 
 void frmRaum::FensterZustanddefinieren() { Q_EMIT tischGeoeffnet(); }
 
+// Waiter change: station and table stay; the tiles are read afresh for the new waiter.
 void frmRaum::kellnerWechseln() {
-    if (anmeldungZeigen && anmeldungZeigen(k, this)) Q_EMIT kellnerGewechselt();
+    if (!AnmeldungZeigen(k, this)) return;
+    try {
+        TischeLaden(k.werte.station);
+    } catch (const DbFehler& fehler) {
+        k.dialoge.fehler(fehler);
+    }
 }
 
 // The floor view takes the keyboard while it is on screen and no modal window

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <vector>
 
 class Kontext;
@@ -33,14 +32,9 @@ class frmRaum : public QWidget {
 
     const std::vector<TischKachel*>& kacheln() const { return m_kacheln; }
 
-    // The modal PIN login behind the waiter-change button; true once someone logged in.
-    std::function<bool(Kontext&, QWidget*)> anmeldungZeigen;
-
   Q_SIGNALS:
     // The current table passed the checks; the order screen takes over.
     void tischGeoeffnet();
-    // Another staff member logged in through the waiter-change button.
-    void kellnerGewechselt();
 
   protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;

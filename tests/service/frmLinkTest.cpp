@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -6,6 +7,7 @@
 #include "service/frmLink.h"
 #include "service/frmRaum.h"
 #include "support/DbTest.h"
+#include "support/Modal.h"
 #include "ui/widgets/TischKachel.h"
 
 class LandingScreen : public DbTest {
@@ -20,10 +22,6 @@ class LandingScreen : public DbTest {
              {"Stationen", "Mitarbeiter", "Speisekarte", "Direktwahl", "Kreditkarten", "Berichte"})
             db->ausfuehren(QStringLiteral("INSERT INTO Verwaltung (Verwaltung) VALUES (?)"),
                            bereich);
-        link.zweitePinFragen = [this](Kontext&, QWidget*) {
-            ++pinGefragt;
-            return pinRichtig;
-        };
         link.setzeHotel(hotel);
         link.setzePanel(1, stationsPanel);
         link.resize(1280, 800);
@@ -43,6 +41,21 @@ class LandingScreen : public DbTest {
         ASSERT_NE(widget, nullptr);
         QTest::mouseClick(widget, Qt::LeftButton);
     }
+    // Touches "Verwaltung" and answers the second-PIN window: the PIN, or
+    // "Abbrechen" when it is empty.
+    void verwaltung(const QString& pin2) {
+        ImModalFenster(&link, [this, pin2](QWidget* fenster) {
+            ++pinGefragt;
+            if (pin2.isEmpty()) {
+                QTest::mouseClick(fenster->findChild<QPushButton*>("cmdAbbrechen"), Qt::LeftButton);
+                return;
+            }
+            auto* feld = fenster->findChild<QLineEdit*>("txtPin2");
+            QTest::keyClicks(feld, pin2);
+            QTest::keyClick(feld, Qt::Key_Return);
+        });
+        klick(link.findChild<QWidget*>("lblOberflaecheLink2"));
+    }
     QWidget* bereich() { return link.findChild<QStackedWidget*>("stkBereich")->currentWidget(); }
     QStringList tische() {
         QStringList namen;
@@ -54,7 +67,6 @@ class LandingScreen : public DbTest {
     QWidget* hotel = new QWidget;
     QWidget* stationsPanel = new QWidget;
     int pinGefragt = 0;
-    bool pinRichtig = true;
 };
 
 TEST_F(LandingScreen, StationsByPositionWithTheirRights) {
@@ -92,18 +104,15 @@ TEST_F(LandingScreen, StationsByPositionWithTheirRights) {
 
 TEST_F(LandingScreen, AdministrationNeedsTheSecondPinEachTimeAndTheAreaRight) {
     anmelden("Chef", {"Gastraum", "StationVerwaltung", "KreditkartenVerwaltung"});
-    QWidget* verwaltung = link.findChild<QWidget*>("lblOberflaecheLink2");
     QWidget* stationen = link.findChild<QWidget*>("lblOberflaecheLink1");
     QPushButton* ersteStation = knopf("cmdStationenLink", "Gastraum");
 
-    pinRichtig = false;
-    klick(verwaltung);
+    verwaltung(QString());
     EXPECT_EQ(pinGefragt, 1);
     EXPECT_TRUE(ersteStation->isVisible());
     EXPECT_EQ(bereich(), link.raum());
 
-    pinRichtig = true;
-    klick(verwaltung);
+    verwaltung("2");
     EXPECT_EQ(pinGefragt, 2);
     EXPECT_FALSE(ersteStation->isVisible());
     EXPECT_TRUE(knopf("cmdVerwaltungLink", "Stationen")->isVisible());
@@ -122,13 +131,15 @@ TEST_F(LandingScreen, AdministrationNeedsTheSecondPinEachTimeAndTheAreaRight) {
     klick(stationen);
     EXPECT_TRUE(ersteStation->isVisible());
     EXPECT_EQ(bereich(), link.raum());
-    klick(verwaltung);
+    verwaltung(QString());
     EXPECT_EQ(pinGefragt, 3);
+    EXPECT_TRUE(ersteStation->isVisible());
 }
 
 TEST_F(LandingScreen, LockedAdministrationAsksNoPin) {
     anmelden("Tom", {"Gastraum", "VERWALTUNGSPERRE", "StationVerwaltung"});
-    klick(link.findChild<QWidget*>("lblOberflaecheLink2"));
+    verwaltung("2");
+    QTest::qWait(50);
     EXPECT_EQ(dialoge.meldungen,
               QStringList{"Sie haben nicht die nötigen Rechte, um auf die Verwaltung zuzugreifen"});
     EXPECT_EQ(pinGefragt, 0);

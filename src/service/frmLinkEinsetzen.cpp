@@ -1,0 +1,40 @@
+#include "service/frmLinkEinsetzen.h"
+
+#include <QStackedWidget>
+
+#include "core/Kontext.h"
+#include "core/MDIHauptmenu.h"
+#include "core/frmAnmeldung.h"
+#include "service/frmBestellung.h"
+#include "service/frmLink.h"
+#include "service/frmRaum.h"
+#include "service/frmTastenMenu1.h"
+
+frmLink* LandeseiteEinsetzen(Kontext& k, MDIHauptmenu& hauptmenu) {
+    QStackedWidget* inhalt = hauptmenu.inhalt();
+    auto* link = new frmLink(k);
+    auto* bestellung = new frmBestellung(k);
+    inhalt->addWidget(link);
+    inhalt->addWidget(bestellung);
+
+    QObject::connect(link->raum(), &frmRaum::tischGeoeffnet, bestellung,
+                     [&hauptmenu, inhalt, bestellung] {
+                         hauptmenu.menuKnopfZeigen(false);
+                         inhalt->setCurrentWidget(bestellung);
+                         bestellung->oeffnen();
+                     });
+    const auto zurueck = [&hauptmenu, inhalt, link] {
+        inhalt->setCurrentWidget(link);
+        hauptmenu.menuKnopfZeigen(true);
+    };
+    frmTastenMenu1& tasten = bestellung->funktionstasten();
+    QObject::connect(&tasten, &frmTastenMenu1::geschlossen, link, zurueck);
+    QObject::connect(&tasten, &frmTastenMenu1::abmelden, link, [&k, &hauptmenu, zurueck] {
+        zurueck();
+        AnmeldungZeigen(k, &hauptmenu);
+    });
+
+    link->laden();
+    inhalt->setCurrentWidget(link);
+    return link;
+}

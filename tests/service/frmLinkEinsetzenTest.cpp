@@ -1,0 +1,48 @@
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "core/MDIHauptmenu.h"
+#include "service/frmLink.h"
+#include "service/frmLinkEinsetzen.h"
+#include "service/frmRaum.h"
+#include "support/DemoKontext.h"
+
+namespace {
+
+class Einsetzen : public ::testing::Test, public DemoKontext {
+  protected:
+    Einsetzen() : hauptmenu(k) {
+        k.werte.kellner = "Tom Berger";
+        link = LandeseiteEinsetzen(k, hauptmenu);
+        hauptmenu.resize(1280, 800);
+        hauptmenu.show();
+    }
+    QString gezeigt() { return hauptmenu.inhalt()->currentWidget()->objectName(); }
+
+    MDIHauptmenu hauptmenu;
+    frmLink* link = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Einsetzen, ATableTypedOnTheKeypadOpensTheOrderScreenAndLeavingComesBack) {
+    EXPECT_EQ(gezeigt(), QStringLiteral("frmLink"));
+    EXPECT_EQ(k.werte.station, QStringLiteral("Gastraum"));
+    QWidget* menuKnopf = hauptmenu.findChild<QToolButton*>("imgMenu");
+    EXPECT_TRUE(menuKnopf->isVisible());
+
+    QTest::keyClick(link->raum(), Qt::Key_5, Qt::KeypadModifier);
+    QTest::keyClick(link->raum(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(dialoge.meldungen, QStringList());
+    EXPECT_EQ(k.werte.tisch, QStringLiteral("5"));
+    EXPECT_EQ(gezeigt(), QStringLiteral("frmBestellung"));
+    EXPECT_FALSE(menuKnopf->isVisible());
+    EXPECT_FALSE(link->raum()->isVisible());
+
+    QTest::mouseClick(hauptmenu.findChild<QPushButton*>("cmdTastenMenu1_84"), Qt::LeftButton);
+    EXPECT_EQ(gezeigt(), QStringLiteral("frmLink"));
+    EXPECT_TRUE(menuKnopf->isVisible());
+    EXPECT_TRUE(link->raum()->isVisible());
+}
