@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/Geld.h"
+#include "service/Rechnungsspeicher.h"
 
 class Kontext;
 
@@ -24,10 +25,8 @@ struct Hotelaufenthalt {
     QString zahlungsart;
 };
 
-// The payment types; each names its column of the stored bill.
-inline const QString kBar = QStringLiteral("BAR");
-inline const QString kKarte = QStringLiteral("KARTE");
-inline const QString kGutschein = QStringLiteral("GUTSCHEIN");
+// The payment types in the order the screen offers them; each names its column
+// of the stored bill.
 inline const QStringList kZahlungsarten{kBar, kKarte, kGutschein};
 
 // Bounds that keep every product of the bill far inside the range of cents.
