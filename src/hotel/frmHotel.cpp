@@ -129,7 +129,12 @@ frmHotel::frmHotel(Kontext& k, QWidget* eltern)
     connect(schliessen, &QPushButton::clicked, this, &frmHotel::schliessen);
 }
 
-void frmHotel::setzeUeberschrift(const QString& station) { m_kopf->setText(station); }
+void frmHotel::setzeUeberschrift(const QString& station) {
+    m_kopf->setText(station);
+    // Closed with "Schließen" while it was the landing screen's page: choosing the
+    // station again must bring it back.
+    if (isHidden()) show();
+}
 
 void frmHotel::showEvent(QShowEvent* ereignis) {
     QWidget::showEvent(ereignis);

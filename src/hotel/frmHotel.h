@@ -22,7 +22,8 @@ public:
     explicit frmHotel(Kontext& k, QWidget* eltern = nullptr);
 
   public Q_SLOTS:
-    // The heading shows the station the screen was chosen for.
+    // The heading shows the station the screen was chosen for; a screen closed
+    // before shows again.
     void setzeUeberschrift(const QString& station);
     // A fresh stay: yesterday to today, one room, one night, the default room.
     void oeffnen();

@@ -5,6 +5,7 @@
 #include "core/Kontext.h"
 #include "core/MDIHauptmenu.h"
 #include "core/frmAnmeldung.h"
+#include "hotel/frmHotel.h"
 #include "service/frmBestellung.h"
 #include "service/frmLink.h"
 #include "service/frmRaum.h"
@@ -16,6 +17,10 @@ frmLink* LandeseiteEinsetzen(Kontext& k, MDIHauptmenu& hauptmenu) {
     auto* bestellung = new frmBestellung(k);
     inhalt->addWidget(link);
     inhalt->addWidget(bestellung);
+
+    auto* hotel = new frmHotel(k);
+    link->setzeHotel(hotel);
+    QObject::connect(link, &frmLink::hotelUeberschrift, hotel, &frmHotel::setzeUeberschrift);
 
     QObject::connect(link->raum(), &frmRaum::tischGeoeffnet, bestellung,
                      [&hauptmenu, inhalt, bestellung] {

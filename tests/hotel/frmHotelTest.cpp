@@ -5,9 +5,13 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "core/MDIHauptmenu.h"
 #include "hotel/BerichtHotelAbrechnung.h"
 #include "hotel/frmHotel.h"
+#include "service/frmLink.h"
+#include "service/frmLinkEinsetzen.h"
 #include "support/DbTest.h"
+#include "support/DemoKontext.h"
 #include "ui/bericht/Dokument.h"
 
 namespace {
@@ -126,4 +130,37 @@ TEST_F(frmHotelBildschirm, ClosingAsksFirst) {
     EXPECT_EQ(dialoge.fragen.first(),
               "Wenn Sie das Fenster schließen geht alles verloren.\n"
               "Möchten Sie es trotzdem schließen ?");
+}
+
+TEST(frmHotelAufDerLandeseite, TheFourthStationShowsTheHotelScreenWithItsName) {
+    DemoKontext demo;
+    demo.k.werte.kellner = QStringLiteral("Maria Huber");
+    MDIHauptmenu hauptmenu(demo.k);
+    frmLink* link = LandeseiteEinsetzen(demo.k, hauptmenu);
+    hauptmenu.resize(1280, 800);
+    hauptmenu.show();
+    auto* hotel = link->findChild<frmHotel*>();
+    ASSERT_NE(hotel, nullptr);
+    EXPECT_FALSE(hotel->isVisible());
+
+    const auto stationWaehlen = [link](int position) {
+        const QList<QPushButton*> knoepfe = link->findChildren<QPushButton*>("cmdStationenLink");
+        QTest::mouseClick(knoepfe.at(position - 1), Qt::LeftButton);
+    };
+    stationWaehlen(4);
+    EXPECT_TRUE(hotel->isVisible());
+    EXPECT_EQ(hotel->findChild<QLabel*>("lblHead")->text(), QStringLiteral("Hotel"));
+    EXPECT_EQ(hotel->findChild<QComboBox*>("cmbZimmerNr")->currentText(), QStringLiteral("101"));
+    EXPECT_EQ(hotel->findChild<QLineEdit*>("txtZimmerpreis")->text(), QStringLiteral("82,00"));
+
+    // Closed, then chosen again: it comes back.
+    demo.dialoge.jaNein = {true};
+    QTest::mouseClick(hotel->findChild<QPushButton*>("cmdSchliessen"), Qt::LeftButton);
+    EXPECT_FALSE(hotel->isVisible());
+    stationWaehlen(4);
+    EXPECT_TRUE(hotel->isVisible());
+    stationWaehlen(1);
+    EXPECT_FALSE(hotel->isVisible());
+    EXPECT_TRUE(demo.dialoge.meldungen.isEmpty());
+    EXPECT_TRUE(demo.dialoge.fehlermeldungen.isEmpty());
 }
