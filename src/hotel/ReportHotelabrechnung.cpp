@@ -49,30 +49,34 @@ void koerper(Berichtslayout& l) {
 
     l.bezeichnung(kDetail, QStringLiteral("lblLeistungen"), {0, 12, kBreite, 5},
                   QStringLiteral("Leistungen"), kFett);
-    l.bezeichnung(kDetail, QStringLiteral("lblUstCode"), {kCode, 17, kMitte - kCode, 5},
-                  QStringLiteral("Ust- Code"), kFett, Ausrichtung::Mitte);
-    l.bezeichnung(kDetail, QStringLiteral("lblEinzelpreis"), {kMitte, 17, kSpalte, 5},
-                  QStringLiteral("Einzel- preis"), kFett, Ausrichtung::Rechts);
-    l.bezeichnung(kDetail, QStringLiteral("lblGesamtpreis"), {kRechts, 17, kSpalte, 5},
-                  QStringLiteral("Gesmt- preis"), kFett, Ausrichtung::Rechts);
-    l.linie(kDetail, QStringLiteral("Linie2"), {0, 23, kBreite, 0});
+    // The heads break at their blank into two lines to fit the narrow columns.
+    l.bezeichnung(kDetail, QStringLiteral("lblUstCode"), {kCode, 17, kMitte - kCode, 9},
+                  QStringLiteral("Ust- Code"), kFett, Ausrichtung::Mitte)
+        .wachsen = true;
+    l.bezeichnung(kDetail, QStringLiteral("lblEinzelpreis"), {kMitte, 17, kSpalte, 9},
+                  QStringLiteral("Einzel- preis"), kFett, Ausrichtung::Rechts)
+        .wachsen = true;
+    l.bezeichnung(kDetail, QStringLiteral("lblGesamtpreis"), {kRechts, 17, kSpalte, 9},
+                  QStringLiteral("Gesmt- preis"), kFett, Ausrichtung::Rechts)
+        .wachsen = true;
+    l.linie(kDetail, QStringLiteral("Linie2"), {0, 27, kBreite, 0});
 
-    l.textfeld(kDetail, QStringLiteral("txtTextUerbernachtungen"), {0, 24, kBreite, 5},
+    l.textfeld(kDetail, QStringLiteral("txtTextUerbernachtungen"), {0, 28, kBreite, 5},
                QStringLiteral("TextUerbernachtungen"), {}, kText)
         .wachsen = true;
-    betragszeile(l, 29, QStringLiteral("19%"), QStringLiteral("ZimmerEPÜBrutto"),
+    betragszeile(l, 33, QStringLiteral("19%"), QStringLiteral("ZimmerEPÜBrutto"),
                  QStringLiteral("ZimmerGPÜBrutto"), QStringLiteral("19"));
-    l.textfeld(kDetail, QStringLiteral("txtTextFruehstueck"), {0, 35, kBreite, 5},
+    l.textfeld(kDetail, QStringLiteral("txtTextFruehstueck"), {0, 39, kBreite, 5},
                QStringLiteral("TextFruehstueck"), {}, kText)
         .wachsen = true;
-    betragszeile(l, 40, QStringLiteral("7%"), QStringLiteral("ZimmerEPFBrutto"),
+    betragszeile(l, 44, QStringLiteral("7%"), QStringLiteral("ZimmerEPFBrutto"),
                  QStringLiteral("ZimmerGPFBrutto"), QStringLiteral("7"));
-    l.linie(kDetail, QStringLiteral("Linie3"), {0, 46.5, kBreite, 0});
+    l.linie(kDetail, QStringLiteral("Linie3"), {0, 50.5, kBreite, 0});
 
     // VAT table: the net amounts arrive as printed text, rounded only there.
-    l.bezeichnung(kDetail, QStringLiteral("lblNetto"), {kMitte, 47, kSpalte, 5},
+    l.bezeichnung(kDetail, QStringLiteral("lblNetto"), {kMitte, 51, kSpalte, 5},
                   QStringLiteral("Netto"), kFett, Ausrichtung::Rechts);
-    l.bezeichnung(kDetail, QStringLiteral("lblBrutto"), {kRechts, 47, kSpalte, 5},
+    l.bezeichnung(kDetail, QStringLiteral("lblBrutto"), {kRechts, 51, kSpalte, 5},
                   QStringLiteral("Brutto"), kFett, Ausrichtung::Rechts);
     const struct {
         double oben;
@@ -80,8 +84,8 @@ void koerper(Berichtslayout& l) {
         const char* satz;
         const char* netto;
         const char* brutto;
-    } steuern[] = {{52, "Beträge 19% MSt", "19", "ZimmerGPÜNetto", "ZimmerGPÜBrutto"},
-                   {57, "Beträge 7% MSt", "7", "ZimmerGPFNetto", "ZimmerGPFBrutto"}};
+    } steuern[] = {{56, "Beträge 19% MSt", "19", "ZimmerGPÜNetto", "ZimmerGPÜBrutto"},
+                   {61, "Beträge 7% MSt", "7", "ZimmerGPFNetto", "ZimmerGPFBrutto"}};
     for (const auto& s : steuern) {
         const QString satz = QString::fromUtf8(s.satz);
         l.bezeichnung(kDetail, QStringLiteral("lblBetraege") + satz, {0, s.oben, kMitte, 5},
@@ -92,8 +96,8 @@ void koerper(Berichtslayout& l) {
         l.textfeld(kDetail, QStringLiteral("txtMwStBrutto") + satz, {kRechts, s.oben, kSpalte, 5},
                    QString::fromUtf8(s.brutto), kBetrag, kText, Ausrichtung::Rechts);
     }
-    l.linie(kDetail, QStringLiteral("Linie4"), {0, 63.5, kBreite, 0});
-    l.bereich(kDetail).hoehe = 64;
+    l.linie(kDetail, QStringLiteral("Linie4"), {0, 67.5, kBreite, 0});
+    l.bereich(kDetail).hoehe = 68;
 }
 
 }  // namespace
