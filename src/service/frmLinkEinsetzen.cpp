@@ -2,9 +2,12 @@
 
 #include <QStackedWidget>
 
+#include "admin/frmKellner.h"
+#include "admin/frmStationen.h"
 #include "core/Kontext.h"
 #include "core/MDIHauptmenu.h"
 #include "core/frmAnmeldung.h"
+#include "core/frmPin2.h"
 #include "hotel/frmHotel.h"
 #include "service/frmBestellung.h"
 #include "service/frmLink.h"
@@ -21,6 +24,8 @@ frmLink* LandeseiteEinsetzen(Kontext& k, MDIHauptmenu& hauptmenu) {
     auto* hotel = new frmHotel(k);
     link->setzeHotel(hotel);
     QObject::connect(link, &frmLink::hotelUeberschrift, hotel, &frmHotel::setzeUeberschrift);
+    link->setzePanel(1, new frmStationen(k));
+    link->setzePanel(2, new frmKellner(k, [&k, link] { return Pin2Fragen(k, link); }));
 
     QObject::connect(link->raum(), &frmRaum::tischGeoeffnet, bestellung,
                      [&hauptmenu, inhalt, bestellung] {

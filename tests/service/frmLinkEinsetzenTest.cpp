@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -8,6 +9,7 @@
 #include "service/frmLinkEinsetzen.h"
 #include "service/frmRaum.h"
 #include "support/DemoKontext.h"
+#include "support/Modal.h"
 
 namespace {
 
@@ -45,4 +47,22 @@ TEST_F(Einsetzen, ATableTypedOnTheKeypadOpensTheOrderScreenAndLeavingComesBack) 
     EXPECT_EQ(gezeigt(), QStringLiteral("frmLink"));
     EXPECT_TRUE(menuKnopf->isVisible());
     EXPECT_TRUE(link->raum()->isVisible());
+}
+
+TEST_F(Einsetzen, TheManagerReachesTheStationEditorAndTheStaffList) {
+    k.werte.kellner = "Maria Huber";
+    ImModalFenster(link, [](QWidget* pin2) {
+        auto* feld = pin2->findChild<QLineEdit*>("txtPin2");
+        QTest::keyClicks(feld, "1234");
+        QTest::keyClick(feld, Qt::Key_Return);
+    });
+    QTest::mouseClick(link->findChild<QWidget*>("lblOberflaecheLink2"), Qt::LeftButton);
+    const QList<QPushButton*> bereiche = link->findChildren<QPushButton*>("cmdVerwaltungLink");
+    ASSERT_EQ(bereiche.size(), 6);
+    QTest::mouseClick(bereiche[0], Qt::LeftButton);
+    EXPECT_TRUE(link->findChild<QWidget*>("frmStationen")->isVisible());
+    QTest::mouseClick(bereiche[1], Qt::LeftButton);
+    EXPECT_TRUE(link->findChild<QWidget*>("frmKellner")->isVisible());
+    EXPECT_FALSE(link->findChild<QWidget*>("frmStationen")->isVisible());
+    EXPECT_EQ(dialoge.meldungen, QStringList());
 }
