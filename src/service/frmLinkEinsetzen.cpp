@@ -13,6 +13,7 @@
 #include "service/frmLink.h"
 #include "service/frmRaum.h"
 #include "service/frmTastenMenu1.h"
+#include "ui/widgets/TischKachel.h"
 
 frmLink* LandeseiteEinsetzen(Kontext& k, MDIHauptmenu& hauptmenu) {
     QStackedWidget* inhalt = hauptmenu.inhalt();
@@ -38,6 +39,11 @@ frmLink* LandeseiteEinsetzen(Kontext& k, MDIHauptmenu& hauptmenu) {
         hauptmenu.menuKnopfZeigen(true);
     };
     frmTastenMenu1& tasten = bestellung->funktionstasten();
+    frmRaum* raum = link->raum();
+    QObject::connect(&tasten, &frmTastenMenu1::tischFrei, raum, [raum](const QString& tisch) {
+        for (TischKachel* kachel : raum->kacheln())
+            if (kachel->tag() == tisch) kachel->setzeMarker(nullptr);
+    });
     QObject::connect(&tasten, &frmTastenMenu1::geschlossen, link, zurueck);
     QObject::connect(&tasten, &frmTastenMenu1::abmelden, link, [&k, &hauptmenu, zurueck] {
         zurueck();

@@ -15,9 +15,10 @@ QTreeWidget* liste(const QString& name) {
     l->setRootIsDecorated(false);
     l->setEditTriggers(QAbstractItemView::NoEditTriggers);
     l->setSelectionBehavior(QAbstractItemView::SelectRows);
-    l->setStyleSheet(
-        QStringLiteral("QTreeWidget { font-size: 14pt; } QTreeWidget::item { min-height: 40px; }"
-                       " QTreeWidget::item:selected { background: #2f6db5; color: white; }"));
+    l->setStyleSheet(QStringLiteral(
+        "QTreeWidget { font-size: 14pt; } QTreeWidget::item { min-height: 40px; }"
+        " QTreeWidget::item:selected { background: #2f6db5; color: white; }"
+        " QHeaderView::section { font-size: 13pt; font-weight: bold; padding: 4px; }"));
     return l;
 }
 
