@@ -62,11 +62,13 @@ void frmkarteAuswahl::laden() {
 }
 
 void frmkarteAuswahl::artikelZeigen(const QString& wg) {
-    Absichern(m_k, [&] {
-        m_artikel->clear();
-        for (const Kartenartikel& a : ArtikelDerWarengruppe(m_k, wg)) {
-            auto* eintrag = new QTreeWidgetItem(m_artikel, {a.plu, a.gericht, a.epreis.text()});
-            eintrag->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-        }
-    });
+    Absichern(m_k, [&] { artikelFuellen(ArtikelDerWarengruppe(m_k, wg)); });
+}
+
+void frmkarteAuswahl::artikelFuellen(const QList<Kartenartikel>& artikel) {
+    m_artikel->clear();
+    for (const Kartenartikel& a : artikel) {
+        auto* eintrag = new QTreeWidgetItem(m_artikel, {a.plu, a.gericht, a.epreis.text()});
+        eintrag->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    }
 }

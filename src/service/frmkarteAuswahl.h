@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class Kontext;
+struct Kartenartikel;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -16,6 +18,12 @@ class frmkarteAuswahl : public QWidget {
     // Rebuilds the group tree and empties the article list.
     void laden();
     void artikelZeigen(const QString& wg);
+    // Lists these articles instead of a group's (a search result).
+    void artikelFuellen(const QList<Kartenartikel>& artikel);
+
+    // The administration screens add their menus and keys to the same lists.
+    QTreeWidget* gruppen() const { return m_gruppen; }
+    QTreeWidget* artikel() const { return m_artikel; }
 
   Q_SIGNALS:
     // A double-click on an article.
