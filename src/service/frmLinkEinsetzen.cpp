@@ -2,7 +2,9 @@
 
 #include <QStackedWidget>
 
+#include "admin/frmDirektwahltasteVerwaltung.h"
 #include "admin/frmKellner.h"
+#include "admin/frmSpeisekarte.h"
 #include "admin/frmStationen.h"
 #include "core/Kontext.h"
 #include "core/MDIHauptmenu.h"
@@ -27,6 +29,8 @@ frmLink* LandeseiteEinsetzen(Kontext& k, MDIHauptmenu& hauptmenu) {
     QObject::connect(link, &frmLink::hotelUeberschrift, hotel, &frmHotel::setzeUeberschrift);
     link->setzePanel(1, new frmStationen(k));
     link->setzePanel(2, new frmKellner(k, [&k, link] { return Pin2Fragen(k, link); }));
+    link->setzePanel(3, new frmSpeisekarte(k));
+    link->setzePanel(4, new frmDirektwahltasteVerwaltung(k));
 
     QObject::connect(link->raum(), &frmRaum::tischGeoeffnet, bestellung,
                      [&hauptmenu, inhalt, bestellung] {

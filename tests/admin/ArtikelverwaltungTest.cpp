@@ -54,12 +54,12 @@ TEST_F(Artikelverwaltung, EmptyOrMalformedFieldsAreRefusedWithTheirMessageAndNot
     const QString preisMeldung =
         "Der Verkaufpreis muss ein Betrag ab 0 mit höchstens zwei Nachkommastellen sein (z. B. 3,50)";
     const QString mwstMeldung = "Der Mehrwertsteuersatz muss eine Zahl von 0 bis 100 sein (z. B. 19)";
-    for (const QString& preis : {"3,505", "-1", "drei", "3,5,0", "1e3"}) {
+    for (const QString& preis : QStringList{"3,505", "-1", "drei", "3,5,0", "1e3"}) {
         dialoge.meldungen.clear();
         EXPECT_FALSE(ArtikelNeuSpeichern(*k, {"5", "Suppen", "X", preis, "7"})) << preis.toStdString();
         EXPECT_EQ(dialoge.meldungen, QStringList{preisMeldung}) << preis.toStdString();
     }
-    for (const QString& mwst : {"100,5", "101", "-7", "sieben", "19%"}) {
+    for (const QString& mwst : QStringList{"100,5", "101", "-7", "sieben", "19%"}) {
         dialoge.meldungen.clear();
         EXPECT_FALSE(ArtikelBearbeitenSpeichern(*k, {"1", "Bier", "Pils", "3,50", mwst}, "1"))
             << mwst.toStdString();
