@@ -131,6 +131,10 @@ void frmDirektwahltasteVerwaltung::HaupttastenAktualliseren(const QString& auswa
             auto* knopf = new Touchtaste(h.wg);
             knopf->setObjectName(QStringLiteral("cmdHaupttaste"));
             knopf->setCheckable(true);
+            // The main key whose article keys are shown stands out.
+            knopf->setStyleSheet(knopf->styleSheet() +
+                                 QStringLiteral(" QPushButton:checked { background: #2f6db5;"
+                                                " color: white; border: 2px solid #1d3f73; }"));
             knopf->setMinimumHeight(64);
             knopf->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
             knopf->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -1,6 +1,7 @@
 #include "admin/frmSpeisekarte.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -32,6 +33,7 @@ frmSpeisekarte::frmSpeisekarte(Kontext& k, QWidget* eltern)
     QTreeWidget* liste = m_karte->artikel();
     liste->setHeaderLabels({QStringLiteral("PLU"), QStringLiteral("Gericht"),
                             QStringLiteral("Verkaufpreis")});
+    liste->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     // In PLU order, whichever way the list was filled.
     liste->setSortingEnabled(true);
     liste->sortByColumn(0, Qt::AscendingOrder);
