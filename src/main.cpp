@@ -8,6 +8,9 @@
 #include "core/Kontext.h"
 #include "core/MDIHauptmenu.h"
 #include "core/frmAnmeldung.h"
+#include "reports/MDIBerichtsmenu.h"
+#include "reports/frmBerichte.h"
+#include "service/frmLink.h"
 #include "service/frmLinkEinsetzen.h"
 #include "ui/widgets/Beruehrstil.h"
 #include "ui/widgets/Drucker.h"
@@ -50,9 +53,10 @@ int main(int argc, char** argv) {
     Kontext k(*db, uhr, dialoge, *drucker);
 
     MDIHauptmenu hauptmenu(k);
+    BerichtsmenuEinrichten(hauptmenu, k);
     if (!AnmeldungZeigen(k, nullptr)) return 0;
     hauptmenu.kellnerAnzeigen();
-    LandeseiteEinsetzen(k, hauptmenu);
+    LandeseiteEinsetzen(k, hauptmenu)->setzePanel(6, new frmBerichte(k));
     hauptmenu.vollbildZeigen();
     return app.exec();
 }

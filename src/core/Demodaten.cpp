@@ -149,7 +149,7 @@ void verwaltungUndBerichteAnlegen(Datenbank& db) {
                                 "Direktwahltasten", "Kreditkarten", "Berichte"})
         db.ausfuehren(QStringLiteral("INSERT INTO Verwaltung (Verwaltung) VALUES (?)"), bereich);
     for (const char* bericht :
-         {"Kassenbericht", "Kellnerbericht", "Umsatzbericht", "Stornobericht"})
+         {"Kassenbericht", "Kellnerbericht", "Umsatzbericht", "Stornobericht", "Hotelbericht"})
         db.ausfuehren(QStringLiteral("INSERT INTO Berichte (Bericht) VALUES (?)"), bericht);
 }
 

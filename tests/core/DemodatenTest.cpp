@@ -44,7 +44,8 @@ TEST_F(Demodaten, AFreshFileHoldsStationsTablesAndTheLists) {
 
     EXPECT_EQ(zahl("SELECT count(*) FROM Verwaltung"), 6);
     EXPECT_EQ(spalte("SELECT Bericht FROM Berichte"),
-              QStringList({"Kassenbericht", "Kellnerbericht", "Umsatzbericht", "Stornobericht"}));
+              QStringList({"Kassenbericht", "Kellnerbericht", "Umsatzbericht", "Stornobericht",
+                           "Hotelbericht"}));
     EXPECT_EQ(zahl("SELECT count(*) FROM Betrieb WHERE Name <> '' AND Adresszeile <> '' "
                    "AND Telefon <> '' AND Steuernummer <> ''"),
               1);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/bericht/Berichtslayout.h"
+
+// The A4 reports of the manager. Each header holds the logo Symbol1, the
+// address line lblAdresse, the title lblTagesumsatz and the date line lblDatum.
+
+// Till report "Kassenbericht": one row with Lokal, AußerHaus, BAR, KARTE; the
+// footer's lblSummeBrutto is set by the caller.
+Berichtslayout ReportKassenbericht();
+// Waiter report "Kellnerbericht": one block per staff member with Kellner,
+// Offen, Kassiert, Stornos; lblSummeBrutto set by the caller.
+Berichtslayout ReportKellnerBericht();
+// Turnover report "Umsatzbericht": one line per date (Datum, SummeLokal,
+// SummeAusserHaus), footer sums of the net, VAT and gross columns.
+Berichtslayout ReportUmsatzbericht();
+// Hotel report "Hotelbericht": one line per hotel bill with the sum of Gesamt.
+Berichtslayout ReportHotelbericht();

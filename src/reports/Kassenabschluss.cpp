@@ -1,0 +1,87 @@
+#include "reports/Kassenabschluss.h"
+
+#include "core/Kontext.h"
+
+namespace {
+
+struct Umsatz {
+    Geld lokal, ausserHaus, bar, karte, gutschein;
+    Geld gesamt() const { return lokal + ausserHaus; }
+};
+
+// A kind whose totals sum to zero counts as no turnover at all, whatever its
+// cash, card and voucher parts.
+void hinzufuegen(Umsatz& u, const Abfrage& a, bool ausserHaus) {
+    const Geld gesamt = a.geld(QStringLiteral("Gesamt"));
+    if (gesamt.istNull()) return;
+    (ausserHaus ? u.ausserHaus : u.lokal) += gesamt;
+    u.bar += a.geld(QStringLiteral("BAR"));
+    u.karte += a.geld(QStringLiteral("KARTE"));
+    u.gutschein += a.geld(QStringLiteral("GUTSCHEIN"));
+}
+
+Umsatz abgeschlossen(Datenbank& db, const QString& datum) {
+    Abfrage a = db.abfrage(QStringLiteral("SELECT Lokal, \"AußerHaus\", BAR, KARTE, GUTSCHEIN "
+                                          "FROM Abschlussumsaetze WHERE Datum = ?"),
+                           datum);
+    if (!a.naechste()) return {};
+    return {a.geld(0), a.geld(1), a.geld(2), a.geld(3), a.geld(4)};
+}
+
+void speichern(Datenbank& db, const QString& datum, const Umsatz& u) {
+    const int geaendert = db.ausfuehren(
+        QStringLiteral("UPDATE AlleUmsaetze SET Lokal = ?, \"AußerHaus\" = ?, BAR = ?, KARTE = ?, "
+                       "GUTSCHEIN = ?, Gesamt = ? WHERE Datum = ?"),
+        u.lokal, u.ausserHaus, u.bar, u.karte, u.gutschein, u.gesamt(), datum);
+    if (geaendert == 0)
+        db.ausfuehren(QStringLiteral("INSERT INTO AlleUmsaetze (Datum, Lokal, \"AußerHaus\", BAR, "
+                                     "KARTE, GUTSCHEIN, Gesamt) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                      datum, u.lokal, u.ausserHaus, u.bar, u.karte, u.gutschein, u.gesamt());
+}
+
+}  // namespace
+
+void UmsaetzeAktualisieren(Kontext& k) {
+    Transaktion t(k.db);
+    // One pass over the bills: per date, eat-in and take-away sums, dates in order.
+    Abfrage a = k.db.abfrage(
+        QStringLiteral("SELECT Datum, COALESCE(Station, '') = ? AS AusserHaus, "
+                       "COALESCE(SUM(BAR), 0) AS BAR, COALESCE(SUM(KARTE), 0) AS KARTE, "
+                       "COALESCE(SUM(GUTSCHEIN), 0) AS GUTSCHEIN, COALESCE(SUM(Gesamt), 0) AS Gesamt "
+                       "FROM Rechnungsuebersicht GROUP BY Datum, AusserHaus ORDER BY Datum"),
+        QString::fromUtf8(kAusserHaus));
+    QString datum;
+    Umsatz umsatz;
+    bool offen = false;
+    while (a.naechste()) {
+        const QString d = a.text(0);
+        if (!offen || d != datum) {
+            if (offen) speichern(k.db, datum, umsatz);
+            datum = d;
+            umsatz = abgeschlossen(k.db, d);
+            offen = true;
+        }
+        hinzufuegen(umsatz, a, a.wahr(1));
+    }
+    if (offen) speichern(k.db, datum, umsatz);
+    t.bestaetigen();
+}
+
+void RechnungenLoeschen(Kontext& k) {
+    Transaktion t(k.db);
+    k.db.ausfuehren(QStringLiteral("DELETE FROM Rechnungsuebersicht"));
+    k.db.ausfuehren(QStringLiteral("DELETE FROM RechnungDetails"));
+    t.bestaetigen();
+}
+
+void UmsaetzeAbschliessen(Kontext& k) {
+    Transaktion t(k.db);
+    UmsaetzeAktualisieren(k);
+    // What the totals now hold for these dates is their closed turnover from here on.
+    k.db.ausfuehren(QStringLiteral(
+        "INSERT OR REPLACE INTO Abschlussumsaetze (Datum, Lokal, \"AußerHaus\", BAR, KARTE, "
+        "GUTSCHEIN, Gesamt) SELECT Datum, Lokal, \"AußerHaus\", BAR, KARTE, GUTSCHEIN, Gesamt "
+        "FROM AlleUmsaetze WHERE Datum IN (SELECT Datum FROM Rechnungsuebersicht)"));
+    RechnungenLoeschen(k);
+    t.bestaetigen();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+class Kontext;
+
+// The take-away station, told apart from eat-in by its exact name.
+inline constexpr const char* kAusserHaus = "Außer Haus";
+
+// Brings the AlleUmsaetze row of every date that still has stored bills up to
+// date: the turnover of the bills already closed on that date plus the bills
+// still stored, split into eat-in and take-away. Idempotent.
+void UmsaetzeAktualisieren(Kontext& k);
+
+// Deletes every stored bill with its lines, whatever its date.
+void RechnungenLoeschen(Kontext& k);
+
+// The data part of the till closing: the daily totals are brought up to date,
+// the stored bills become the closed turnover of their dates, and the bills are
+// deleted, all in one transaction.
+void UmsaetzeAbschliessen(Kontext& k);

@@ -1,0 +1,35 @@
+#include "reports/MDIBerichtsmenu.h"
+
+#include <QAction>
+
+#include "core/MDIHauptmenu.h"
+#include "reports/Tagesberichte.h"
+#include "reports/frmRechnungsuebersicht.h"
+#include "ui/Absichern.h"
+
+namespace {
+
+void eintrag(MDIHauptmenu& h, Kontext& k, int abschnitt, const QString& text,
+                 const QString& name, void (*aktion)(Kontext&)) {
+    auto* a = new QAction(text, &h);
+    a->setObjectName(name);
+    QObject::connect(a, &QAction::triggered, &h, [&k, aktion] { Absichern(k, [&] { aktion(k); }); });
+    h.menuEintragEinfuegen(abschnitt, a);
+}
+
+}  // namespace
+
+void BerichtsmenuEinrichten(MDIHauptmenu& hauptmenu, Kontext& k) {
+    auto* uebersicht = new QAction(QStringLiteral("&Rechnungsübersicht"), &hauptmenu);
+    uebersicht->setObjectName(QStringLiteral("mnuRechnungsuebersicht"));
+    QObject::connect(uebersicht, &QAction::triggered, &hauptmenu, [&k, &hauptmenu] {
+        Absichern(k, [&] { frmRechnungsuebersicht::Zeigen(k, &hauptmenu); });
+    });
+    hauptmenu.menuEintragEinfuegen(1, uebersicht);
+    eintrag(hauptmenu, k, 2, QStringLiteral("Kassen&bericht Drucken"),
+            QStringLiteral("mnuKassenbericht"), mnuKassenbericht);
+    eintrag(hauptmenu, k, 2, QStringLiteral("&Kellnerbericht Drucken"),
+            QStringLiteral("mnuKellnerbericht"), mnuKellnerbericht);
+    eintrag(hauptmenu, k, 2, QStringLiteral("Kassen&abschluss"),
+            QStringLiteral("mnuKassenabschluss"), mnuKassenabschluss);
+}

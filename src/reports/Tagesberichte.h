@@ -1,0 +1,15 @@
+#pragma once
+
+class Kontext;
+
+// What runs behind the main window's report entries. Each checks the logged-in
+// staff member's right first (refusal: the rights message) and covers the
+// current business day.
+
+// "Kassen&bericht Drucken": daily totals, then the till report.
+void mnuKassenbericht(Kontext& k);
+// "&Kellnerbericht Drucken": daily totals, then the own waiter report.
+void mnuKellnerbericht(Kontext& k);
+// "Kassen&abschluss": waiter report of everybody; once its preview is closed the
+// totals are folded and the bills deleted; then the till report.
+void mnuKassenabschluss(Kontext& k);

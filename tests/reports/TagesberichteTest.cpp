@@ -1,0 +1,69 @@
+#include "reports/Tagesberichte.h"
+
+#include "core/Rechte.h"
+#include "reports/Rechnungen.h"
+#include "support/DbTest.h"
+
+namespace {
+
+class TagesberichteTest : public DbTest {
+protected:
+    TagesberichteTest() {
+        kellner("Chef", "1111", "", {"KassenberichtDrucken", "KellnerberichtDrucken",
+                                     "Kassenabschluss"});
+        kellner("Anna", "2222");
+        k->werte.kellner = QStringLiteral("Chef");
+        // Each preview: its title, its date line and how many bills were stored meanwhile.
+        dialoge.beiVorschau = [this](const Dokument& d) {
+            Abfrage a = db->abfrage(QStringLiteral("SELECT COUNT(*) FROM Rechnungsuebersicht"));
+            a.naechste();
+            gezeigt << d.titel + QLatin1Char(' ') + d.text(kKopf, QStringLiteral("lblDatum")) +
+                           QLatin1Char(' ') + QString::number(a.zahl(0));
+            summen << d.text(kFuss, QStringLiteral("lblSummeBrutto"));
+        };
+    }
+    QStringList gezeigt, summen;
+};
+
+TEST_F(TagesberichteTest, EveryEntryRefusesWithoutItsRight) {
+    k->werte.kellner = QStringLiteral("Anna");
+    rechnung(*db, QDate(2026, 12, 6), "Gastraum", "Anna", 1000, 0, 0);
+    mnuKassenbericht(*k);
+    mnuKellnerbericht(*k);
+    mnuKassenabschluss(*k);
+    EXPECT_EQ(dialoge.meldungen, QStringList(3, kKeineRechte));
+    EXPECT_EQ(dialoge.vorschauen, 0);
+    Abfrage a = db->abfrage(QStringLiteral("SELECT COUNT(*) FROM Rechnungsuebersicht"));
+    a.naechste();
+    EXPECT_EQ(a.zahl(0), 1);
+}
+
+TEST_F(TagesberichteTest, ClosingBeforeFourInTheMorningClosesThePreviousDay) {
+    rechnung(*db, QDate(2026, 12, 5), "Gastraum", "Chef", 3000, 0, 0);
+    rechnung(*db, QDate(2026, 12, 6), "Gastraum", "Chef", 500, 0, 0, "00:30:00");
+    uhr.stellen(QDate(2026, 12, 6), QTime(3, 59, 59));
+    mnuKassenabschluss(*k);
+    // The waiter report while the bills are there, the till report after they went.
+    EXPECT_EQ(gezeigt, QStringList({"Kellnerbericht 05.12.2026 2", "Kassenbericht 05.12.2026 0"}));
+    EXPECT_EQ(summen, QStringList({"30,00 €", "30,00 €"}));
+
+    gezeigt.clear();
+    summen.clear();
+    rechnung(*db, QDate(2026, 12, 6), "Gastraum", "Chef", 200, 0, 0);
+    uhr.stellen(QDate(2026, 12, 6), QTime(4, 0));
+    mnuKassenabschluss(*k);
+    EXPECT_EQ(gezeigt, QStringList({"Kellnerbericht 06.12.2026 1", "Kassenbericht 06.12.2026 0"}));
+    // The bill of half past midnight counted with the 6th, together with the later one.
+    EXPECT_EQ(summen.last(), "7,00 €");
+}
+
+TEST_F(TagesberichteTest, ReportsOfTheDayRefreshTheTotalsFirst) {
+    rechnung(*db, QDate(2026, 12, 6), "Gastraum", "Chef", 1000, 0, 0);
+    rechnung(*db, QDate(2026, 12, 6), "Gastraum", "Anna", 0, 400, 0);
+    mnuKassenbericht(*k);
+    mnuKellnerbericht(*k);
+    EXPECT_EQ(gezeigt, QStringList({"Kassenbericht 06.12.2026 2", "Kellnerbericht 06.12.2026 2"}));
+    EXPECT_EQ(summen, QStringList({"14,00 €", "10,00 €"}));
+}
+
+}  // namespace
