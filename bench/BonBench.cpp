@@ -15,16 +15,17 @@ Dokument kuechenbon(int zeilen) {
     Berichtslayout l = ReportKüche();
     l.setzeText(kKopf, QStringLiteral("lblDruckerstation"), QStringLiteral("Küchenbon"));
     l.setzeText(kKopf, QStringLiteral("lblDatum"), QStringLiteral("06.12.2026 12:00:00"));
-    l.setzeText(kKopf, QStringLiteral("lblStationUNDTisch"), QStringLiteral("Gastraum  -  Tisch: 7"));
+    l.setzeText(kKopf, QStringLiteral("lblStationUNDTisch"),
+                QStringLiteral("Gastraum  -  Tisch: 7"));
     l.setzeText(kKopf, QStringLiteral("lblKellner"), QStringLiteral("Kellner: Jürgen"));
     Berichtsdaten daten;
     for (int i = 0; i < zeilen; ++i)
-        daten.push_back({{QStringLiteral("Menge_Text"), QStringLiteral("%1x").arg(i % 4 + 1)},
-                         {QStringLiteral("PLU"), QString::number(100 + i)},
-                         {QStringLiteral("Gericht"), i % 5 == 0
-                                                         ? QStringLiteral("Schweinebraten mit Knödel")
-                                                         : QStringLiteral("Spätzle %1").arg(i)},
-                         {QStringLiteral("GPREIS"), 1290 * (i % 4 + 1)}});
+        daten.push_back(
+            {{QStringLiteral("Menge_Text"), QStringLiteral("%1x").arg(i % 4 + 1)},
+             {QStringLiteral("PLU"), QString::number(100 + i)},
+             {QStringLiteral("Gericht"), i % 5 == 0 ? QStringLiteral("Schweinebraten mit Knödel")
+                                                    : QStringLiteral("Spätzle %1").arg(i)},
+             {QStringLiteral("GPREIS"), 1290 * (i % 4 + 1)}});
     return BerichtErzeugen(l, daten);
 }
 

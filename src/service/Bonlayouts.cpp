@@ -2,8 +2,6 @@
 
 namespace {
 
-constexpr double kBreite = 72;
-
 // Kitchen staff read these from a distance: the dish and its quantity are large.
 const Schrift kTitel{14, true};
 const Schrift kKopfzeile{9, false};
@@ -12,19 +10,19 @@ const Schrift kPosten{11, true};
 const Schrift kKlein{9, false};
 
 Berichtslayout bon(bool mitPLU, const QString& schlusszeichen) {
-    Berichtslayout l(QStringLiteral("Bon"), kBreite);
+    Berichtslayout l(QStringLiteral("Bon"), kBonbreite);
 
-    l.bezeichnung(kKopf, QStringLiteral("lblDruckerstation"), {0, 0, kBreite, 9}, {}, kTitel,
+    l.bezeichnung(kKopf, QStringLiteral("lblDruckerstation"), {0, 0, kBonbreite, 9}, {}, kTitel,
                   Ausrichtung::Mitte);
-    l.bezeichnung(kKopf, QStringLiteral("lblDatum"), {0, 10, kBreite, 5}, {}, kKopfzeile);
-    l.bezeichnung(kKopf, QStringLiteral("lblStationUNDTisch"), {0, 15, kBreite, 6}, {}, kTisch);
-    l.bezeichnung(kKopf, QStringLiteral("lblKellner"), {0, 21, kBreite, 5}, {}, kKopfzeile);
-    l.linie(kKopf, QStringLiteral("Linie2"), {0, 27.5, kBreite, 0});
+    l.bezeichnung(kKopf, QStringLiteral("lblDatum"), {0, 10, kBonbreite, 5}, {}, kKopfzeile);
+    l.bezeichnung(kKopf, QStringLiteral("lblStationUNDTisch"), {0, 15, kBonbreite, 6}, {}, kTisch);
+    l.bezeichnung(kKopf, QStringLiteral("lblKellner"), {0, 21, kBonbreite, 5}, {}, kKopfzeile);
+    l.linie(kKopf, QStringLiteral("Linie2"), {0, 27.5, kBonbreite, 0});
     l.bereich(kKopf).hoehe = 29;
 
     const double gerichtLinks = mitPLU ? 19 : 10;
-    l.textfeld(kDetail, QStringLiteral("txtSummeMenge"), {0, 0, 10, 6}, QStringLiteral("Menge_Text"),
-               {}, kPosten);
+    l.textfeld(kDetail, QStringLiteral("txtSummeMenge"), {0, 0, 10, 6},
+               QStringLiteral("Menge_Text"), {}, kPosten);
     if (mitPLU)
         l.textfeld(kDetail, QStringLiteral("txtPLU"), {10, 0, 9, 6}, QStringLiteral("PLU"), {},
                    kKlein);
@@ -33,11 +31,11 @@ Berichtslayout bon(bool mitPLU, const QString& schlusszeichen) {
         .wachsen = true;
     l.textfeld(kDetail, QStringLiteral("txtSummeEPREIS"), {56, 0, 16, 6}, QStringLiteral("GPREIS"),
                QStringLiteral("#####0.00"), kKlein, Ausrichtung::Rechts);
-    l.linie(kDetail, QStringLiteral("Linie1"), {0, 7, kBreite, 0});
+    l.linie(kDetail, QStringLiteral("Linie1"), {0, 7, kBonbreite, 0});
     l.bereich(kDetail).hoehe = 8;
 
     // Room below the mark so the cutter does not cut through the last line.
-    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung1"), {0, 2, kBreite, 8}, schlusszeichen,
+    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung1"), {0, 2, kBonbreite, 8}, schlusszeichen,
                   kTitel, Ausrichtung::Mitte);
     l.bereich(kFuss).hoehe = 16;
     return l;

@@ -25,10 +25,11 @@ void drucken(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten, cons
     layout.setzeText(kKopf, QStringLiteral("lblDruckerstation"), titel);
     layout.setzeText(kKopf, QStringLiteral("lblDatum"),
                      k.jetzt().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
-    layout.setzeText(kKopf, QStringLiteral("lblStationUNDTisch"),
-                     k.werte.station + QStringLiteral("  -  ") + QStringLiteral("Tisch: ") +
-                         k.werte.tisch);
-    layout.setzeText(kKopf, QStringLiteral("lblKellner"), QStringLiteral("Kellner: ") + k.werte.kellner);
+    layout.setzeText(
+        kKopf, QStringLiteral("lblStationUNDTisch"),
+        k.werte.station + QStringLiteral("  -  ") + QStringLiteral("Tisch: ") + k.werte.tisch);
+    layout.setzeText(kKopf, QStringLiteral("lblKellner"),
+                     QStringLiteral("Kellner: ") + k.werte.kellner);
     k.drucker.drucken(BerichtErzeugen(layout, daten));
 }
 
@@ -37,8 +38,9 @@ void drucken(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten, cons
 void TischNeuesGericht(Kontext& k, const QString& rolle, const QString& titel) {
     // Ordered by group so an extra prints right under its dish.
     Abfrage a = k.db.abfrage(
-        QStringLiteral("SELECT PLU, Gericht, Menge_Text, GPREIS, Bondrucker FROM OffeneTische "
-                       "WHERE Station = ? AND Tisch = ? AND TischDetails = 'Neu' ORDER BY RegID, ID"),
+        QStringLiteral(
+            "SELECT PLU, Gericht, Menge_Text, GPREIS, Bondrucker FROM OffeneTische "
+            "WHERE Station = ? AND Tisch = ? AND TischDetails = 'Neu' ORDER BY RegID, ID"),
         k.werte.station, k.werte.tisch);
     const bool theke = gleicheRolle(rolle, kThekendrucker);
     drucken(k, theke ? ReportTheke() : ReportKüche(), nurRolle(BerichtsdatenAus(a), rolle), titel);

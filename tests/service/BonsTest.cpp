@@ -1,7 +1,8 @@
 #include "service/Bons.h"
-
 #include "support/DbTest.h"
 #include "ui/bericht/Dokument.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -14,143 +15,121 @@ struct Posten {
     std::int64_t gpreis;
     QString bondrucker;
     std::int64_t regID = 0;  // 0: the row's own ID
-    QString idwg = QStringLiteral("Speisen");
-    QString station = QStringLiteral("Gastraum");
+    QString idwg = u"Speisen"_s;
+    QString station = u"Gastraum"_s;
 };
 
 class Bons : public DbTest {
 protected:
-    Bons() { amTisch(QStringLiteral("Bernd"), QStringLiteral("Gastraum"), QStringLiteral("7")); }
+    Bons() { amTisch(u"Bernd"_s, u"Gastraum"_s, u"7"_s); }
 
     std::int64_t zeile(const QString& tabelle, const Posten& p) {
-        db->ausfuehren(QStringLiteral("INSERT INTO %1 (RegID, Station, Tisch, Kellner, TischDetails, "
-                                      "PLU, PLU_ID, Gericht, Menge_Text, GPREIS, Bondrucker, IDWG) "
-                                      "VALUES (?, ?, ?, 'Anna', ?, ?, ?, ?, ?, ?, ?, ?)")
-                           .arg(tabelle),
-                       p.regID, p.station, p.tisch, p.details, p.plu, p.plu, p.gericht, p.mengeText,
-                       p.gpreis, p.bondrucker, p.idwg);
+        db->ausfuehren(
+            QStringLiteral("INSERT INTO %1 (RegID, Station, Tisch, Kellner, TischDetails, "
+                           "PLU, PLU_ID, Gericht, Menge_Text, GPREIS, Bondrucker, IDWG) "
+                           "VALUES (?, ?, ?, 'Anna', ?, ?, ?, ?, ?, ?, ?, ?)")
+                .arg(tabelle),
+            p.regID, p.station, p.tisch, p.details, p.plu, p.plu, p.gericht, p.mengeText, p.gpreis,
+            p.bondrucker, p.idwg);
         const std::int64_t id = db->letzteId();
         if (p.regID == 0)
-            db->ausfuehren(QStringLiteral("UPDATE %1 SET RegID = ID WHERE ID = ?").arg(tabelle), id);
+            db->ausfuehren(u"UPDATE %1 SET RegID = ID WHERE ID = ?"_s.arg(tabelle), id);
         return id;
     }
     std::int64_t neu(Posten p) {
-        p.details = QStringLiteral("Neu");
-        return zeile(QStringLiteral("OffeneTische"), p);
+        p.details = u"Neu"_s;
+        return zeile(u"OffeneTische"_s, p);
     }
 
     // The order in which leaving a table prints.
     void tischVerlassen() {
-        Stornozettel(*k, kThekendrucker, QStringLiteral("Storno-Theke"));
-        Stornozettel(*k, kKuechendrucker, QStringLiteral("Storno-Küche"));
-        TischNeuesGericht(*k, kThekendrucker, QStringLiteral("Thekenbon"));
-        TischNeuesGericht(*k, kKuechendrucker, QStringLiteral("Küchenbon"));
+        Stornozettel(*k, kThekendrucker, u"Storno-Theke"_s);
+        Stornozettel(*k, kKuechendrucker, u"Storno-Küche"_s);
+        TischNeuesGericht(*k, kThekendrucker, u"Thekenbon"_s);
+        TischNeuesGericht(*k, kKuechendrucker, u"Küchenbon"_s);
     }
 };
 
 }  // namespace
 
 TEST_F(Bons, DrinksOnlyPrintTheBarTicketWithTheLeavingWaiterInTheHeader) {
-    neu({QStringLiteral("7"), {}, QStringLiteral("1"), QStringLiteral("Pils 0,3"), QStringLiteral("3x"),
-         1050, QStringLiteral("Thekendrucker"), 0, QStringLiteral("Getränke")});
-    neu({QStringLiteral("7"), {}, QStringLiteral("998"), QStringLiteral("Getränke"),
-         QStringLiteral("1x"), 250, QStringLiteral("ThekenDrucker"), 0, QStringLiteral("Getränke")});
+    neu({u"7"_s, {}, u"1"_s, u"Pils 0,3"_s, u"3x"_s, 1050, u"Thekendrucker"_s, 0, u"Getränke"_s});
+    neu({u"7"_s, {}, u"998"_s, u"Getränke"_s, u"1x"_s, 250, u"ThekenDrucker"_s, 0, u"Getränke"_s});
     // Not this table's new lines: sent ones, another table's, another station's.
-    zeile(QStringLiteral("OffeneTische"), {QStringLiteral("7"), QStringLiteral("Alt"),
-                                           QStringLiteral("2"), QStringLiteral("Cola"),
-                                           QStringLiteral("1x"), 300, QStringLiteral("Thekendrucker")});
-    neu({QStringLiteral("8"), {}, QStringLiteral("2"), QStringLiteral("Cola"), QStringLiteral("1x"),
-         300, QStringLiteral("Thekendrucker")});
-    neu({QStringLiteral("7"), {}, QStringLiteral("2"), QStringLiteral("Cola"), QStringLiteral("1x"),
-         300, QStringLiteral("Thekendrucker"), 0, QStringLiteral("Getränke"),
-         QStringLiteral("Biergarten")});
+    zeile(u"OffeneTische"_s,
+          {u"7"_s, u"Alt"_s, u"2"_s, u"Cola"_s, u"1x"_s, 300, u"Thekendrucker"_s});
+    neu({u"8"_s, {}, u"2"_s, u"Cola"_s, u"1x"_s, 300, u"Thekendrucker"_s});
+    Posten biergarten{u"7"_s, {}, u"2"_s, u"Cola"_s, u"1x"_s, 300, u"Thekendrucker"_s};
+    biergarten.station = u"Biergarten"_s;
+    neu(biergarten);
 
     tischVerlassen();
 
     ASSERT_EQ(drucker.auftraege.size(), 1u);
     const Dokument& bon = drucker.auftraege[0];
-    EXPECT_EQ(bon.titel, QStringLiteral("Bon"));
-    EXPECT_EQ(bon.texte(kKopf), (QStringList{QStringLiteral("Thekenbon"),
-                                             QStringLiteral("06.12.2026 12:00:00"),
-                                             QStringLiteral("Gastraum  -  Tisch: 7"),
-                                             QStringLiteral("Kellner: Bernd")}));
+    EXPECT_EQ(bon.titel, u"Bon"_s);
+    EXPECT_EQ(bon.texte(kKopf), (QStringList{u"Thekenbon"_s, u"06.12.2026 12:00:00"_s,
+                                             u"Gastraum  -  Tisch: 7"_s, u"Kellner: Bernd"_s}));
     // The bar ticket has no PLU field.
     EXPECT_EQ(bon.texte(kDetail),
-              (QStringList{QStringLiteral("3x"), QStringLiteral("Pils 0,3"), QStringLiteral("10,50"),
-                           QStringLiteral("1x"), QStringLiteral("Getränke"), QStringLiteral("2,50")}));
-    EXPECT_EQ(bon.texte(kFuss), QStringList{QStringLiteral("*")});
+              (QStringList{u"3x"_s, u"Pils 0,3"_s, u"10,50"_s, u"1x"_s, u"Getränke"_s, u"2,50"_s}));
+    EXPECT_EQ(bon.texte(kFuss), QStringList{u"*"_s});
 }
 
 TEST_F(Bons, AnExtraPrintsUnderItsOwnRoleRightBelowItsDish) {
-    const auto schnitzel = neu({QStringLiteral("7"), {}, QStringLiteral("40"),
-                                QStringLiteral("Schnitzel"), QStringLiteral("2x"), 2500,
-                                QStringLiteral("Küchendrucker")});
-    neu({QStringLiteral("7"), {}, QStringLiteral("41"), QStringLiteral("Suppe"), QStringLiteral("1x"),
-         450, QStringLiteral("KüchenDrucker")});
+    const auto schnitzel =
+        neu({u"7"_s, {}, u"40"_s, u"Schnitzel"_s, u"2x"_s, 2500, u"Küchendrucker"_s});
+    neu({u"7"_s, {}, u"41"_s, u"Suppe"_s, u"1x"_s, 450, u"KüchenDrucker"_s});
     // Extras added after the soup still belong under the schnitzel.
-    neu({QStringLiteral("7"), {}, {}, QStringLiteral("+ 2x Pommes"), {}, 600,
-         QStringLiteral("Küchendrucker"), schnitzel});
-    neu({QStringLiteral("7"), {}, {}, QStringLiteral("+ 2x Radler dazu"), {}, 500,
-         QStringLiteral("Thekendrucker"), schnitzel});
+    neu({u"7"_s, {}, {}, u"+ 2x Pommes"_s, {}, 600, u"Küchendrucker"_s, schnitzel});
+    neu({u"7"_s, {}, {}, u"+ 2x Radler dazu"_s, {}, 500, u"Thekendrucker"_s, schnitzel});
 
     tischVerlassen();
 
     ASSERT_EQ(drucker.auftraege.size(), 2u);
     const Dokument& theke = drucker.auftraege[0];
-    EXPECT_EQ(theke.text(kKopf, QStringLiteral("lblDruckerstation")), QStringLiteral("Thekenbon"));
-    EXPECT_EQ(theke.texte(kDetail), (QStringList{QString(), QStringLiteral("+ 2x Radler dazu"),
-                                                 QStringLiteral("5,00")}));
+    EXPECT_EQ(theke.text(kKopf, u"lblDruckerstation"_s), u"Thekenbon"_s);
+    EXPECT_EQ(theke.texte(kDetail), (QStringList{QString(), u"+ 2x Radler dazu"_s, u"5,00"_s}));
     const Dokument& kueche = drucker.auftraege[1];
-    EXPECT_EQ(kueche.text(kKopf, QStringLiteral("lblDruckerstation")), QStringLiteral("Küchenbon"));
+    EXPECT_EQ(kueche.text(kKopf, u"lblDruckerstation"_s), u"Küchenbon"_s);
     EXPECT_EQ(kueche.texte(kDetail),
-              (QStringList{QStringLiteral("2x"), QStringLiteral("40"), QStringLiteral("Schnitzel"),
-                           QStringLiteral("25,00"), QString(), QString(),
-                           QStringLiteral("+ 2x Pommes"), QStringLiteral("6,00"),
-                           QStringLiteral("1x"), QStringLiteral("41"), QStringLiteral("Suppe"),
-                           QStringLiteral("4,50")}));
-    EXPECT_EQ(kueche.texte(kFuss), QStringList{QStringLiteral("***")});
+              (QStringList{u"2x"_s, u"40"_s, u"Schnitzel"_s, u"25,00"_s, QString(), QString(),
+                           u"+ 2x Pommes"_s, u"6,00"_s, u"1x"_s, u"41"_s, u"Suppe"_s, u"4,50"_s}));
+    EXPECT_EQ(kueche.texte(kFuss), QStringList{u"***"_s});
     EXPECT_EQ(kueche.detailzeilen(), 3);
 }
 
 TEST_F(Bons, CancellationsPrintNegativeQuantitiesPositiveAmountsOfThisTableOnly) {
-    const QString storno = QStringLiteral("StornosTemporaer");
-    zeile(storno, {QStringLiteral("7"), {}, QStringLiteral("1"), QStringLiteral("Pils 0,3"),
-                   QStringLiteral("-2x"), 700, QStringLiteral("Thekendrucker"), 0,
-                   QStringLiteral("Getränke")});
+    const QString storno = u"StornosTemporaer"_s;
+    zeile(storno,
+          {u"7"_s, {}, u"1"_s, u"Pils 0,3"_s, u"-2x"_s, 700, u"Thekendrucker"_s, 0, u"Getränke"_s});
     // Stored with a minus, still printed as the amount no longer owed.
-    zeile(storno, {QStringLiteral("7"), {}, QStringLiteral("2"), QStringLiteral("Cola"),
-                   QStringLiteral("-1x"), -300, QStringLiteral("thekendrucker"), 0,
-                   QStringLiteral("Bier")});
-    zeile(storno, {QStringLiteral("9"), {}, QStringLiteral("3"), QStringLiteral("Wein"),
-                   QStringLiteral("-1x"), 500, QStringLiteral("Thekendrucker")});
-    zeile(storno, {QStringLiteral("7"), {}, QStringLiteral("40"), QStringLiteral("Schnitzel"),
-                   QStringLiteral("-1x"), 1250, QStringLiteral("Küchendrucker")});
+    zeile(storno,
+          {u"7"_s, {}, u"2"_s, u"Cola"_s, u"-1x"_s, -300, u"thekendrucker"_s, 0, u"Bier"_s});
+    zeile(storno, {u"9"_s, {}, u"3"_s, u"Wein"_s, u"-1x"_s, 500, u"Thekendrucker"_s});
+    zeile(storno, {u"7"_s, {}, u"40"_s, u"Schnitzel"_s, u"-1x"_s, 1250, u"Küchendrucker"_s});
 
     tischVerlassen();
 
     ASSERT_EQ(drucker.auftraege.size(), 2u);
     const Dokument& theke = drucker.auftraege[0];
-    EXPECT_EQ(theke.text(kKopf, QStringLiteral("lblDruckerstation")), QStringLiteral("Storno-Theke"));
-    EXPECT_EQ(theke.texte(kDetail),
-              (QStringList{QStringLiteral("-1x"), QStringLiteral("2"), QStringLiteral("Cola"),
-                           QStringLiteral("3,00"), QStringLiteral("-2x"), QStringLiteral("1"),
-                           QStringLiteral("Pils 0,3"), QStringLiteral("7,00")}));
-    EXPECT_EQ(theke.texte(kFuss), QStringList{QStringLiteral("*")});
+    EXPECT_EQ(theke.text(kKopf, u"lblDruckerstation"_s), u"Storno-Theke"_s);
+    EXPECT_EQ(theke.texte(kDetail), (QStringList{u"-1x"_s, u"2"_s, u"Cola"_s, u"3,00"_s, u"-2x"_s,
+                                                 u"1"_s, u"Pils 0,3"_s, u"7,00"_s}));
+    EXPECT_EQ(theke.texte(kFuss), QStringList{u"*"_s});
     const Dokument& kueche = drucker.auftraege[1];
-    EXPECT_EQ(kueche.text(kKopf, QStringLiteral("lblDruckerstation")), QStringLiteral("Storno-Küche"));
-    EXPECT_EQ(kueche.text(kDetail, QStringLiteral("txtGericht"), 0), QStringLiteral("Schnitzel"));
-    EXPECT_EQ(kueche.texte(kFuss), QStringList{QStringLiteral("*")});
+    EXPECT_EQ(kueche.text(kKopf, u"lblDruckerstation"_s), u"Storno-Küche"_s);
+    EXPECT_EQ(kueche.text(kDetail, u"txtGericht"_s, 0), u"Schnitzel"_s);
+    EXPECT_EQ(kueche.texte(kFuss), QStringList{u"*"_s});
 }
 
 TEST_F(Bons, NothingNewAndNothingPendingPrintsNothingAndAFailedPrintIsReported) {
-    zeile(QStringLiteral("OffeneTische"), {QStringLiteral("7"), QStringLiteral("Alt"),
-                                           QStringLiteral("1"), QStringLiteral("Pils"),
-                                           QStringLiteral("1x"), 350, QStringLiteral("Thekendrucker")});
+    zeile(u"OffeneTische"_s,
+          {u"7"_s, u"Alt"_s, u"1"_s, u"Pils"_s, u"1x"_s, 350, u"Thekendrucker"_s});
     tischVerlassen();
     EXPECT_TRUE(drucker.auftraege.empty());
 
-    neu({QStringLiteral("7"), {}, QStringLiteral("1"), QStringLiteral("Pils"), QStringLiteral("1x"),
-         350, QStringLiteral("Thekendrucker")});
-    drucker.fehler = DbFehler(kDruckfehler, QStringLiteral("Kein Papier"));
-    EXPECT_THROW(TischNeuesGericht(*k, kThekendrucker, QStringLiteral("Thekenbon")), DbFehler);
+    neu({u"7"_s, {}, u"1"_s, u"Pils"_s, u"1x"_s, 350, u"Thekendrucker"_s});
+    drucker.fehler = DbFehler(kDruckfehler, u"Kein Papier"_s);
+    EXPECT_THROW(TischNeuesGericht(*k, kThekendrucker, u"Thekenbon"_s), DbFehler);
 }

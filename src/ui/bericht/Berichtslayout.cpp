@@ -26,8 +26,9 @@ Berichtsbereich& Berichtslayout::bereich(const QString& name) {
 const Berichtsbereich& Berichtslayout::bereich(const QString& name) const {
     for (const Berichtsbereich& b : m_bereiche)
         if (b.name == name) return b;
-    throw DbFehler(kDruckfehler,
-                   QStringLiteral("Der Bericht \"%1\" hat keinen Bereich \"%2\".").arg(m_titel, name));
+    throw DbFehler(
+        kDruckfehler,
+        QStringLiteral("Der Bericht \"%1\" hat keinen Bereich \"%2\".").arg(m_titel, name));
 }
 
 namespace {
@@ -95,8 +96,9 @@ Berichtselement& Berichtslayout::rahmen(const QString& b, const QString& name, Q
 Berichtselement& Berichtslayout::element(const QString& b, const QString& name) {
     for (Berichtselement& e : bereich(b).elemente)
         if (e.name == name) return e;
-    throw DbFehler(kDruckfehler, QStringLiteral("Der Bericht \"%1\" hat kein Element \"%2\" in \"%3\".")
-                                     .arg(m_titel, name, b));
+    throw DbFehler(kDruckfehler,
+                   QStringLiteral("Der Bericht \"%1\" hat kein Element \"%2\" in \"%3\".")
+                       .arg(m_titel, name, b));
 }
 
 void Berichtslayout::setzeText(const QString& b, const QString& name, const QString& text) {

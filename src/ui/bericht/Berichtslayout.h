@@ -15,6 +15,11 @@ using Berichtsdaten = std::vector<Datenzeile>;
 // Reads every row of a query into report data (column names as the query names them).
 Berichtsdaten BerichtsdatenAus(Abfrage& abfrage);
 
+// Print areas of the two papers, in mm: the 80 mm receipt roll and A4.
+inline constexpr double kBonbreite = 72;
+inline constexpr double kA4Breite = 190;
+inline constexpr double kA4Hoehe = 277;
+
 enum class Ausrichtung { Links, Mitte, Rechts };
 
 struct Schrift {
@@ -82,7 +87,8 @@ public:
     Berichtselement& rahmen(const QString& bereich, const QString& name, QRectF lage);
 
     // The caller's way to address a control: set a label's text, move a rule.
-    Berichtselement& element(const QString& bereich, const QString& name);  // throws DbFehler if unknown
+    // An unknown control throws DbFehler.
+    Berichtselement& element(const QString& bereich, const QString& name);
     void setzeText(const QString& bereich, const QString& name, const QString& text);
 
 private:

@@ -77,10 +77,12 @@ private:
         double ab = std::numeric_limits<double>::max();
         for (const Berichtselement& e : b.elemente) {
             if (!e.sichtbar) continue;
-            Druckelement d{e.art,   name,        e.name,        zeile, e.lage, text(e, zeile),
+            Druckelement d{e.art,     name,          e.name,
+                           zeile,     e.lage,        text(e, zeile),
                            e.schrift, e.ausrichtung, e.wachsen && istText(e.art)};
             if (d.umbrechen) {
-                const double mehr = Umbruchhoehe(d.text, e.schrift, e.lage.width()) - e.lage.height();
+                const double mehr =
+                    Umbruchhoehe(d.text, e.schrift, e.lage.width()) - e.lage.height();
                 if (mehr > 0) {
                     d.lage.setHeight(d.lage.height() + mehr);
                     zuwachs = std::max(zuwachs, mehr);

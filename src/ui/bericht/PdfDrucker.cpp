@@ -25,9 +25,10 @@ PdfDrucker::PdfDrucker(QString ordner) : m_ordner(std::move(ordner)) {}
 
 void PdfDrucker::drucken(const Dokument& dokument) {
     if (!QDir().mkpath(m_ordner))
-        throw DbFehler(kDruckfehler,
-                       QStringLiteral("Der Ordner \"%1\" für die Belege kann nicht angelegt werden.")
-                           .arg(m_ordner));
+        throw DbFehler(
+            kDruckfehler,
+            QStringLiteral("Der Ordner \"%1\" für die Belege kann nicht angelegt werden.")
+                .arg(m_ordner));
     const QString stamm = QDir(m_ordner).filePath(
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss_")) +
         dateiname(dokument.titel));
@@ -35,8 +36,9 @@ void PdfDrucker::drucken(const Dokument& dokument) {
     QFile datei(stamm + QStringLiteral(".pdf"));
     for (int nummer = 2; !datei.open(QIODevice::WriteOnly | QIODevice::NewOnly); ++nummer) {
         if (!datei.exists() || nummer > 999)
-            throw DbFehler(kDruckfehler, QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.")
-                                             .arg(datei.fileName()));
+            throw DbFehler(kDruckfehler,
+                           QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.")
+                               .arg(datei.fileName()));
         datei.setFileName(stamm + QStringLiteral("_%1.pdf").arg(nummer));
     }
     QPdfWriter schreiber(&datei);

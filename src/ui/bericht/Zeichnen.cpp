@@ -78,8 +78,8 @@ void SeiteZeichnen(const Dokument& dokument, int seite, QPainter& maler) {
 
 namespace {
 
-// The roll printer's paper is 80 mm for 72 mm of print; A4 keeps 10 mm around.
-double rand(const Dokument& d) { return d.breite < 150 ? 4 : 10; }
+// The roll's 80 mm paper carries 72 mm of print; A4 keeps 10 mm around.
+double rand(const Dokument& d) { return d.breite < kA4Breite ? 4 : 10; }
 
 }  // namespace
 
@@ -98,12 +98,14 @@ void DokumentAusgeben(const Dokument& dokument, QPagedPaintDevice& geraet) {
                            .arg(dokument.titel));
     for (int i = 0; i < static_cast<int>(dokument.seiten.size()); ++i) {
         if (i > 0 && !geraet.newPage())
-            throw DbFehler(kDruckfehler,
-                           QStringLiteral("Beim Druck von \"%1\" ließ sich keine neue Seite beginnen.")
-                               .arg(dokument.titel));
+            throw DbFehler(
+                kDruckfehler,
+                QStringLiteral("Beim Druck von \"%1\" ließ sich keine neue Seite beginnen.")
+                    .arg(dokument.titel));
         SeiteZeichnen(dokument, i, maler);
     }
     if (!maler.end())
-        throw DbFehler(kDruckfehler, QStringLiteral("Der Druck von \"%1\" ist fehlgeschlagen.")
-                                         .arg(dokument.titel));
+        throw DbFehler(
+            kDruckfehler,
+            QStringLiteral("Der Druck von \"%1\" ist fehlgeschlagen.").arg(dokument.titel));
 }

@@ -37,7 +37,7 @@ void VorschauZeigen(const Dokument& dokument, Druckziel& drucker, QWidget* elter
     QObject::connect(vorschau, &QPrintPreviewWidget::paintRequested,
                      [&dokument](QPrinter* p) { DokumentAusgeben(dokument, *p); });
     // A receipt shown twice its size reads like the paper; an A4 page fills the width.
-    if (dokument.breite < 150) {
+    if (dokument.breite < kA4Breite) {
         vorschau->setZoomMode(QPrintPreviewWidget::CustomZoom);
         vorschau->setZoomFactor(2.0);
     } else {
@@ -45,7 +45,8 @@ void VorschauZeigen(const Dokument& dokument, Druckziel& drucker, QWidget* elter
     }
 
     auto* drucken = knopf(QStringLiteral("Drucken"), QStringLiteral("cmdDrucken"), &fenster);
-    auto* schliessen = knopf(QStringLiteral("Schließen"), QStringLiteral("cmdSchliessen"), &fenster);
+    auto* schliessen =
+        knopf(QStringLiteral("Schließen"), QStringLiteral("cmdSchliessen"), &fenster);
     QObject::connect(schliessen, &QPushButton::clicked, &fenster, &QDialog::reject);
     QObject::connect(drucken, &QPushButton::clicked, &fenster, [&]() {
         try {
@@ -64,7 +65,9 @@ void VorschauZeigen(const Dokument& dokument, Druckziel& drucker, QWidget* elter
     spalte->addWidget(vorschau, 1);
     spalte->addLayout(knoepfe);
 
-    if (eltern) fenster.resize(eltern->window()->size() * 0.9);
-    else fenster.resize(900, 700);
+    if (eltern)
+        fenster.resize(eltern->window()->size() * 0.9);
+    else
+        fenster.resize(900, 700);
     fenster.exec();
 }

@@ -79,7 +79,8 @@ TEST(BerichtErzeugen, BreaksPagesOnlyWhenTheLayoutHasAPageHeight) {
     EXPECT_EQ(a4.seiten.size(), 3u);  // 12 + 4 rows | 6 rows | footer
     EXPECT_DOUBLE_EQ(a4.hoehe, 40);
     for (const Seite& s : a4.seiten)
-        for (const Druckelement& e : s.elemente) EXPECT_LE(e.lage.bottom(), 40) << e.name.toStdString();
+        for (const Druckelement& e : s.elemente)
+            EXPECT_LE(e.lage.bottom(), 40) << e.name.toStdString();
     EXPECT_EQ(a4.detailzeilen(), 10);
     EXPECT_EQ(a4.texte(kDetail), rolle.texte(kDetail));
     EXPECT_EQ(a4.seiten[2].elemente.front().lage.top(), 1);

@@ -25,7 +25,8 @@ QImage gezeichnet(const Dokument& d) {
 }
 
 QColor bei(const QImage& bild, double xMm, double yMm) {
-    return bild.pixelColor(static_cast<int>(xMm * kPunkteProMm), static_cast<int>(yMm * kPunkteProMm));
+    return bild.pixelColor(static_cast<int>(xMm * kPunkteProMm),
+                           static_cast<int>(yMm * kPunkteProMm));
 }
 
 }  // namespace
@@ -46,7 +47,8 @@ TEST(SeiteZeichnen, PlacesRulesBoxesAndPicturesWhereTheLayoutPutsThemInMillimetr
     Berichtslayout l(QStringLiteral("Probe"), 60);
     l.bild(kKopf, QStringLiteral("Symbol1"), {0, 0, 20, 10}, png);
     l.bild(kKopf, QStringLiteral("Symbol3"), {30, 0, 10, 10}, svg);
-    l.bild(kKopf, QStringLiteral("Symbol4"), {45, 0, 10, 10}, tmp.filePath(QStringLiteral("fehlt.png")));
+    l.bild(kKopf, QStringLiteral("Symbol4"), {45, 0, 10, 10},
+           tmp.filePath(QStringLiteral("fehlt.png")));
     l.linie(kKopf, QStringLiteral("Linie1"), {0, 15, 60, 0});
     l.rahmen(kKopf, QStringLiteral("Symbol2"), {10, 20, 40, 10});
     const QImage bild = gezeichnet(BerichtErzeugen(l, {}));

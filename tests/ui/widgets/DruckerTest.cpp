@@ -1,5 +1,3 @@
-#include "ui/widgets/Drucker.h"
-
 #include <gtest/gtest.h>
 
 #include <QPrinterInfo>
@@ -7,6 +5,7 @@
 
 #include "ui/bericht/Dokument.h"
 #include "ui/bericht/PdfDrucker.h"
+#include "ui/widgets/Drucker.h"
 
 TEST(Drucker, AnUnknownPrinterIsAClearErrorAndWithoutPrintersTicketsGoToPdf) {
     Berichtslayout l(QStringLiteral("Bon"), 72);
@@ -15,10 +14,12 @@ TEST(Drucker, AnUnknownPrinterIsAClearErrorAndWithoutPrintersTicketsGoToPdf) {
         SystemDrucker(QStringLiteral("Kein Drucker 42")).drucken(BerichtErzeugen(l, {}));
         FAIL() << "printed on a printer that does not exist";
     } catch (const DbFehler& f) {
-        EXPECT_EQ(f.beschreibung(), QStringLiteral("Der Drucker \"Kein Drucker 42\" ist nicht verfügbar."));
+        EXPECT_EQ(f.beschreibung(),
+                  QStringLiteral("Der Drucker \"Kein Drucker 42\" ist nicht verfügbar."));
     }
 
-    if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "this machine has printers";
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has printers";
     QTemporaryDir tmp;
     const auto ziel = DruckzielWaehlen(tmp.path());
     const auto* pdf = dynamic_cast<const PdfDrucker*>(ziel.get());

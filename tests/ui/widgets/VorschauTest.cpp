@@ -1,5 +1,3 @@
-#include "ui/widgets/Vorschau.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +7,7 @@
 
 #include "support/SpeicherDrucker.h"
 #include "ui/bericht/Dokument.h"
+#include "ui/widgets/Vorschau.h"
 
 namespace {
 
