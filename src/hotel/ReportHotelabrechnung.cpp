@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr double kBreite = 72;
+constexpr double kBreite = kBonbreite;
 const QString kBetrag = QStringLiteral("####0.00");
 const Schrift kText{8, false};
 const Schrift kFett{8, true};

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr double kBreite = 190;
-constexpr double kSeite = 277;
+constexpr double kBreite = kA4Breite;
+constexpr double kSeite = kA4Hoehe;
 
 const Schrift kKlein{9, false};
 const Schrift kNormal{11, false};

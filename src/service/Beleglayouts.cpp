@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr double kBreite = 72;
+constexpr double kBreite = kBonbreite;
 
 const Schrift kKlein{8, false};
 const Schrift kNormal{9, false};
