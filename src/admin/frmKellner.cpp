@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "admin/Absichern.h"
+#include "ui/Absichern.h"
 #include "admin/Kellnerkartei.h"
 #include "admin/Kellnerliste.h"
 #include "admin/frmKellnerKartei.h"

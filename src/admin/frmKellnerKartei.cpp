@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "admin/Absichern.h"
+#include "ui/Absichern.h"
 
 namespace {
 

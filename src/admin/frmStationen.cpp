@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-#include "admin/Absichern.h"
+#include "ui/Absichern.h"
 #include "admin/Stationsverwaltung.h"
 #include "service/Raumdaten.h"
 

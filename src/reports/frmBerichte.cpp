@@ -17,19 +17,7 @@
 #include "reports/frmStornobericht.h"
 #include "ui/Absichern.h"
 #include "ui/widgets/Beruehrstil.h"
-
-namespace {
-
-QDateEdit* datumsfeld(const char* name) {
-    auto* d = new QDateEdit;
-    d->setObjectName(QString::fromLatin1(name));
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    d->setMinimumHeight(56);
-    return d;
-}
-
-}  // namespace
+#include "ui/widgets/Datumsfeld.h"
 
 frmBerichte::frmBerichte(Kontext& k, QWidget* eltern) : QWidget(eltern), k(k) {
     setObjectName(QStringLiteral("frmBerichte"));
@@ -48,8 +36,8 @@ frmBerichte::frmBerichte(Kontext& k, QWidget* eltern) : QWidget(eltern), k(k) {
 
     PictureBerichte = new QWidget;
     PictureBerichte->setObjectName(QStringLiteral("PictureBerichte"));
-    DTPickerStartdatum = datumsfeld("DTPickerStartdatum");
-    DTPickerEnddatum = datumsfeld("DTPickerEnddatum");
+    DTPickerStartdatum = Datumsfeld("DTPickerStartdatum");
+    DTPickerEnddatum = Datumsfeld("DTPickerEnddatum");
     lblKellner = new QLabel(QStringLiteral("Kellner:"));
     lblKellner->setObjectName(QStringLiteral("lblKellner"));
     ComboKellner = new QComboBox;

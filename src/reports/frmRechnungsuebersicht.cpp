@@ -15,21 +15,13 @@
 #include "service/Kundenbelege.h"
 #include "ui/Absichern.h"
 #include "ui/widgets/Beruehrstil.h"
+#include "ui/widgets/Datumsfeld.h"
 
 namespace {
 
 const QStringList kGeld = {QStringLiteral("BAR"),    QStringLiteral("KARTE"),
                            QStringLiteral("GUTSCHEIN"), QStringLiteral("Gesamt"),
                            QStringLiteral("EPREIS"), QStringLiteral("GPREIS")};
-
-QDateEdit* datumsfeld(const char* name) {
-    auto* d = new QDateEdit;
-    d->setObjectName(QString::fromLatin1(name));
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    d->setMinimumHeight(56);
-    return d;
-}
 
 }  // namespace
 
@@ -50,8 +42,8 @@ frmRechnungsuebersicht::frmRechnungsuebersicht(Kontext& k, QWidget* eltern)
     if (eltern) setGeometry(eltern->window()->geometry());
     else resize(1280, 800);
 
-    DTPickerVon = datumsfeld("DTPickerVon");
-    DTPickerBis = datumsfeld("DTPickerBis");
+    DTPickerVon = Datumsfeld("DTPickerVon");
+    DTPickerBis = Datumsfeld("DTPickerBis");
     const QDate heute = k.jetzt().date();
     DTPickerVon->setDate(heute);
     DTPickerBis->setDate(heute);
