@@ -25,10 +25,13 @@ QString ablehnung(const Hotelaufenthalt& a) {
     return QString();
 }
 
+// Several rooms are named in front, so the row's count times its unit price
+// gives its total.
 QString textUebernachtungen(const Hotelaufenthalt& a) {
-    const QString naechte = QString::number(*a.uebernachtungen);
-    if (!a.zimmerNr) return naechte + QStringLiteral(" Ü ohne Frühstück ");
-    return naechte + QStringLiteral(" Ü im ") + a.zimmerArt + QStringLiteral(" ohne Frühstück ");
+    QString text = QString::number(*a.uebernachtungen);
+    if (*a.zimmerAnzahl > 1) text = QStringLiteral("%1 Zimmer × %2").arg(*a.zimmerAnzahl).arg(text);
+    if (!a.zimmerNr) return text + QStringLiteral(" Ü ohne Frühstück ");
+    return text + QStringLiteral(" Ü im ") + a.zimmerArt + QStringLiteral(" ohne Frühstück ");
 }
 
 }  // namespace
@@ -68,7 +71,8 @@ bool HotelabrechnungSpeichern(Kontext& k, const Hotelaufenthalt& a) {
     if (!kZahlungsarten.contains(a.zahlungsart))
         throw DbFehler(3265, QStringLiteral("Unbekannte Zahlungsart '%1'.").arg(a.zahlungsart));
 
-    const int naechte = *a.uebernachtungen;
+    // Every row covers all rooms, so rows and VAT add up to the total.
+    const qint64 zimmerNaechte = static_cast<qint64>(*a.uebernachtungen) * *a.zimmerAnzahl;
     const Geld zimmer = *a.zimmerpreis;
     const Geld fruehstueck = a.fruehstueckpreis.value_or(Geld());
     const Geld gesamt = *Gesamtpreis(a);
@@ -83,9 +87,9 @@ bool HotelabrechnungSpeichern(Kontext& k, const Hotelaufenthalt& a) {
             .arg(Datenbank::bezeichner(a.zahlungsart)),
         k.werte.kellner, k.jetzt().date(), a.anreise, a.abreise, *a.zimmerAnzahl, a.zimmerNr,
         a.zimmerArt, a.zimmerleistung, textUebernachtungen(a),
-        QString::number(naechte) + QStringLiteral(" Frühstück "), zimmer - fruehstueck, zimmer,
-        fruehstueck, (zimmer - fruehstueck) * naechte, zimmer * naechte, fruehstueck * naechte,
-        gesamt, gesamt);
+        QString::number(zimmerNaechte) + QStringLiteral(" Frühstück "), zimmer - fruehstueck,
+        zimmer, fruehstueck, (zimmer - fruehstueck) * zimmerNaechte, zimmer * zimmerNaechte,
+        fruehstueck * zimmerNaechte, gesamt, gesamt);
     t.bestaetigen();
     return true;
 }

@@ -141,6 +141,8 @@ void frmRechnungsuebersicht::zeileGewaehlt() {
     const int zeile = DataGrid1->currentRow();
     if (zeile < 0 || zeile >= static_cast<int>(m_rechnungen.zeilen.size()) ||
         !m_rechnungen.spalten.contains(QStringLiteral("BAR"))) {
+        // No bill chosen: no lines of an earlier one may stay on show.
+        DataGrid2->setRowCount(0);
         Option1Aktualisieren(m_wahl);
         Option1->button(m_wahl.option)->setChecked(true);
         return;

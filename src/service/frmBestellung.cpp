@@ -1,6 +1,5 @@
 #include "service/frmBestellung.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QStackedWidget>
@@ -11,9 +10,9 @@
 #include "service/frmSchnellwahltaste.h"
 #include "service/frmTastenMenu1.h"
 #include "service/frmTastenMenu2.h"
+#include "service/frmTisch.h"
 #include "service/frmTischUmbuchen.h"
 #include "service/frmTotal.h"
-#include "service/frmTisch.h"
 #include "service/frmkarteAuswahl.h"
 
 frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
@@ -99,9 +98,9 @@ bool frmBestellung::event(QEvent* ereignis) {
 
 bool frmBestellung::eventFilter(QObject* ziel, QEvent* ereignis) {
     if (ziel == m_tisch->raster() && ereignis->type() == QEvent::KeyPress) {
-        auto* taste = static_cast<QKeyEvent*>(ereignis);
-        if (taste->key() == Qt::Key_Up || taste->key() == Qt::Key_Down) return false;
-        tasteVerarbeiten(taste);
+        // The grid never sees a key itself: one it ignored would travel up to
+        // this screen and back into the grid without end.
+        tasteVerarbeiten(static_cast<QKeyEvent*>(ereignis));
         return true;
     }
     return QWidget::eventFilter(ziel, ereignis);
@@ -117,14 +116,9 @@ void frmBestellung::tasteVerarbeiten(QKeyEvent* taste) {
             return m_menu2->eingabeLeeren();
         case A::Enter:
             return m_menu2->DatenFinden();
-        case A::Raster: {
-            // The grid takes the focus and moves at once.
-            QTableView* raster = m_tisch->raster();
-            raster->setFocus();
-            QKeyEvent kopie(QEvent::KeyPress, taste->key(), taste->modifiers());
-            QApplication::sendEvent(raster, &kopie);
-            return;
-        }
+        case A::Raster:
+            m_tisch->raster()->setFocus();
+            return m_tisch->zeileWechseln(t.code);
         case A::Mal:
             return m_menu2->anhaengen(QStringLiteral("x"));
         case A::Funktion:

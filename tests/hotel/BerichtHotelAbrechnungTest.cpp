@@ -62,9 +62,11 @@ TEST_F(HotelBericht, ThePreviewShowsTheNewestBillAndNothingWithoutOne) {
 
     ASSERT_EQ(gezeigt.size(), 2u);
     EXPECT_EQ(gezeigt.front().texte(kFuss).last(), QStringLiteral("160,00 €"));
-    // Two rooms: the total doubles, the rows stay those of one room.
+    // Two rooms: rows, VAT table and total all cover both.
     EXPECT_EQ(gezeigt.back().texte(kFuss).last(), QStringLiteral("320,00 €"));
-    EXPECT_EQ(detail("txtZimmerGPÜBrutto"), QStringLiteral("140,00"));
-    EXPECT_EQ(detail("txtZimmerGPFBrutto"), QStringLiteral("20,00"));
+    EXPECT_EQ(detail("txtZimmerGPÜBrutto"), QStringLiteral("280,00"));
+    EXPECT_EQ(detail("txtZimmerGPFBrutto"), QStringLiteral("40,00"));
+    EXPECT_EQ(detail("txtZimmerGPÜNetto"), QStringLiteral("235,29"));
+    EXPECT_EQ(detail("txtZimmerGPFNetto"), QStringLiteral("37,38"));
     EXPECT_TRUE(drucker.auftraege.empty());  // printed only from the preview
 }

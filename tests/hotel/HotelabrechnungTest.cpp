@@ -51,7 +51,7 @@ TEST_F(Hotelabrechnung, TwoNightsSingleRoomWithBreakfast) {
     EXPECT_TRUE(dialoge.meldungen.isEmpty());
 }
 
-TEST_F(Hotelabrechnung, RoomsMultiplyTheTotalOnlyAndPaymentTypesKeepTheirColumns) {
+TEST_F(Hotelabrechnung, RowsAndTotalCoverAllRoomsAndPaymentTypesKeepTheirColumns) {
     Hotelaufenthalt zwei = zweiNaechteEZ();
     zwei.zimmerAnzahl = 2;
     zwei.zahlungsart = kKarte;
@@ -61,8 +61,12 @@ TEST_F(Hotelabrechnung, RoomsMultiplyTheTotalOnlyAndPaymentTypesKeepTheirColumns
     EXPECT_EQ(r["Gesamt"], 32000);
     EXPECT_EQ(r["KARTE"], 32000);
     EXPECT_TRUE(r["BAR"].isNull());
-    EXPECT_EQ(r["ZimmerGPÜ"], 14000);  // the rows stay per room
-    EXPECT_EQ(r["ZimmerGPF"], 2000);
+    EXPECT_EQ(r["TextUerbernachtungen"], "2 Zimmer × 2 Ü im EZ ohne Frühstück ");
+    EXPECT_EQ(r["TextFruehstueck"], "4 Frühstück ");
+    EXPECT_EQ(r["ZimmerEPÜ"], 7000);  // unit prices stay per room and night
+    EXPECT_EQ(r["ZimmerGPÜ"], 28000);
+    EXPECT_EQ(r["ZimmerGPÜF"], 32000);
+    EXPECT_EQ(r["ZimmerGPF"], 4000);
 
     Hotelaufenthalt gutschein = zweiNaechteEZ();
     gutschein.zahlungsart = kGutschein;

@@ -1,9 +1,10 @@
-#include "reports/frmRechnungsuebersicht.h"
-
+#include <QDateEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 
 #include "reports/Rechnungen.h"
+#include "reports/frmRechnungsuebersicht.h"
 #include "support/DbTest.h"
 
 namespace {
@@ -38,6 +39,28 @@ TEST_F(frmRechnungsuebersichtTest, OpensOnTheLastBillAndChangesItsPaymentType) {
     ASSERT_EQ(liste->rowCount(), 1);
     EXPECT_EQ(liste->item(0, 7)->text(), "KARTE");
     EXPECT_TRUE(karte->isChecked());
+}
+
+TEST_F(frmRechnungsuebersichtTest, DatesReadGermanAndARangeWithoutBillsEmptiesTheLines) {
+    kellner("Chef", "1", "", {"AlleRechnungenAnsehen", "RechnungsUebersicht"});
+    k->werte.kellner = QStringLiteral("Chef");
+    rechnung(*db, QDate(2026, 12, 6), "Gastraum", "Chef", 1000, 0, 0);
+    frmRechnungsuebersicht fenster(*k);
+    auto* liste = fenster.findChild<QTableWidget*>(QStringLiteral("DataGrid1"));
+    auto* zeilen = fenster.findChild<QTableWidget*>(QStringLiteral("DataGrid2"));
+    const auto texte = [](const QTableWidget* raster) {
+        QStringList alle;
+        for (int s = 0; s < raster->columnCount(); ++s) alle << raster->item(0, s)->text();
+        return alle;
+    };
+    ASSERT_EQ(zeilen->rowCount(), 1);
+    EXPECT_TRUE(texte(liste).contains("06.12.2026"));
+
+    fenster.findChild<QDateEdit*>(QStringLiteral("DTPickerVon"))->setDate(QDate(2026, 12, 1));
+    fenster.findChild<QDateEdit*>(QStringLiteral("DTPickerBis"))->setDate(QDate(2026, 12, 2));
+    fenster.findChild<QPushButton*>(QStringLiteral("cmdVonBisAnzeigen"))->click();
+    EXPECT_EQ(liste->rowCount(), 0);
+    EXPECT_EQ(zeilen->rowCount(), 0);
 }
 
 TEST_F(frmRechnungsuebersichtTest, MenuEntryNeedsTheRight) {

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -46,6 +47,12 @@ class Bestellbildschirm : public DbTest {
         }
     }
     void taste(Qt::Key t) { QTest::keyClick(bildschirm.get(), t); }
+    // As a keyboard does: to whatever widget has the focus.
+    void tasteAnFokus(Qt::Key t, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+        QWidget* fokus = QApplication::focusWidget();
+        ASSERT_NE(fokus, nullptr);
+        QTest::keyClick(fokus, t, mod);
+    }
     void druecken(const QString& beschriftung) {
         for (auto* knopf : bildschirm->findChildren<QPushButton*>())
             if (knopf->text() == beschriftung) return knopf->click();
@@ -167,6 +174,40 @@ TEST_F(Bestellbildschirm, CancellingChecksTheRightAndAsksTheQuantityOfASentLine)
     taste(Qt::Key_S);
     EXPECT_EQ(dialoge.meldungen, QStringList{kKeineRechte});
     EXPECT_EQ(raster(), QStringList{"12|3x|Pils"});
+}
+
+TEST_F(Bestellbildschirm, ArrowKeysThatCannotMoveKeepTheMarkAtEitherEndAndOnAnEmptyTable) {
+    QApplication::setActiveWindow(bildschirm.get());
+    QTableView* grid = bildschirm->tisch().raster();
+    // Up and Down, and keypad 8 and 2 with Num Lock off, on an empty table.
+    for (Qt::KeyboardModifiers mod :
+         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::KeypadModifier)})
+        for (Qt::Key t : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Up}) tasteAnFokus(t, mod);
+    EXPECT_FALSE(grid->currentIndex().isValid());
+
+    tippen("12");
+    taste(Qt::Key_Enter);
+    tippen("20");
+    taste(Qt::Key_Enter);
+    struct Fall {
+        Qt::Key taste;
+        Qt::KeyboardModifiers mod;
+        int reiheDanach;
+    };
+    const Fall faelle[] = {
+        {Qt::Key_Down, {}, 1},  // already on the last line
+        {Qt::Key_Down, Qt::KeypadModifier, 1},
+        {Qt::Key_Up, {}, 0},
+        {Qt::Key_Up, {}, 0},  // already on the first line
+        {Qt::Key_Up, Qt::KeypadModifier, 0},
+        {Qt::Key_Down, Qt::KeypadModifier, 1},
+    };
+    for (const Fall& f : faelle) {
+        tasteAnFokus(f.taste, f.mod);
+        EXPECT_EQ(grid->currentIndex().row(), f.reiheDanach);
+        EXPECT_EQ(QApplication::focusWidget(), grid);
+    }
+    EXPECT_EQ(raster(), QStringList({"12|1x|Pils", "20|1x|Schnitzel"}));
 }
 
 TEST_F(Bestellbildschirm, TheArrowKeysAndATouchChooseTheLineToCancel) {

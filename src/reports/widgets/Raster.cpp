@@ -5,6 +5,18 @@
 
 #include "core/Geld.h"
 
+namespace {
+
+// Dates are stored as ISO text and shown the German way.
+QString zellentext(const QVariant& wert) {
+    const QString text = wert.toString();
+    if (text.size() != 10) return text;
+    const QDate datum = QDate::fromString(text, Qt::ISODate);
+    return datum.isValid() ? datum.toString(QStringLiteral("dd.MM.yyyy")) : text;
+}
+
+}  // namespace
+
 Raster::Raster(const QString& name, bool idZeigen, QWidget* eltern)
     : QTableWidget(eltern), m_idZeigen(idZeigen) {
     setObjectName(name);
@@ -28,7 +40,7 @@ void Raster::fuellen(const Tabelle& tabelle, const QStringList& geldspalten,
             const QVariant& wert = tabelle.zeilen[z][s];
             const bool geld = geldspalten.contains(tabelle.spalten[s]);
             auto* zelle = new QTableWidgetItem(
-                geld && !wert.isNull() ? Geld(wert.toLongLong()).waehrung() : wert.toString());
+                geld && !wert.isNull() ? Geld(wert.toLongLong()).waehrung() : zellentext(wert));
             if (geld) zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             setItem(z, s, zelle);
         }
