@@ -24,11 +24,13 @@ QString datenbankpfad(const QApplication& app) {
     parser.addHelpOption();
     const QCommandLineOption datenbank(
         QStringLiteral("datenbank"),
-        QStringLiteral("Datenbankdatei, falls der Programmordner schreibgeschützt ist."),
+        QStringLiteral("Datenbankdatei (sonst tavro.db im Programmordner oder, ist dieser "
+                       "schreibgeschützt, im Datenordner des Benutzers)."),
         QStringLiteral("PFAD"));
     parser.addOption(datenbank);
     parser.process(app);
-    return parser.isSet(datenbank) ? parser.value(datenbank) : StandardDatenbankpfad();
+    return parser.isSet(datenbank) ? parser.value(datenbank)
+                                   : StandardDatenbankpfad(QApplication::applicationDirPath());
 }
 
 }  // namespace

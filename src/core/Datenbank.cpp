@@ -1,6 +1,7 @@
 #include "core/Datenbank.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 // ---------------------------------------------------------------- Abfrage
@@ -111,10 +112,15 @@ void Abfrage::binde(int index, const QVariant& wert) {
 
 namespace {
 
-[[noreturn]] void werfenOhneVerbindung(sqlite3* handle, int rc) {
-    const QString text = handle ? QString::fromUtf8(sqlite3_errmsg(handle))
-                                : QString::fromUtf8(sqlite3_errstr(rc));
-    throw DbFehler(rc, text);
+// Short overlaps with a reader (a backup, the command-line shell) wait this
+// long instead of failing at once.
+constexpr int kWartezeitMs = 3000;
+
+QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
+
+[[noreturn]] void nichtZuOeffnen(const QString& pfad, int nummer, const QString& grund) {
+    throw DbFehler(nummer, QStringLiteral("Die Datenbank '%1' kann nicht geöffnet werden (%2).")
+                               .arg(nativ(pfad), grund));
 }
 
 }  // namespace
@@ -126,18 +132,45 @@ Datenbank::~Datenbank() {
     sqlite3_close(m_handle);
 }
 
-std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteArray& schluessel) {
+bool Datenbank::schreibbar(const QString& pfad) {
+    const QFileInfo info(pfad);
+    return info.isWritable() &&
+           (info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+}
+
+void Datenbank::pruefen(const QString& pfad) {
     const QFileInfo datei(pfad);
-    if (!datei.exists() && !QFileInfo(datei.absolutePath()).isWritable())
+    if (!datei.exists() && !schreibbar(datei.absolutePath()))
         throw DbFehler(SQLITE_CANTOPEN,
                        QStringLiteral("Der Ordner '%1' ist schreibgeschützt; die Datenbank kann "
                                       "dort nicht angelegt werden.")
-                           .arg(QDir::toNativeSeparators(datei.absolutePath())));
+                           .arg(nativ(datei.absolutePath())));
+    if (datei.isFile() && !schreibbar(pfad))
+        throw DbFehler(SQLITE_READONLY,
+                       QStringLiteral("Die Datenbank '%1' ist schreibgeschützt; die Kasse kann "
+                                      "darin nichts speichern.")
+                           .arg(nativ(pfad)));
+}
+
+std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteArray& schluessel) {
+    pruefen(pfad);
+    const bool vorhanden = QFileInfo::exists(pfad);
+    if (!vorhanden) {
+        // Made here rather than by SQLite so that only its owner can read it; the
+        // log files SQLite adds beside it take over its mode.
+        QFile neu(pfad);
+        if (!neu.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                      QFile::ReadOwner | QFile::WriteOwner))
+            nichtZuOeffnen(pfad, SQLITE_CANTOPEN, neu.errorString());
+    }
     sqlite3* handle = nullptr;
     const int rc = sqlite3_open_v2(pfad.toUtf8().constData(), &handle,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     std::unique_ptr<Datenbank> db(new Datenbank(handle, pfad));
-    if (rc != SQLITE_OK) werfenOhneVerbindung(handle, rc);
+    if (rc != SQLITE_OK)
+        nichtZuOeffnen(pfad, rc,
+                       QString::fromUtf8(handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc)));
+    sqlite3_busy_timeout(handle, kWartezeitMs);
     if (sqlite3_key(handle, schluessel.constData(), schluessel.size()) != SQLITE_OK)
         db->werfen(sqlite3_errcode(handle));
 
@@ -150,17 +183,28 @@ std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteAr
                            QStringLiteral("Die Datenbank-Bibliothek verschlüsselt nicht."));
     }
     // A wrong key or a damaged file shows only on the first read.
+    std::int64_t tabellen = 0;
     try {
         Abfrage probe = db->vorbereiten(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         probe.naechste();
+        tabellen = probe.zahl(0);
     } catch (const DbFehler& f) {
         if (f.nummer() == SQLITE_NOTADB)
             throw DbFehler(f.nummer(),
                            QStringLiteral("Die Datenbank '%1' ist beschädigt oder mit einem "
                                           "anderen Kennwort verschlüsselt (%2).")
-                               .arg(QDir::toNativeSeparators(pfad), f.beschreibung()));
-        throw;
+                               .arg(nativ(pfad), f.beschreibung()));
+        nichtZuOeffnen(pfad, f.nummer(), f.beschreibung());
     }
+    // An existing file without a single table (left by a start cut short, or
+    // emptied) is not quietly made into a new till with the published demo PINs.
+    if (vorhanden && tabellen == 0)
+        throw DbFehler(SQLITE_NOTADB,
+                       QStringLiteral("Die Datenbank '%1' ist leer. Sie wird nicht als neue Kasse "
+                                      "eingerichtet: Löschen Sie die Datei, damit beim nächsten "
+                                      "Start eine neue angelegt wird, oder spielen Sie eine "
+                                      "Sicherung ein.")
+                           .arg(nativ(pfad)));
     db->skript(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"));
     return db;
 }

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/Dateisperre.h"
 #include "core/DbFehler.h"
 #include "core/Geld.h"
 
@@ -84,10 +85,16 @@ private:
 // program. Every value reaches SQL as a bound parameter.
 class Datenbank {
 public:
-    // Opens (or creates) the file, keys it and proves the key by reading the
-    // schema. Throws DbFehler for a wrong key, a damaged file or a folder that
-    // cannot be written.
+    // Opens (or creates, readable by its owner only) the file, keys it and
+    // proves the key by reading the schema. Throws DbFehler naming the file for
+    // a wrong key, a damaged, empty, read-only or unopenable file, or a folder
+    // that cannot be written.
     static std::unique_ptr<Datenbank> oeffnen(const QString& pfad, const QByteArray& schluessel);
+    // The checks oeffnen() makes before touching anything at `pfad`.
+    static void pruefen(const QString& pfad);
+    // Whether a file or folder may be written. The mode bits count too: root
+    // passes every access check, yet a file made read-only is meant to stay so.
+    static bool schreibbar(const QString& pfad);
     ~Datenbank();
     Datenbank(const Datenbank&) = delete;
     Datenbank& operator=(const Datenbank&) = delete;
@@ -124,6 +131,9 @@ public:
     bool inTransaktion() const { return !sqlite3_get_autocommit(m_handle); }
     sqlite3* handle() const { return m_handle; }
 
+    // Keeps the lock of the file until the connection is closed.
+    void sperreHalten(Dateisperre sperre) { m_sperre = std::move(sperre); }
+
 private:
     friend class Abfrage;
     friend class Transaktion;
@@ -137,6 +147,7 @@ private:
     QHash<QString, sqlite3_stmt*> m_cache;
     QHash<sqlite3_stmt*, bool> m_inBenutzung;
     int m_sicherungspunkte = 0;
+    Dateisperre m_sperre;  // released after the connection is closed
 };
 
 // One routine, one transaction: begins on construction, commits on bestaetigen(),

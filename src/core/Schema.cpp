@@ -143,11 +143,7 @@ void SchemaBisVersion(Datenbank& db, int ziel) {
     }
 }
 
-bool SchemaAktualisieren(Datenbank& db) {
-    const bool neu = gespeicherteVersion(db) == 0;
-    SchemaBisVersion(db, SchemaVersion());
-    return neu;
-}
+void SchemaAktualisieren(Datenbank& db) { SchemaBisVersion(db, SchemaVersion()); }
 
 void StationsspalteAnlegen(Datenbank& db, const QString& station) {
     for (const QString& spalte : db.spalten(QStringLiteral("Kellner")))

@@ -6,8 +6,8 @@ class Datenbank;
 
 // Brings a database file to the current schema version: a new file gets every
 // table; an older one is upgraded in place, one step after the other, keeping
-// every row. Answers whether the file was new (and so wants the demo data).
-bool SchemaAktualisieren(Datenbank& db);
+// every row.
+void SchemaAktualisieren(Datenbank& db);
 
 // Brings a file only up to the given version (SchemaAktualisieren goes all the way).
 void SchemaBisVersion(Datenbank& db, int ziel);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -11,6 +12,7 @@
 class SpeicherDrucker : public Druckziel {
 public:
     void drucken(const Dokument& dokument) override {
+        if (beimDrucken) beimDrucken();
         if (fehler) throw *fehler;
         auftraege.push_back(dokument);
     }
@@ -18,4 +20,6 @@ public:
     std::vector<Dokument> auftraege;
     // When set, every job fails with it, as a printer out of paper would.
     std::optional<DbFehler> fehler;
+    // Runs at every job, to look at the state the job is printed in.
+    std::function<void()> beimDrucken;
 };

@@ -1,10 +1,13 @@
 #include "ui/bericht/PdfDrucker.h"
 
+#include <unistd.h>
+
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 
 #include "ui/bericht/Dokument.h"
 #include "ui/bericht/Zeichnen.h"
@@ -29,26 +32,45 @@ void PdfDrucker::drucken(const Dokument& dokument) {
             kDruckfehler,
             QStringLiteral("Der Ordner \"%1\" für die Belege kann nicht angelegt werden.")
                 .arg(m_ordner));
+    // Written under a temporary name and given its real one only when every byte
+    // is on disk: a full disk leaves no empty or cut-off file that looks printed.
+    QTemporaryFile datei(QDir(m_ordner).filePath(QStringLiteral(".Beleg-XXXXXX.pdf")));
+    if (!datei.open())
+        throw DbFehler(
+            kDruckfehler,
+            QStringLiteral("Im Ordner \"%1\" kann keine Datei geschrieben werden.").arg(m_ordner));
+    {
+        QPdfWriter schreiber(&datei);
+        schreiber.setTitle(dokument.titel);
+        schreiber.setCreator(QStringLiteral("Tavro Kasse"));
+        DokumentAusgeben(dokument, schreiber);
+    }
+    // The writer ignores failed writes; the file remembers them.
+    const bool geschrieben =
+        datei.flush() && ::fsync(datei.handle()) == 0 && datei.error() == QFileDevice::NoError;
+    datei.close();
+    if (!geschrieben || datei.error() != QFileDevice::NoError)
+        throw DbFehler(kDruckfehler,
+                       QStringLiteral("\"%1\" konnte nicht in den Ordner \"%2\" geschrieben "
+                                      "werden; der Datenträger ist voll oder nicht beschreibbar "
+                                      "(%3).")
+                           .arg(dokument.titel, m_ordner, datei.errorString()));
+    m_letzteDatei = ablegen(datei, dokument.titel);
+}
+
+QString PdfDrucker::ablegen(QTemporaryFile& datei, const QString& titel) const {
     const QString stamm = QDir(m_ordner).filePath(
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss_")) +
-        dateiname(dokument.titel));
-    // NewOnly refuses an existing file, so an earlier job is never overwritten.
-    QFile datei(stamm + QStringLiteral(".pdf"));
-    for (int nummer = 2; !datei.open(QIODevice::WriteOnly | QIODevice::NewOnly); ++nummer) {
-        if (!datei.exists() || nummer > 999)
-            throw DbFehler(kDruckfehler,
-                           QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.")
-                               .arg(datei.fileName()));
-        datei.setFileName(stamm + QStringLiteral("_%1.pdf").arg(nummer));
+        dateiname(titel));
+    // rename() refuses an existing name, so an earlier job is never overwritten.
+    QString ziel = stamm + QStringLiteral(".pdf");
+    for (int nummer = 2; !QFile::rename(datei.fileName(), ziel); ++nummer) {
+        if (!QFileInfo::exists(ziel) || nummer > 999)
+            throw DbFehler(
+                kDruckfehler,
+                QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.").arg(ziel));
+        ziel = stamm + QStringLiteral("_%1.pdf").arg(nummer);
     }
-    QPdfWriter schreiber(&datei);
-    schreiber.setTitle(dokument.titel);
-    schreiber.setCreator(QStringLiteral("Tavro Kasse"));
-    try {
-        DokumentAusgeben(dokument, schreiber);
-    } catch (...) {
-        datei.remove();
-        throw;
-    }
-    m_letzteDatei = datei.fileName();
+    datei.setAutoRemove(false);  // it is the printed job now
+    return ziel;
 }
