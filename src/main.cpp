@@ -10,6 +10,7 @@
 #include "core/frmAnmeldung.h"
 #include "reports/MDIBerichtsmenu.h"
 #include "reports/frmBerichte.h"
+#include "service/Zahlliste.h"
 #include "service/frmLink.h"
 #include "service/frmLinkEinsetzen.h"
 #include "ui/widgets/Beruehrstil.h"
@@ -53,6 +54,11 @@ int main(int argc, char** argv) {
     Systemuhr uhr;
     QtDialoge dialoge(*drucker);
     Kontext k(*db, uhr, dialoge, *drucker);
+    try {
+        ZahllisteZurueckbuchen(k);
+    } catch (const DbFehler& f) {
+        dialoge.fehler(f);
+    }
 
     MDIHauptmenu hauptmenu(k);
     BerichtsmenuEinrichten(hauptmenu, k);

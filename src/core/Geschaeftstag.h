@@ -9,3 +9,9 @@ inline QDate Geschaeftstag(const QDateTime& zeitpunkt) {
     const QDate tag = zeitpunkt.date();
     return zeitpunkt.time() < QTime(4, 0) ? tag.addDays(-1) : tag;
 }
+
+// The moment a business day and a time of day stand for: a time before four
+// in the morning lies on the next calendar day.
+inline QDateTime Kalenderzeit(const QDate& geschaeftstag, const QTime& zeit) {
+    return QDateTime(zeit < QTime(4, 0) ? geschaeftstag.addDays(1) : geschaeftstag, zeit);
+}

@@ -118,9 +118,30 @@ INSERT OR REPLACE INTO Abschlussumsaetze SELECT Datum, Lokal, "AußerHaus", BAR,
 )"));
 }
 
+// Lines on the pay list remember the table they come from. Bills belong to the
+// business day they were settled in, as their lines do: bills settled after
+// midnight move back one day, and the daily totals of the dates they leave
+// fall back to what was closed there, to be recomputed from the bills left.
+void version4(Datenbank& db) {
+    db.skript(QStringLiteral(R"(
+ALTER TABLE OffeneTische ADD COLUMN Herkunft TEXT;
+ALTER TABLE StornosTemporaer ADD COLUMN Herkunft TEXT;
+ALTER TABLE Stornos ADD COLUMN Herkunft TEXT;
+CREATE TEMP TABLE NachMitternacht AS SELECT DISTINCT Datum FROM Rechnungsuebersicht
+    WHERE Zeit < '04:00:00';
+DELETE FROM AlleUmsaetze WHERE Datum IN (SELECT Datum FROM NachMitternacht);
+INSERT INTO AlleUmsaetze (Datum, Lokal, "AußerHaus", BAR, KARTE, GUTSCHEIN, Gesamt)
+    SELECT Datum, Lokal, "AußerHaus", BAR, KARTE, GUTSCHEIN, Gesamt FROM Abschlussumsaetze
+    WHERE Datum IN (SELECT Datum FROM NachMitternacht);
+UPDATE Rechnungsuebersicht SET Datum = date(Datum, '-1 day') WHERE Zeit < '04:00:00';
+DROP TABLE NachMitternacht;
+)"));
+}
+
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
-    static const std::vector<std::function<void(Datenbank&)>> liste = {version1, version2, version3};
+    static const std::vector<std::function<void(Datenbank&)>> liste = {version1, version2, version3,
+                                                                       version4};
     return liste;
 }
 

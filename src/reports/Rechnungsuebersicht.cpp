@@ -3,6 +3,7 @@
 #include "core/Kontext.h"
 #include "core/Rechte.h"
 #include "service/Kundenbelege.h"
+#include "service/Rechnungsspeicher.h"
 
 namespace {
 
@@ -68,10 +69,27 @@ QString ZahlungsartAbleiten(const Tabelle& rechnungen, int zeile, const QString&
     return bisher;
 }
 
-Tabelle ZahlungsartAendern(Kontext& k, const QString& regNr, const QString& zahlungsart) {
+namespace {
+
+// The bill's total split the way a new payment type pays it.
+Zahlungsaufteilung neueAufteilung(Kontext& k, const QString& regNr, const QString& zahlungsart,
+                                  Geld gutschein) {
+    Abfrage a = k.db.abfrage(
+        QStringLiteral(
+            "SELECT Gesamt FROM Rechnungsuebersicht WHERE RegNr = ? ORDER BY ID LIMIT 1"),
+        nummer(regNr));
+    return ZahlungAufteilen(zahlungsart, a.naechste() ? a.geld(0) : Geld(), gutschein);
+}
+
+}  // namespace
+
+Tabelle ZahlungsartAendern(Kontext& k, const QString& regNr, const QString& zahlungsart,
+                           Geld gutschein) {
     Transaktion t(k.db);
-    k.db.ausfuehren(QStringLiteral("UPDATE Rechnungsuebersicht SET Zahlungsart = ? WHERE RegNr = ?"),
-                    zahlungsart, nummer(regNr));
+    const Zahlungsaufteilung teile = neueAufteilung(k, regNr, zahlungsart, gutschein);
+    k.db.ausfuehren(QStringLiteral("UPDATE Rechnungsuebersicht SET Zahlungsart = ?, BAR = ?, "
+                                   "KARTE = ?, GUTSCHEIN = ? WHERE RegNr = ?"),
+                    zahlungsart, teile.bar, teile.karte, teile.gutschein, nummer(regNr));
     Abfrage a = k.db.abfrage(
         QStringLiteral("SELECT ID, RegNr AS \"Reg-Nr\", Datum, Zeit, Tisch, Station, Mitarbeiter, "
                        "Zahlungsart, Beleg, Gesamt FROM Rechnungsuebersicht WHERE RegNr = ? "
@@ -98,17 +116,21 @@ std::optional<Tabelle> ZahlartGewaehlt(Kontext& k, Zahlartwahl& wahl, int option
                          wahl.zahlungsart + QStringLiteral("' in '") + neu +
                          QStringLiteral("' ändern")))
         return std::nullopt;
-    wahl.option = option;
     neu = kZahlarten.at(option);
+    Geld betrag;
     if (gutschein) {
         const QString nummer =
             k.dialoge
                 .eingabe(QStringLiteral("Geben Sie eine Gutschein-Nr. ein und anschließend "
                                         "drücken Sie auf Ok. "),
-                         QStringLiteral("Gutschein-Nr."))
+                         kGutscheinTitel)
                 .value_or(QString());
         if (!nummer.isEmpty()) neu += QStringLiteral("  Nr ") + nummer;
+        betrag = GutscheinBetragFragen(k);
+        if (!RueckgeldBestaetigen(k, neueAufteilung(k, wahl.regNr, neu, betrag)))
+            return std::nullopt;
     }
+    wahl.option = option;
     wahl.zahlungsart = neu;
-    return ZahlungsartAendern(k, wahl.regNr, neu);
+    return ZahlungsartAendern(k, wahl.regNr, neu, betrag);
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/Geld.h"
 #include "reports/Tabelle.h"
 
 class Kontext;
@@ -31,9 +32,13 @@ void RechnungNachdrucken(Kontext& k, const QString& regNr);
 // `bisher` when it used none.
 QString ZahlungsartAbleiten(const Tabelle& rechnungen, int zeile, const QString& bisher);
 
-// Records a payment type on the bill and answers the bill's row: ID (hidden),
-// Reg-Nr, Datum, Zeit, Tisch, Station, Mitarbeiter, Zahlungsart, Beleg, Gesamt.
-Tabelle ZahlungsartAendern(Kontext& k, const QString& regNr, const QString& zahlungsart);
+// Records a payment type on the bill and moves its total into the amount
+// columns the daily totals and reports read: all to BAR or KARTE, or for a
+// voucher its amount to GUTSCHEIN and the rest to BAR. The total stays. Answers
+// the bill's row: ID (hidden), Reg-Nr, Datum, Zeit, Tisch, Station,
+// Mitarbeiter, Zahlungsart, Beleg, Gesamt.
+Tabelle ZahlungsartAendern(Kontext& k, const QString& regNr, const QString& zahlungsart,
+                           Geld gutschein = Geld());
 
 // Captions of the payment options, by index.
 inline const QStringList kZahlarten = {QStringLiteral("BAR"), QStringLiteral("KARTE"),
@@ -49,6 +54,7 @@ struct Zahlartwahl {
 // Selects the option whose caption is the current payment type, if any.
 void Option1Aktualisieren(Zahlartwahl& wahl);
 
-// The user chose option i: asks, and for a voucher asks its number, then records
-// the change. Answers the bill's new row when the payment type was changed.
+// The user chose option i: asks, and for a voucher asks its number and amount
+// (and, above the bill, whether the change was paid out), then records the
+// change. Answers the bill's new row when the payment type was changed.
 std::optional<Tabelle> ZahlartGewaehlt(Kontext& k, Zahlartwahl& wahl, int option);

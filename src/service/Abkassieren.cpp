@@ -7,8 +7,9 @@
 #include "ui/Druckziel.h"
 
 QString BelegNichtGedruckt(int regNr) {
-    return QStringLiteral("Die Rechnung Nr. %1 ist gespeichert, der Beleg wurde aber nicht "
-                          "gedruckt. Er kann in der Rechnungsübersicht nachgedruckt werden.")
+    return QStringLiteral(
+               "Die Rechnung Nr. %1 ist gespeichert, der Beleg wurde aber nicht "
+               "gedruckt. Er kann in der Rechnungsübersicht nachgedruckt werden.")
         .arg(regNr);
 }
 
@@ -19,11 +20,16 @@ bool Abkassieren(Kontext& k, const QString& beleg, const QString& zahlungsart,
         k.dialoge.meldung(kKeineRechte);
         return false;
     }
+    const auto summe = TischSumme(k, OrtAmTisch(k, kZahlen));
+    if (!summe || !RueckgeldBestaetigen(k, ZahlungAufteilen(zahlungsart, *summe, gutschein.betrag)))
+        return false;
     Transaktion t(k.db);
     // The document is made from the very lines the bill stores.
     std::optional<Dokument> dokument;
-    if (beleg == kKassenbon) dokument = AbrechnungErzeugen(k, kZahlen);
-    if (beleg == kRechnungBeleg) dokument = RechnungErzeugen(k, kZahlen);
+    if (beleg == kKassenbon)
+        dokument = AbrechnungErzeugen(k, kZahlen, zahlungsart, gutschein.betrag);
+    if (beleg == kRechnungBeleg)
+        dokument = RechnungErzeugen(k, kZahlen, zahlungsart, gutschein.betrag);
     const auto regNr = RechnungDetails(k, kZahlen, zahlungsart, gutschein, beleg);
     if (!regNr) return false;
     t.bestaetigen();

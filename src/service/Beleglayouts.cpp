@@ -21,7 +21,9 @@ void kopf(Berichtslayout& l, const QString& titel) {
         .wachsen = true;
     l.bezeichnung(kKopf, QStringLiteral("lblAbrechnung"), {0, 27, kBreite, 9}, titel, kTitel,
                   Ausrichtung::Mitte);
-    l.bezeichnung(kKopf, QStringLiteral("lblDatum"), {0, 37, kBreite, 5}, {}, kNormal);
+    l.bezeichnung(kKopf, QStringLiteral("lblDatum"), {0, 37, 50, 5}, {}, kNormal);
+    l.bezeichnung(kKopf, QStringLiteral("lblKopie"), {50, 37, kBreite - 50, 5}, {},
+                  {kNormal.punkt, true}, Ausrichtung::Rechts);
     l.bezeichnung(kKopf, QStringLiteral("lblStationUNDTisch"), {0, 42, kBreite, 5}, {}, kNormal);
     l.bezeichnung(kKopf, QStringLiteral("lblKellner"), {0, 47, kBreite, 5}, {}, kNormal);
     l.bereich(kKopf).hoehe = 55;
@@ -37,8 +39,8 @@ void posten(Berichtslayout& l, bool mitPLU) {
         .wachsen = true;
     l.textfeld(kDetail, QStringLiteral("txtSummeMenge"), {links, 5, 9, 5},
                QStringLiteral("SummeMenge"), {}, kNormal, Ausrichtung::Rechts);
-    l.bezeichnung(kDetail, QStringLiteral("lblProdukt"), {links + 10, 5, 4, 5},
-                  QStringLiteral("x"), kNormal, Ausrichtung::Mitte);
+    l.bezeichnung(kDetail, QStringLiteral("lblProdukt"), {links + 10, 5, 4, 5}, QStringLiteral("x"),
+                  kNormal, Ausrichtung::Mitte);
     l.textfeld(kDetail, QStringLiteral("txtEPREIS"), {links + 15, 5, 20, 5},
                QStringLiteral("Einzelpreis"), QStringLiteral("#####0.00"), kNormal);
     l.textfeld(kDetail, QStringLiteral("txtSummeEPREIS"), {44, 5, kBreite - 44, 5},
@@ -47,7 +49,18 @@ void posten(Berichtslayout& l, bool mitPLU) {
     l.bereich(kDetail).hoehe = 11;
 }
 
-void summen(Berichtslayout& l, const QString& summenzeile, const QString& dank) {
+// Below the total of a bill: each payment type used and its amount, one per
+// line, set when the bill is printed.
+constexpr double kZahlungHoehe = 6;
+
+void zahlung(Berichtslayout& l) {
+    l.bezeichnung(kFuss, QStringLiteral("lblZahlart"), {0, 23, 44, 5}, {}, kNormal).wachsen = true;
+    l.bezeichnung(kFuss, QStringLiteral("lblZahlbetrag"), {44, 23, kBreite - 44, 5}, {}, kNormal,
+                  Ausrichtung::Rechts)
+        .wachsen = true;
+}
+
+void summen(Berichtslayout& l, const QString& dank, double ab) {
     const QString waehrung = QStringLiteral("Currency");
     l.linie(kFuss, QStringLiteral("Linie1"), {0, 1.5, kBreite, 0});
     l.bezeichnung(kFuss, QStringLiteral("lblNetto"), {0, 3, 44, 5}, QStringLiteral("Netto"),
@@ -58,35 +71,37 @@ void summen(Berichtslayout& l, const QString& summenzeile, const QString& dank) 
                   QStringLiteral("Enthaltene MwSt. 19%"), kNormal);
     l.funktion(kFuss, QStringLiteral("FunktionSummeMwSt"), {44, 8, kBreite - 44, 5},
                QStringLiteral("SummeMwSt"), waehrung, kNormal);
-    l.bezeichnung(kFuss, QStringLiteral("lblSumme"), {0, 14, 30, 8}, summenzeile, kSumme);
+    l.bezeichnung(kFuss, QStringLiteral("lblSumme"), {0, 14, 30, 8}, QStringLiteral("TOTAL"),
+                  kSumme);
     l.funktion(kFuss, QStringLiteral("FunktionSummeBrutto"), {30, 14, kBreite - 30, 8},
                QStringLiteral("SummeBrutto"), waehrung, kSumme);
-    l.bezeichnung(kFuss, QStringLiteral("lblBedanken"), {0, 24, kBreite, 6}, dank, kNormal,
+    l.bezeichnung(kFuss, QStringLiteral("lblBedanken"), {0, 24 + ab, kBreite, 6}, dank, kNormal,
                   Ausrichtung::Mitte);
-    l.bereich(kFuss).hoehe = 36;
+    l.bereich(kFuss).hoehe = 36 + ab;
 }
 
 // The hospitality-expense form below the sums: captions with ruled lines that
 // run to the right edge, for the guest to fill in by hand.
 void bewirtungsbeleg(Berichtslayout& l) {
-    l.bezeichnung(kFuss, QStringLiteral("lblBeleg1"), {0, 34, kBreite, 8},
+    const double ab = kZahlungHoehe;
+    l.bezeichnung(kFuss, QStringLiteral("lblBeleg1"), {0, 34 + ab, kBreite, 8},
                   QStringLiteral("Angaben zum Nachweis der Höhe und der betrieblichen Veranlassung "
                                  "von Bewirtungs- Aufwendungen (Par.4 Abs.5 Ziff.2 EStG) ."),
                   kKlein)
         .wachsen = true;
-    l.bezeichnung(kFuss, QStringLiteral("lblBeleg2"), {0, 43, kBreite, 5}, {}, kKlein);
+    l.bezeichnung(kFuss, QStringLiteral("lblBeleg2"), {0, 43 + ab, kBreite, 5}, {}, kKlein);
 
     const double rechts = 31;
-    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung1"), {0, 51, rechts, 5},
+    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung1"), {0, 51 + ab, rechts, 5},
                   QStringLiteral("Tag der bewirtung"), kKlein);
-    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung2"), {rechts, 51, kBreite - rechts, 5}, {},
+    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung2"), {rechts, 51 + ab, kBreite - rechts, 5}, {},
                   kNormal);
-    l.linie(kFuss, QStringLiteral("Symbol2"), {rechts, 56, kBreite - rechts, 0});
-    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung3"), {0, 59, rechts, 5},
+    l.linie(kFuss, QStringLiteral("Symbol2"), {rechts, 56 + ab, kBreite - rechts, 0});
+    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung3"), {0, 59 + ab, rechts, 5},
                   QStringLiteral("Ort der Bewirtung"), kKlein);
-    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung4"), {rechts, 59, kBreite - rechts, 5}, {},
+    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung4"), {rechts, 59 + ab, kBreite - rechts, 5}, {},
                   kNormal);
-    l.linie(kFuss, QStringLiteral("Symbol3"), {rechts, 64, kBreite - rechts, 0});
+    l.linie(kFuss, QStringLiteral("Symbol3"), {rechts, 64 + ab, kBreite - rechts, 0});
 
     // Room to write below each of the last captions.
     const struct {
@@ -95,31 +110,32 @@ void bewirtungsbeleg(Berichtslayout& l) {
         const char* linie;
         double oben;
     } zeilen[] = {
-        {"Bezeichnung5", "Bewirtete Person(en)", "Symbol4", 68},
-        {"Bezeichnung6", "Anlaß der Bewirtung", "Symbol5", 82},
-        {"Bezeichnung7", "Ort, Datum", "Symbol6", 96},
+        {"Bezeichnung5", "Bewirtete Person(en)", "Symbol4", 68 + ab},
+        {"Bezeichnung6", "Anlaß der Bewirtung", "Symbol5", 82 + ab},
+        {"Bezeichnung7", "Ort, Datum", "Symbol6", 96 + ab},
     };
     for (const auto& z : zeilen) {
         l.bezeichnung(kFuss, QString::fromUtf8(z.name), {0, z.oben, kBreite, 5},
                       QString::fromUtf8(z.text), kKlein);
         l.linie(kFuss, QString::fromUtf8(z.linie), {0, z.oben + 11, kBreite, 0});
     }
-    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung8"), {0, 121, kBreite, 5},
+    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung8"), {0, 121 + ab, kBreite, 5},
                   QStringLiteral("Unterschrift"), kKlein);
     // Space to sign, and for the cutter.
-    l.bereich(kFuss).hoehe = 142;
+    l.bereich(kFuss).hoehe = 142 + ab;
 }
 
 Berichtslayout beleg(Art art) {
     const bool zwischensumme = art == Art::Zwischensumme;
-    const QString titel = art == Art::Abrechnung  ? QStringLiteral("Abrechnung")
+    const QString titel = art == Art::Abrechnung ? QStringLiteral("Abrechnung")
                           : art == Art::Rechnung ? QStringLiteral("Rechnung")
                                                  : QStringLiteral("Zwischensumme");
     Berichtslayout l(titel, kBreite);
     kopf(l, titel);
     posten(l, zwischensumme);
-    summen(l, zwischensumme ? QStringLiteral("TOTAL") : QStringLiteral("BAR"),
-           zwischensumme ? QStringLiteral(" ") : QStringLiteral("Vielen Dank für Ihren Besuch."));
+    summen(l, zwischensumme ? QStringLiteral(" ") : QStringLiteral("Vielen Dank für Ihren Besuch."),
+           zwischensumme ? 0 : kZahlungHoehe);
+    if (!zwischensumme) zahlung(l);
     if (art == Art::Rechnung) bewirtungsbeleg(l);
     return l;
 }
@@ -127,7 +143,8 @@ Berichtslayout beleg(Art art) {
 }  // namespace
 
 QString LogoDatei() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Logos/Logo_Lokal.svg"));
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("Logos/Logo_Lokal.svg"));
 }
 
 Berichtslayout ReportAbrechnung() { return beleg(Art::Abrechnung); }

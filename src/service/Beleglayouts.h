@@ -4,7 +4,9 @@
 
 // The customer documents on the 80 mm receipt roll. Their detail band reads
 // Gericht, SummeMenge, Einzelpreis and SummeBrutto (and PLU on the interim bill);
-// the closing band sums SummeNetto, SummeMwSt and SummeBrutto.
+// the closing band sums SummeNetto, SummeMwSt and SummeBrutto under "TOTAL".
+// Receipt and invoice then list the payment (lblZahlart, lblZahlbetrag) and
+// mark a reprint in the header (lblKopie).
 
 // Till receipt "Abrechnung".
 Berichtslayout ReportAbrechnung();

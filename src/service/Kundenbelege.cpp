@@ -3,6 +3,7 @@
 #include "core/Kontext.h"
 #include "service/Beleglayouts.h"
 #include "service/Rechnungsspeicher.h"
+#include "service/Tischzeilen.h"
 #include "ui/Druckziel.h"
 
 namespace {
@@ -45,29 +46,53 @@ Berichtsdaten mitSteuer(Abfrage abfrage) {
 }
 
 Berichtsdaten offeneZeilen(Kontext& k, const QString& tisch) {
+    const Tischort ort = OrtAmTisch(k, tisch);
     // Ordered by category and group, so extras follow their line.
     return mitSteuer(k.db.abfrage(
         QStringLiteral("SELECT PLU, Gericht, EPREIS AS Einzelpreis, Menge AS SummeMenge, "
-                       "Menge * EPREIS AS SummeBrutto FROM OffeneTische WHERE Station = ? AND "
-                       "Tisch = ? ORDER BY IDWG, RegID, ID"),
-        k.werte.station, tisch));
+                       "Menge * EPREIS AS SummeBrutto FROM OffeneTische WHERE ") +
+            kOrtBedingung + QStringLiteral(" ORDER BY IDWG, RegID, ID"),
+        ort.station, ort.tisch, ort.herkunft));
 }
 
+// One row per payment type used, with its amount; a voucher above the bill
+// shows the cash paid out as change.
+void zahlungSetzen(Berichtslayout& layout, const Zahlungsaufteilung& teile) {
+    QStringList arten, betraege;
+    const auto zeile = [&](const QString& art, Geld betrag) {
+        arten << art;
+        betraege << betrag.waehrung();
+    };
+    if (!teile.gutschein.istNull()) zeile(kGutschein, teile.gutschein);
+    if (!teile.karte.istNull()) zeile(kKarte, teile.karte);
+    if (teile.bar < Geld()) zeile(kRueckgeld, -teile.bar);
+    if (teile.bar > Geld() || arten.isEmpty()) zeile(kBar, teile.bar);
+    layout.setzeText(kFuss, QStringLiteral("lblZahlart"), arten.join(QLatin1Char('\n')));
+    layout.setzeText(kFuss, QStringLiteral("lblZahlbetrag"), betraege.join(QLatin1Char('\n')));
+}
+
+// The header's date: the moment of printing, or the original's on a copy.
+struct Belegzeit {
+    QDateTime zeitpunkt;
+    bool kopie = false;
+};
+
 Dokument erzeugen(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten,
-                  const Kopfwerte& kopf, const QString& kellnerzeile) {
+                  const Kopfwerte& kopf, const QString& kellnerzeile, const Belegzeit& zeit) {
     const Betrieb betrieb = betriebLesen(k);
-    const QDateTime jetzt = k.jetzt();
     layout.setzeText(kKopf, QStringLiteral("lblAdresse"), betrieb.adresse);
     layout.setzeText(kKopf, QStringLiteral("lblDatum"),
-                     jetzt.toString(QStringLiteral("dd.MM.yyyy  HH:mm:ss")));
-    layout.setzeText(kKopf, QStringLiteral("lblStationUNDTisch"),
-                     kopf.station + QStringLiteral("  -  ") + QStringLiteral("Tisch: ") + kopf.tisch);
+                     zeit.zeitpunkt.toString(QStringLiteral("dd.MM.yyyy  HH:mm:ss")));
+    if (zeit.kopie) layout.setzeText(kKopf, QStringLiteral("lblKopie"), QStringLiteral("Kopie"));
+    layout.setzeText(
+        kKopf, QStringLiteral("lblStationUNDTisch"),
+        kopf.station + QStringLiteral("  -  ") + QStringLiteral("Tisch: ") + kopf.tisch);
     layout.setzeText(kKopf, QStringLiteral("lblKellner"), kellnerzeile + kopf.kellner);
     if (layout.titel() == kRechnungBeleg) {
         layout.setzeText(kFuss, QStringLiteral("lblBeleg2"),
                          QStringLiteral("StIDNr. ") + betrieb.steuernummer);
         layout.setzeText(kFuss, QStringLiteral("Bezeichnung2"),
-                         jetzt.date().toString(QStringLiteral("dd.MM.yyyy")));
+                         zeit.zeitpunkt.date().toString(QStringLiteral("dd.MM.yyyy")));
         layout.setzeText(kFuss, QStringLiteral("Bezeichnung4"), betrieb.name);
     }
     return BerichtErzeugen(layout, daten);
@@ -75,48 +100,63 @@ Dokument erzeugen(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten,
 
 const QString kEsBedienteSie = QStringLiteral("Es bediente Sie ");
 
-std::optional<Dokument> ausOffenenZeilen(Kontext& k, const QString& tisch,
-                                         Berichtslayout layout) {
+std::optional<Dokument> ausOffenenZeilen(Kontext& k, const QString& tisch, Berichtslayout layout,
+                                         const QString& zahlungsart, Geld gutschein) {
     const Berichtsdaten daten = offeneZeilen(k, tisch);
     if (daten.empty()) return std::nullopt;
+    Geld gesamt;
+    for (const Datenzeile& z : daten)
+        gesamt += Geld(z.value(QStringLiteral("SummeBrutto")).toLongLong());
+    zahlungSetzen(layout, ZahlungAufteilen(zahlungsart, gesamt, gutschein));
     const Kopfwerte kopf{k.werte.station, k.werte.tisch, k.werte.kellner};
-    return erzeugen(k, std::move(layout), daten, kopf, kEsBedienteSie);
+    return erzeugen(k, std::move(layout), daten, kopf, kEsBedienteSie, {k.jetzt()});
 }
 
+// A copy states how the bill was paid (as changed since, if so) and when it was settled.
 bool nachdrucken(Kontext& k, int regNr, Berichtslayout layout) {
+    Abfrage rechnung = k.db.abfrage(
+        QStringLiteral("SELECT Datum, Zeit, BAR, KARTE, GUTSCHEIN FROM Rechnungsuebersicht "
+                       "WHERE RegNr = ? ORDER BY ID LIMIT 1"),
+        regNr);
+    if (!rechnung.naechste()) return false;
     const Berichtsdaten daten = mitSteuer(k.db.abfrage(
         QStringLiteral("SELECT Station, Tisch, Kellner, Gericht, EPREIS AS Einzelpreis, "
                        "Menge AS SummeMenge, Menge * EPREIS AS SummeBrutto FROM RechnungDetails "
                        "WHERE RegNr = ? ORDER BY ID"),
         regNr));
     if (daten.empty()) return false;
+    zahlungSetzen(layout, {rechnung.geld(2), rechnung.geld(3), rechnung.geld(4)});
+    const Belegzeit zeit{Kalenderzeit(rechnung.datum(0), QTime::fromString(rechnung.text(1))),
+                         true};
     const Datenzeile& erste = daten.front();
     const Kopfwerte kopf{erste.value(QStringLiteral("Station")).toString(),
                          erste.value(QStringLiteral("Tisch")).toString(),
                          erste.value(QStringLiteral("Kellner")).toString()};
-    k.drucker.drucken(erzeugen(k, std::move(layout), daten, kopf, kEsBedienteSie));
+    k.drucker.drucken(erzeugen(k, std::move(layout), daten, kopf, kEsBedienteSie, zeit));
     return true;
 }
 
 }  // namespace
 
-std::optional<Dokument> AbrechnungErzeugen(Kontext& k, const QString& tisch) {
-    return ausOffenenZeilen(k, tisch, ReportAbrechnung());
+std::optional<Dokument> AbrechnungErzeugen(Kontext& k, const QString& tisch,
+                                           const QString& zahlungsart, Geld gutschein) {
+    return ausOffenenZeilen(k, tisch, ReportAbrechnung(), zahlungsart, gutschein);
 }
 
-std::optional<Dokument> RechnungErzeugen(Kontext& k, const QString& tisch) {
-    return ausOffenenZeilen(k, tisch, ReportRechnung());
+std::optional<Dokument> RechnungErzeugen(Kontext& k, const QString& tisch,
+                                         const QString& zahlungsart, Geld gutschein) {
+    return ausOffenenZeilen(k, tisch, ReportRechnung(), zahlungsart, gutschein);
 }
 
 bool Abrechnung(Kontext& k, const QString& tisch, const QString& art) {
-    const auto dokument = AbrechnungErzeugen(k, tisch);
+    const auto dokument = AbrechnungErzeugen(k, tisch, kBar, Geld());
     if (!dokument) return false;
     if (art == kKassenbon) k.drucker.drucken(*dokument);
     return true;
 }
 
 bool Rechnung(Kontext& k, const QString& tisch) {
-    const auto dokument = RechnungErzeugen(k, tisch);
+    const auto dokument = RechnungErzeugen(k, tisch, kBar, Geld());
     if (!dokument) return false;
     k.drucker.drucken(*dokument);
     return true;
@@ -127,7 +167,7 @@ bool Zwischensumme(Kontext& k) {
     if (daten.empty()) return false;
     const Kopfwerte kopf{k.werte.station, k.werte.tisch, k.werte.kellner};
     k.drucker.drucken(
-        erzeugen(k, ReportZwischensumme(), daten, kopf, QStringLiteral("Kellner: ")));
+        erzeugen(k, ReportZwischensumme(), daten, kopf, QStringLiteral("Kellner: "), {k.jetzt()}));
     return true;
 }
 

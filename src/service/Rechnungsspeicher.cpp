@@ -1,6 +1,7 @@
 #include "service/Rechnungsspeicher.h"
 
 #include "core/Kontext.h"
+#include "service/Tischzeilen.h"
 
 Zahlungsaufteilung ZahlungAufteilen(const QString& zahlungsart, Geld gesamt, Geld gutschein) {
     if (zahlungsart == kKarte) return {Geld(), gesamt, Geld()};
@@ -16,25 +17,36 @@ QString GutscheinUeberschrift(const Gutschein& gutschein) {
 Gutschein GutscheinFragen(Kontext& k) {
     Gutschein g;
     g.nummer = k.dialoge.eingabe(kGutscheinNrFrage, kGutscheinTitel).value_or(QString()).trimmed();
+    g.betrag = GutscheinBetragFragen(k);
+    return g;
+}
+
+Geld GutscheinBetragFragen(Kontext& k) {
     for (;;) {
         const QString text =
             k.dialoge.eingabe(kGutscheinBetragFrage, kGutscheinTitel).value_or(QString()).trimmed();
-        if (text.isEmpty()) return g;
+        if (text.isEmpty()) return Geld();
         const auto betrag = Geld::lesen(text);
-        if (betrag && *betrag >= Geld()) {
-            g.betrag = *betrag;
-            return g;
-        }
+        if (betrag && *betrag >= Geld()) return *betrag;
         k.dialoge.meldung(kGutscheinBetragFalsch);
     }
+}
+
+bool RueckgeldBestaetigen(Kontext& k, const Zahlungsaufteilung& teile) {
+    if (teile.bar >= Geld()) return true;
+    return k.dialoge.frage(QStringLiteral("Der Gutschein ist höher als die Rechnung. Haben Sie "
+                                          "%1 Rückgeld ausgezahlt?")
+                               .arg((-teile.bar).waehrung()),
+                           kRueckgeld);
 }
 
 std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QString& zahlungsart,
                                    const Gutschein& gutschein, const QString& beleg) {
     Transaktion t(k.db);
-    Abfrage summe = k.db.abfrage(QStringLiteral("SELECT COUNT(*), IFNULL(SUM(GPREIS), 0) FROM "
-                                                "OffeneTische WHERE Station = ? AND Tisch = ?"),
-                                 k.werte.station, tisch);
+    const Tischort ort = OrtAmTisch(k, tisch);
+    const QString zeilen = QStringLiteral(" FROM OffeneTische WHERE ") + kOrtBedingung;
+    Abfrage summe = k.db.abfrage(QStringLiteral("SELECT COUNT(*), IFNULL(SUM(GPREIS), 0)") + zeilen,
+                                 ort.station, ort.tisch, ort.herkunft);
     summe.naechste();
     if (summe.zahl(0) == 0) return std::nullopt;
     const Geld gesamt = summe.geld(1);
@@ -49,11 +61,10 @@ std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QStri
         QStringLiteral("INSERT INTO RechnungDetails (RegNr, Station, Tisch, Kellner, IDWG, WG, "
                        "Stationsdrucker, Bondrucker, Menge, PLU, Gericht, EPREIS, GPREIS, Datum, "
                        "Zeit) SELECT ?, Station, ?, ?, IDWG, WG, Stationsdrucker, Bondrucker, "
-                       "Menge, PLU, Gericht, EPREIS, GPREIS, Datum, Zeit FROM OffeneTische "
-                       "WHERE Station = ? AND Tisch = ? ORDER BY ID"),
-        regNr, k.werte.tisch, k.werte.kellner, k.werte.station, tisch);
-    k.db.ausfuehren(QStringLiteral("DELETE FROM OffeneTische WHERE Station = ? AND Tisch = ?"),
-                    k.werte.station, tisch);
+                       "Menge, PLU, Gericht, EPREIS, GPREIS, Datum, Zeit") +
+            zeilen + QStringLiteral(" ORDER BY ID"),
+        regNr, k.werte.tisch, k.werte.kellner, ort.station, ort.tisch, ort.herkunft);
+    k.db.ausfuehren(QStringLiteral("DELETE") + zeilen, ort.station, ort.tisch, ort.herkunft);
 
     const QDateTime jetzt = k.jetzt();
     const Zahlungsaufteilung teile = ZahlungAufteilen(zahlungsart, gesamt, gutschein.betrag);
@@ -61,8 +72,9 @@ std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QStri
         QStringLiteral("INSERT INTO Rechnungsuebersicht (RegNr, Datum, Zeit, Station, Mitarbeiter, "
                        "Tisch, BAR, KARTE, GUTSCHEIN, Beleg, Gesamt) "
                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        regNr, jetzt.date(), jetzt.time().toString(QStringLiteral("HH:mm:ss")), k.werte.station,
-        k.werte.kellner, k.werte.tisch, teile.bar, teile.karte, teile.gutschein, beleg, gesamt);
+        regNr, Geschaeftstag(jetzt), jetzt.time().toString(QStringLiteral("HH:mm:ss")),
+        k.werte.station, k.werte.kellner, k.werte.tisch, teile.bar, teile.karte, teile.gutschein,
+        beleg, gesamt);
     t.bestaetigen();
     return regNr;
 }

@@ -39,6 +39,14 @@ QString GutscheinUeberschrift(const Gutschein& gutschein);
 // Asks the voucher number and amount. The amount is asked again until it is a
 // money amount that is not negative; an empty one counts as 0.
 Gutschein GutscheinFragen(Kontext& k);
+// The amount prompt alone, with the same checks.
+Geld GutscheinBetragFragen(Kontext& k);
+
+// A voucher above the bill leaves cash to pay out: the waiter confirms having
+// paid it out before anything is stored. True when there is no change to pay
+// out or the waiter said yes.
+bool RueckgeldBestaetigen(Kontext& k, const Zahlungsaufteilung& teile);
+inline const QString kRueckgeld = QStringLiteral("Rückgeld");
 
 inline const QString kGutscheinTitel = QStringLiteral("Gutschein-Nr.");
 inline const QString kGutscheinNrFrage = QStringLiteral("Geben Sie eine Gutschein-Nr. ein. ");
@@ -48,9 +56,10 @@ inline const QString kGutscheinBetragFalsch = QStringLiteral(
     "Nachkommastellen und ohne Minus ein, z. B. 10,50.");
 
 // Stores the bill made of every open line of (current station, table) under
-// the next bill number and removes those lines, all in one transaction. The
-// bill carries the current table, the logged-in staff member and the calendar
-// date; its lines keep their business day. Answers the bill number, or nullopt
-// when the table had no line (nothing is stored).
+// the next bill number and removes those lines, all in one transaction. For the
+// pay list these are the lines of the current table only. The bill carries the
+// current table, the logged-in staff member and the business day it was
+// settled in; its lines keep theirs. Answers the bill number, or nullopt when
+// the table had no line (nothing is stored).
 std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QString& zahlungsart,
                                    const Gutschein& gutschein, const QString& beleg);

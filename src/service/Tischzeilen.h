@@ -13,11 +13,26 @@ class Kontext;
 inline const QString kZahlen = QStringLiteral("Zahlen");
 
 // A table of a station: lines are always addressed by both, since table
-// numbers may repeat across stations.
+// numbers may repeat across stations. The pay list is one table name for
+// every table, so its lines also carry the table they come from: a line left
+// there never reaches another table's bill.
 struct Tischort {
     QString station;
     QString tisch;
+    QString herkunft = {};  // on the pay list: the table whose lines are paid
 };
+
+// The pay list of a table.
+inline Tischort Zahlliste(const Tischort& tisch) { return {tisch.station, kZahlen, tisch.tisch}; }
+
+// The lines of a table name of the current station: for the pay list, those of
+// the current table.
+Tischort OrtAmTisch(Kontext& k, const QString& tisch);
+
+// Condition on OffeneTische selecting the lines of a place; binds the station,
+// the table and the origin, in this order.
+inline const QString kOrtBedingung =
+    QStringLiteral("Station = ? AND Tisch = ? AND IFNULL(Herkunft, '') = ?");
 
 // A line that received extras moves together with them; an extra line (no
 // article number) never moves alone.

@@ -15,16 +15,16 @@ QList<Tischzeile> lesen(Abfrage a) {
     return zeilen;
 }
 
-const QString kQuelle = QStringLiteral("SELECT * FROM OffeneTische ");
+const QString kQuelle = QStringLiteral("SELECT * FROM OffeneTische WHERE ") + kOrtBedingung;
 
 // The equal plain line at the destination a moved plain line merges into.
 std::optional<std::int64_t> partner(Kontext& k, const Tischort& nach, const QString& pluId,
                                     Geld epreis) {
     Abfrage a = k.db.abfrage(
-        QStringLiteral("SELECT ID FROM OffeneTische WHERE Station = ? AND Tisch = ? AND "
-                       "TischDetails = 'Alt' AND PLU_ID = ? AND EPREIS = ? AND "
-                       "IFNULL(Extra, '') <> 'Ja' ORDER BY ID LIMIT 1"),
-        nach.station, nach.tisch, pluId, epreis);
+        QStringLiteral("SELECT ID FROM OffeneTische WHERE ") + kOrtBedingung +
+            QStringLiteral(" AND TischDetails = 'Alt' AND PLU_ID = ? AND EPREIS = ? AND "
+                           "IFNULL(Extra, '') <> 'Ja' ORDER BY ID LIMIT 1"),
+        nach.station, nach.tisch, nach.herkunft, pluId, epreis);
     if (!a.naechste()) return std::nullopt;
     return a.zahl(0);
 }
@@ -43,8 +43,9 @@ void mengeHinzufuegen(Kontext& k, std::int64_t id, std::int64_t dazu) {
 }
 
 void verlegen(Kontext& k, std::int64_t id, const Tischort& nach) {
-    k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Station = ?, Tisch = ? WHERE ID = ?"),
-                    nach.station, nach.tisch, id);
+    k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Station = ?, Tisch = ?, "
+                                   "Herkunft = NULLIF(?, '') WHERE ID = ?"),
+                    nach.station, nach.tisch, nach.herkunft, id);
 }
 
 void loeschen(Kontext& k, std::int64_t id) {
@@ -57,10 +58,10 @@ std::int64_t kopieren(Kontext& k, std::int64_t id, const Tischort& nach, std::in
                       const QString& mengeText, const QString& gericht) {
     const std::int64_t neu =
         Zeilenkopie(k.db, QStringLiteral("OffeneTische"), QStringLiteral("OffeneTische")).neu(id);
-    k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Station = ?1, Tisch = ?2, Menge = ?3, "
-                                   "Menge_Text = ?4, Gericht = ?5, GPREIS = ?3 * EPREIS "
-                                   "WHERE ID = ?6"),
-                    nach.station, nach.tisch, menge, mengeText, gericht, neu);
+    verlegen(k, neu, nach);
+    k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Menge = ?1, Menge_Text = ?2, "
+                                   "Gericht = ?3, GPREIS = ?1 * EPREIS WHERE ID = ?4"),
+                    menge, mengeText, gericht, neu);
     return neu;
 }
 
@@ -105,13 +106,11 @@ std::optional<std::int64_t> anzahl(Kontext& k, std::int64_t menge) {
 
 void AllesUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach) {
     Transaktion t(k.db);
-    const auto zeilen = lesen(k.db.abfrage(
-        kQuelle + QStringLiteral("WHERE Station = ? AND Tisch = ? AND TischDetails = 'Alt' "
-                                       "ORDER BY ID"),
-        von.station, von.tisch));
+    const auto zeilen =
+        lesen(k.db.abfrage(kQuelle + QStringLiteral(" AND TischDetails = 'Alt' ORDER BY ID"),
+                           von.station, von.tisch, von.herkunft));
     for (const Tischzeile& z : zeilen) {
-        const auto p = z.extra == kJa ? std::nullopt
-                                                       : partner(k, nach, z.pluId, z.epreis);
+        const auto p = z.extra == kJa ? std::nullopt : partner(k, nach, z.pluId, z.epreis);
         if (p) {
             mengeHinzufuegen(k, *p, z.menge);
             loeschen(k, z.id);
@@ -125,10 +124,9 @@ void AllesUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach) {
 bool NurGerichtUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach, const QString& plu,
                         Geld epreis) {
     const auto zeilen = lesen(k.db.abfrage(
-        kQuelle + QStringLiteral("WHERE Station = ? AND Tisch = ? AND TischDetails = 'Alt' "
-                                       "AND PLU = ? AND EPREIS = ? AND IFNULL(Extra, '') <> 'Ja' "
-                                       "ORDER BY ID LIMIT 1"),
-        von.station, von.tisch, plu, epreis));
+        kQuelle + QStringLiteral(" AND TischDetails = 'Alt' AND PLU = ? AND EPREIS = ? AND "
+                                 "IFNULL(Extra, '') <> 'Ja' ORDER BY ID LIMIT 1"),
+        von.station, von.tisch, von.herkunft, plu, epreis));
     if (zeilen.empty()) return false;
     const Tischzeile& z = zeilen.front();
     const auto n = anzahl(k, z.menge);
@@ -157,9 +155,8 @@ bool NurGerichtUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach, c
 bool NurGerichtUmbuchenExtraNichtGleich(Kontext& k, const Tischort& von, const Tischort& nach,
                                         std::int64_t regId) {
     const auto gruppe = lesen(k.db.abfrage(
-        kQuelle + QStringLiteral("WHERE Station = ? AND Tisch = ? AND TischDetails = 'Alt' "
-                                       "AND RegID = ? ORDER BY ID"),
-        von.station, von.tisch, regId));
+        kQuelle + QStringLiteral(" AND TischDetails = 'Alt' AND RegID = ? ORDER BY ID"),
+        von.station, von.tisch, von.herkunft, regId));
     if (gruppe.empty()) return false;
     // The article line and its extras carry the same quantity.
     const std::int64_t menge = gruppe.front().menge;

@@ -10,7 +10,9 @@
 
 #include "core/Kontext.h"
 #include "service/Abkassieren.h"
+#include "service/AufHaus.h"
 #include "service/Umbuchen.h"
+#include "service/Zahlliste.h"
 #include "ui/widgets/Postenliste.h"
 #include "ui/widgets/Umbuchtasten.h"
 
@@ -32,7 +34,7 @@ frmTotal::frmTotal(Kontext& k, QWidget* eltern)
     : QDialog(eltern),
       m_k(k),
       m_tisch{k.werte.station, k.werte.tisch},
-      m_zahlen{k.werte.station, kZahlen},
+      m_zahlen(Zahlliste(m_tisch)),
       m_links(new Postenliste(QStringLiteral("DataGrid1"), QStringLiteral("lblTischSummeLinks"),
                               0.45, this)),
       m_rechts(new Postenliste(QStringLiteral("DataGrid2"), QStringLiteral("lblTischSummeRechts"),
@@ -87,15 +89,20 @@ frmTotal::frmTotal(Kontext& k, QWidget* eltern)
     auto* unten = new QHBoxLayout;
     unten->addWidget(rahmen);
     unten->addStretch();
-    for (const auto& [name, beleg] : {std::pair{"cmdKassenbon", kKassenbon},
-                                      std::pair{"cmdRechnung", kRechnungBeleg},
-                                      std::pair{"cmdKeinBon", kKeinBon}}) {
+    auto* aufHaus = GrosseTaste(QStringLiteral("cmdAufHaus"), kAufHaus, this);
+    aufHaus->setMinimumWidth(150);
+    connect(aufHaus, &QPushButton::clicked, this, &frmTotal::aufHaus);
+    unten->addWidget(aufHaus);
+    for (const auto& [name, beleg] :
+         {std::pair{"cmdKassenbon", kKassenbon}, std::pair{"cmdRechnung", kRechnungBeleg},
+          std::pair{"cmdKeinBon", kKeinBon}}) {
         auto* t = GrosseTaste(QString::fromUtf8(name), beleg, this);
         t->setMinimumWidth(150);
         connect(t, &QPushButton::clicked, this, [this, beleg] { abrechnen(beleg); });
         unten->addWidget(t);
     }
-    auto* schliessen = GrosseTaste(QStringLiteral("cmdSchliessen"), QStringLiteral("Schließen"), this);
+    auto* schliessen =
+        GrosseTaste(QStringLiteral("cmdSchliessen"), QStringLiteral("Schließen"), this);
     schliessen->setMinimumWidth(150);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
     unten->addWidget(schliessen);
@@ -104,7 +111,13 @@ frmTotal::frmTotal(Kontext& k, QWidget* eltern)
     fenster->addLayout(listen, 1);
     fenster->addLayout(unten);
 
-    // By default the whole table is paid at once.
+    // Lines an unfinished settlement left on the pay list go home first; then,
+    // by default, the whole table is paid at once.
+    try {
+        ZahllisteZurueckbuchen(m_k);
+    } catch (const DbFehler& f) {
+        m_k.dialoge.fehler(f);
+    }
     alleUmbuchen(m_tisch, m_zahlen);
 }
 
@@ -127,6 +140,18 @@ void frmTotal::markierteUmbuchen(Postenliste* liste, const Tischort& von, const 
         const auto zeile = liste->markiert();
         if (zeile)
             MarkierteZeileUmbuchen(m_k, von, nach, *zeile, kGerichtNichtGefunden);
+        else
+            m_k.dialoge.meldung(kGerichtNichtGefunden);
+    } catch (const DbFehler& f) {
+        m_k.dialoge.fehler(f);
+    }
+    aktualisieren();
+}
+
+void frmTotal::aufHaus() {
+    try {
+        if (const auto zeile = m_rechts->markiert())
+            AufHaus(m_k, m_zahlen, zeile->id);
         else
             m_k.dialoge.meldung(kGerichtNichtGefunden);
     } catch (const DbFehler& f) {

@@ -11,11 +11,12 @@ class QLabel;
 class QRadioButton;
 
 // The settlement window "TOTAL" of the current table: its lines on the left, the
-// pay list on the right. Opening puts every sent line on the pay list; closing
-// without settling puts them back.
+// pay list on the right. Opening puts every sent line on the pay list (after
+// any line left there returned to its own table); closing without settling puts
+// them back.
 class frmTotal : public QDialog {
     Q_OBJECT
-public:
+  public:
     frmTotal(Kontext& k, QWidget* eltern = nullptr);
 
     // True once a bill was stored; the window then closed without moving back.
@@ -23,11 +24,13 @@ public:
 
     void done(int ergebnis) override;
 
-private:
+  private:
     void aktualisieren();
     void markierteUmbuchen(Postenliste* liste, const Tischort& von, const Tischort& nach);
     void alleUmbuchen(const Tischort& von, const Tischort& nach);
     void zahlungsartGewaehlt(int index);
+    // "Auf Haus": the marked line of the pay list is given away.
+    void aufHaus();
     void abrechnen(const QString& beleg);
 
     Kontext& m_k;

@@ -1,8 +1,9 @@
-#include "reports/Rechnungsuebersicht.h"
-
 #include "core/Rechte.h"
+#include "reports/Berichte.h"
 #include "reports/Datumsbereich.h"
+#include "reports/Kassenabschluss.h"
 #include "reports/Rechnungen.h"
+#include "reports/Rechnungsuebersicht.h"
 #include "support/DbTest.h"
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 const QDate kTag(2026, 12, 6);
 
 class RechnungsuebersichtTest : public DbTest {
-protected:
+  protected:
     QStringList regNrn(const Tabelle& t) {
         QStringList n;
         for (int i = 0; i < static_cast<int>(t.zeilen.size()); ++i)
@@ -31,9 +32,9 @@ TEST_F(RechnungsuebersichtTest, ListsFollowTheRightsAndTheirOrder) {
 
     k->werte.kellner = QStringLiteral("Chef");
     const Tabelle alle = RechnungenBeimOeffnen(*k, kTag);
-    EXPECT_EQ(alle.spalten, QStringList({"ID", "Reg-Nr", "Datum", "Zeit", "Tisch", "Station",
-                                         "Mitarbeiter", "BAR", "KARTE", "GUTSCHEIN", "Beleg",
-                                         "Gesamt"}));
+    EXPECT_EQ(alle.spalten,
+              QStringList({"ID", "Reg-Nr", "Datum", "Zeit", "Tisch", "Station", "Mitarbeiter",
+                           "BAR", "KARTE", "GUTSCHEIN", "Beleg", "Gesamt"}));
     EXPECT_EQ(regNrn(alle), QStringList({"2", "4", "9"}));
     EXPECT_EQ(regNrn(*AlleRechnungenAnzeigen(*k, kTag.addDays(-1), kTag)),
               QStringList({"2", "3", "4", "9"}));
@@ -75,25 +76,60 @@ TEST_F(RechnungsuebersichtTest, ChangingThePaymentTypeAsksAndRecordsIt) {
     EXPECT_EQ(zeile->spalten.indexOf(QStringLiteral("BAR")), -1);
 
     dialoge.jaNein = {true, true};
-    dialoge.eingaben = {QStringLiteral("4711"), QString()};
+    dialoge.eingaben = {QStringLiteral("4711"), QStringLiteral("4"), QString(), QString()};
     ZahlartGewaehlt(*k, wahl, 2);
     EXPECT_EQ(wahl.zahlungsart, "GUTSCHEIN/BAR  Nr 4711");
     ZahlartGewaehlt(*k, wahl, 2);  // again: another voucher number, here none
-    EXPECT_EQ(dialoge.fragen,
-              QStringList({"Möchten sie wirklich die Zahlungsart von 'BAR' in 'KARTE' ändern",
-                           "Möchten sie wirklich die Zahlungsart von 'BAR' in 'KARTE' ändern",
-                           "Möchten sie wirklich die Zahlungsart von 'KARTE' in 'GUTSCHEIN/BAR' ändern",
-                           "Möchten sie wirklich die Zahlungsart von 'GUTSCHEIN/BAR  Nr 4711' in "
-                           "'GUTSCHEIN/BAR.....' ändern"}));
-    EXPECT_EQ(dialoge.aufforderungen.size(), 2);
+    EXPECT_EQ(
+        dialoge.fragen,
+        QStringList({"Möchten sie wirklich die Zahlungsart von 'BAR' in 'KARTE' ändern",
+                     "Möchten sie wirklich die Zahlungsart von 'BAR' in 'KARTE' ändern",
+                     "Möchten sie wirklich die Zahlungsart von 'KARTE' in 'GUTSCHEIN/BAR' ändern",
+                     "Möchten sie wirklich die Zahlungsart von 'GUTSCHEIN/BAR  Nr 4711' in "
+                     "'GUTSCHEIN/BAR.....' ändern"}));
+    EXPECT_EQ(dialoge.aufforderungen.size(), 4);
     EXPECT_TRUE(dialoge.unerwartet.isEmpty());
-
-    // Only the recorded type changed: the amounts, and so the totals, stay.
-    Abfrage a = db->abfrage(QStringLiteral("SELECT Zahlungsart, BAR, KARTE FROM Rechnungsuebersicht"));
+    Abfrage a = db->abfrage(QStringLiteral("SELECT Zahlungsart FROM Rechnungsuebersicht"));
     ASSERT_TRUE(a.naechste());
     EXPECT_EQ(a.text(0), "GUTSCHEIN/BAR");
-    EXPECT_EQ(a.zahl(1), 1000);
-    EXPECT_EQ(a.zahl(2), 0);
+}
+
+TEST_F(RechnungsuebersichtTest, AChangedPaymentTypeMovesTheAmountsTheTillReportReads) {
+    rechnung(*db, kTag, "Gastraum", "Anna", 1000, 0, 0);
+    Zahlartwahl wahl{QStringLiteral("1"), QStringLiteral("BAR"), 0};
+    const struct {
+        int option;
+        std::deque<bool> antworten;
+        std::deque<std::optional<QString>> gutschein;  // number, amount
+        const char* gespeichert;                       // BAR/KARTE/GUTSCHEIN
+        const char* bar;
+        const char* karte;
+    } faelle[] = {
+        {1, {true}, {}, "0/1000/0", "0,00 €", "10,00 €"},
+        {2, {true}, {QString("17"), QString("4,00")}, "600/0/400", "6,00 €", "0,00 €"},
+        // A voucher above the bill whose change was not paid out changes nothing.
+        {2, {true, false}, {QString("18"), QString("25,00")}, "600/0/400", "6,00 €", "0,00 €"},
+        {2, {true, true}, {QString("18"), QString("25,00")}, "-1500/0/2500", "-15,00 €", "0,00 €"},
+        {0, {true}, {}, "1000/0/0", "10,00 €", "0,00 €"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.gespeichert);
+        dialoge.jaNein = f.antworten;
+        dialoge.eingaben = f.gutschein;
+        ZahlartGewaehlt(*k, wahl, f.option);
+        Abfrage a = db->abfrage(QStringLiteral(
+            "SELECT BAR || '/' || KARTE || '/' || GUTSCHEIN, Gesamt FROM Rechnungsuebersicht"));
+        ASSERT_TRUE(a.naechste());
+        EXPECT_EQ(a.text(0), QString::fromUtf8(f.gespeichert));
+        EXPECT_EQ(a.zahl(1), 1000);
+
+        UmsaetzeAktualisieren(*k);
+        const Dokument d = KassenberichtErzeugen(*k, kTag, kTag);
+        EXPECT_EQ(d.text(kDetail, QStringLiteral("txtBAR"), 0), QString::fromUtf8(f.bar));
+        EXPECT_EQ(d.text(kDetail, QStringLiteral("txtKARTE"), 0), QString::fromUtf8(f.karte));
+        EXPECT_EQ(d.text(kFuss, QStringLiteral("lblSummeBrutto")), QStringLiteral("10,00 €"));
+    }
+    EXPECT_TRUE(dialoge.unerwartet.isEmpty());
 }
 
 TEST_F(RechnungsuebersichtTest, InvoiceReprintNeedsItsRight) {

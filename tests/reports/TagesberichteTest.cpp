@@ -1,16 +1,18 @@
-#include "reports/Tagesberichte.h"
-
 #include "core/Rechte.h"
 #include "reports/Rechnungen.h"
+#include "reports/Tagesberichte.h"
+#include "service/Rechnungsspeicher.h"
+#include "service/Tischzeilen.h"
 #include "support/DbTest.h"
+#include "support/Posten.h"
 
 namespace {
 
 class TagesberichteTest : public DbTest {
-protected:
+  protected:
     TagesberichteTest() {
-        kellner("Chef", "1111", "", {"KassenberichtDrucken", "KellnerberichtDrucken",
-                                     "Kassenabschluss"});
+        kellner("Chef", "1111", "",
+                {"KassenberichtDrucken", "KellnerberichtDrucken", "Kassenabschluss"});
         kellner("Anna", "2222");
         k->werte.kellner = QStringLiteral("Chef");
         // Each preview: its title, its date line and how many bills were stored meanwhile.
@@ -38,23 +40,34 @@ TEST_F(TagesberichteTest, EveryEntryRefusesWithoutItsRight) {
     EXPECT_EQ(a.zahl(0), 1);
 }
 
-TEST_F(TagesberichteTest, ClosingBeforeFourInTheMorningClosesThePreviousDay) {
-    rechnung(*db, QDate(2026, 12, 5), "Gastraum", "Chef", 3000, 0, 0);
-    rechnung(*db, QDate(2026, 12, 6), "Gastraum", "Chef", 500, 0, 0, "00:30:00");
-    uhr.stellen(QDate(2026, 12, 6), QTime(3, 59, 59));
+TEST_F(TagesberichteTest, ClosingBeforeFourClosesThePreviousDayWithItsBillsAfterMidnight) {
+    // Settled at eight in the evening and at one in the morning; closed at one.
+    amTisch("Chef", "Gastraum", "5");
+    const struct {
+        QDateTime zeitpunkt;
+        std::int64_t cent;
+    } abrechnungen[] = {{{QDate(2026, 12, 5), QTime(20, 0)}, 10000},
+                        {{QDate(2026, 12, 6), QTime(1, 0)}, 5000}};
+    for (const auto& a : abrechnungen) {
+        uhr.zeit = a.zeitpunkt;
+        Posten p;
+        p.cent = a.cent;
+        PostenAnlegen(*db, p.aufZahlliste());
+        ASSERT_TRUE(RechnungDetails(*k, kZahlen, kBar, {}, kKassenbon));
+    }
     mnuKassenabschluss(*k);
     // The waiter report while the bills are there, the till report after they went.
     EXPECT_EQ(gezeigt, QStringList({"Kellnerbericht 05.12.2026 2", "Kassenbericht 05.12.2026 0"}));
-    EXPECT_EQ(summen, QStringList({"30,00 €", "30,00 €"}));
+    EXPECT_EQ(summen, QStringList({"150,00 €", "150,00 €"}));
 
+    // From four o'clock on the closing covers the new day.
     gezeigt.clear();
     summen.clear();
     rechnung(*db, QDate(2026, 12, 6), "Gastraum", "Chef", 200, 0, 0);
     uhr.stellen(QDate(2026, 12, 6), QTime(4, 0));
     mnuKassenabschluss(*k);
     EXPECT_EQ(gezeigt, QStringList({"Kellnerbericht 06.12.2026 1", "Kassenbericht 06.12.2026 0"}));
-    // The bill of half past midnight counted with the 6th, together with the later one.
-    EXPECT_EQ(summen.last(), "7,00 €");
+    EXPECT_EQ(summen.last(), "2,00 €");
 }
 
 TEST_F(TagesberichteTest, ReportsOfTheDayRefreshTheTotalsFirst) {

@@ -1,5 +1,4 @@
 #include "service/Kundenbelege.h"
-
 #include "service/Rechnungsspeicher.h"
 #include "service/Tischzeilen.h"
 #include "support/DbTest.h"
@@ -8,11 +7,12 @@
 namespace {
 
 class Kundenbelege : public DbTest {
-protected:
+  protected:
     Kundenbelege() {
         amTisch("Anna", "Gastraum", "5");
-        db->ausfuehren("INSERT INTO Betrieb VALUES ('Hotel Lindenhof', 'Am Lindenhof 3', "
-                       "'Tel. 0123', '12/345/678')");
+        db->ausfuehren(
+            "INSERT INTO Betrieb VALUES ('Hotel Lindenhof', 'Am Lindenhof 3', "
+            "'Tel. 0123', '12/345/678')");
     }
 
     void zeile(const QString& gericht, int menge, std::int64_t cent,
@@ -46,7 +46,10 @@ TEST_F(Kundenbelege, ReceiptPrintsLinesAndUnroundedTaxSums) {
     EXPECT_EQ(fuss(d, "FunktionSummeNetto"), "5,88 €");
     EXPECT_EQ(fuss(d, "FunktionSummeMwSt"), "1,12 €");
     EXPECT_EQ(fuss(d, "FunktionSummeBrutto"), "7,00 €");
-    EXPECT_EQ(fuss(d, "lblSumme"), "BAR");
+    EXPECT_EQ(fuss(d, "lblSumme"), "TOTAL");
+    EXPECT_EQ(fuss(d, "lblZahlart"), "BAR");
+    EXPECT_EQ(fuss(d, "lblZahlbetrag"), "7,00 €");
+    EXPECT_EQ(kopf(d, "lblKopie"), "");
     EXPECT_EQ(fuss(d, "lblBedanken"), "Vielen Dank für Ihren Besuch.");
     EXPECT_EQ(kopf(d, "lblAdresse"), "Am Lindenhof 3\nTel. 0123");
     EXPECT_EQ(kopf(d, "lblDatum"), "06.12.2026  12:00:00");
@@ -82,9 +85,9 @@ TEST_F(Kundenbelege, TakeAwayStatesNineteenPercentAndPayListShowsTheRealTable) {
     amTisch("Anna", "Außer Haus", "80");
     Posten p;
     p.station = "Außer Haus";
-    p.tisch = kZahlen;
+    p.tisch = "80";
     p.cent = 1190;
-    PostenAnlegen(*db, p);
+    PostenAnlegen(*db, p.aufZahlliste());
     ASSERT_TRUE(Abrechnung(*k, kZahlen, kKassenbon));
     const Dokument& d = drucker.auftraege[0];
     EXPECT_EQ(fuss(d, "lblMwSt"), "Enthaltene MwSt. 19%");
@@ -140,20 +143,29 @@ TEST_F(Kundenbelege, InterimBillListsSentAndNewLinesWithArticleNumbers) {
     EXPECT_EQ(fuss(d, "lblBedanken"), " ");
 }
 
-TEST_F(Kundenbelege, ReprintShowsTheStoredHeaderAndTodaysDate) {
-    amTisch("Anna", "Gastraum", "5");
-    zeile("Pils", 2, 350, kZahlen);
-    ASSERT_EQ(RechnungDetails(*k, kZahlen, kBar, {}, kKassenbon), 1);
+TEST_F(Kundenbelege, ReprintIsACopyWithTheOriginalsTimeAndPayment) {
+    // Paid by card at half past one on the 7th, which belongs to the 6th.
+    uhr.stellen(QDate(2026, 12, 7), QTime(1, 30));
+    PostenAnlegen(*db, [] {
+        Posten p;
+        p.menge = 2;
+        return p.aufZahlliste();
+    }());
+    ASSERT_EQ(RechnungDetails(*k, kZahlen, kKarte, {}, kKassenbon), 1);
 
     amTisch("Ben", "Biergarten", "9");
     uhr.stellen(QDate(2026, 12, 9), QTime(18, 15));
     ASSERT_TRUE(DruckeKassenbonVonUebersichtsrechnung(*k, 1));
     ASSERT_TRUE(DruckeRechnungVonUebersichtsrechnung(*k, 1));
     for (const Dokument& d : drucker.auftraege) {
+        EXPECT_EQ(kopf(d, "lblKopie"), "Kopie");
+        EXPECT_EQ(kopf(d, "lblDatum"), "07.12.2026  01:30:00");
         EXPECT_EQ(kopf(d, "lblStationUNDTisch"), "Gastraum  -  Tisch: 5");
         EXPECT_EQ(kopf(d, "lblKellner"), "Es bediente Sie Anna");
-        EXPECT_EQ(kopf(d, "lblDatum"), "09.12.2026  18:15:00");
+        EXPECT_EQ(fuss(d, "lblZahlart"), "KARTE");
+        EXPECT_EQ(fuss(d, "lblZahlbetrag"), "7,00 €");
         EXPECT_EQ(fuss(d, "FunktionSummeNetto"), "5,88 €");
     }
-    EXPECT_EQ(fuss(drucker.auftraege[1], "Bezeichnung2"), "09.12.2026");
+    // The guests were hosted on the day of the bill.
+    EXPECT_EQ(fuss(drucker.auftraege[1], "Bezeichnung2"), "07.12.2026");
 }

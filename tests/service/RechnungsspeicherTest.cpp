@@ -1,6 +1,5 @@
-#include "service/Rechnungsspeicher.h"
-
 #include "core/Datenbankdatei.h"
+#include "service/Rechnungsspeicher.h"
 #include "service/Tischzeilen.h"
 #include "support/DbTest.h"
 #include "support/Posten.h"
@@ -8,7 +7,7 @@
 namespace {
 
 class Rechnungsspeicher : public DbTest {
-protected:
+  protected:
     Rechnungsspeicher() { amTisch("Anna", "Gastraum", "5"); }
 
     std::int64_t zahl(const QString& sql) {
@@ -22,18 +21,17 @@ protected:
     }
     void aufZahlliste(int menge, std::int64_t cent, const QString& station = "Gastraum") {
         Posten p;
-        p.tisch = kZahlen;
         p.station = station;
         p.menge = menge;
         p.cent = cent;
-        PostenAnlegen(*db, p);
+        PostenAnlegen(*db, p.aufZahlliste());
     }
 };
 
 }  // namespace
 
 TEST_F(Rechnungsspeicher, StoresTheBillWithItsLinesAndEmptiesThePayList) {
-    // Settled at 01:30: the bill carries the calendar date, the lines their business day.
+    // Settled at 01:30: the bill carries the business day it was settled in.
     uhr.stellen(QDate(2026, 12, 7), QTime(1, 30, 5));
     aufZahlliste(2, 350);
     aufZahlliste(1, 1850);
@@ -43,16 +41,17 @@ TEST_F(Rechnungsspeicher, StoresTheBillWithItsLinesAndEmptiesThePayList) {
 
     EXPECT_EQ(zahl("SELECT COUNT(*) FROM RechnungDetails WHERE RegNr = 1"), 2);
     EXPECT_EQ(zahl("SELECT SUM(GPREIS) FROM RechnungDetails"), 2550);
-    EXPECT_EQ(text("SELECT Tisch || '/' || Kellner || '/' || Station || '/' || Datum || '/' || Zeit "
-                   "FROM RechnungDetails"),
-              QStringLiteral("5/Anna/Gastraum/2026-12-06/11:30:00"));
+    EXPECT_EQ(
+        text("SELECT Tisch || '/' || Kellner || '/' || Station || '/' || Datum || '/' || Zeit "
+             "FROM RechnungDetails"),
+        QStringLiteral("5/Anna/Gastraum/2026-12-06/11:30:00"));
     EXPECT_EQ(text("SELECT RegNr || '/' || Datum || '/' || Zeit || '/' || Station || '/' || "
                    "Mitarbeiter || '/' || Tisch || '/' || BAR || '/' || KARTE || '/' || GUTSCHEIN "
                    "|| '/' || Beleg || '/' || Gesamt || '/' || IFNULL(Zahlungsart, '-') "
                    "FROM Rechnungsuebersicht"),
-              QStringLiteral("1/2026-12-07/01:30:05/Gastraum/Anna/5/2550/0/0/Kassenbon/2550/-"));
-    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), std::nullopt);
-    EXPECT_EQ(TischSumme(*k, {"Biergarten", kZahlen}), Geld(400));
+              QStringLiteral("1/2026-12-06/01:30:05/Gastraum/Anna/5/2550/0/0/Kassenbon/2550/-"));
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen, "5"}), std::nullopt);
+    EXPECT_EQ(TischSumme(*k, {"Biergarten", kZahlen, "5"}), Geld(400));
 
     // The next bill takes the next number; an empty pay list stores nothing.
     aufZahlliste(1, 990);
@@ -70,11 +69,12 @@ TEST_F(Rechnungsspeicher, StoresTheBillWithItsLinesAndEmptiesThePayList) {
 
 TEST_F(Rechnungsspeicher, AFailureHalfWayStoresNothingAndKeepsTheLines) {
     aufZahlliste(2, 350);
-    db->skript("CREATE TRIGGER voll BEFORE INSERT ON Rechnungsuebersicht "
-               "BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END;");
+    db->skript(
+        "CREATE TRIGGER voll BEFORE INSERT ON Rechnungsuebersicht "
+        "BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END;");
     EXPECT_THROW(RechnungDetails(*k, kZahlen, kBar, {}, kKassenbon), DbFehler);
     EXPECT_EQ(zahl("SELECT COUNT(*) FROM RechnungDetails"), 0);
-    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), Geld(700));
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen, "5"}), Geld(700));
 
     db->skript("DROP TRIGGER voll");
     EXPECT_EQ(RechnungDetails(*k, kZahlen, kBar, {}, kKassenbon), 1);
@@ -124,7 +124,7 @@ TEST_F(Rechnungsspeicher, ASecondTillWritingAtTheSameTimeNeverGetsTheSameNumber)
         zweite->ausfuehren("INSERT INTO Rechnungsuebersicht (RegNr, Gesamt) VALUES (1, 100)");
         // The other till's bill is not committed yet: this one must not take number 1.
         EXPECT_THROW(RechnungDetails(*k, kZahlen, kBar, {}, kKassenbon), DbFehler);
-        EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), Geld(500));
+        EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen, "5"}), Geld(500));
         andere.bestaetigen();
     }
     EXPECT_EQ(RechnungDetails(*k, kZahlen, kBar, {}, kKassenbon), 2);

@@ -1,12 +1,12 @@
-#include "service/Umbuchen.h"
 #include "service/Anzahl.h"
+#include "service/Umbuchen.h"
 #include "support/DbTest.h"
 #include "support/Posten.h"
 
 namespace {
 
 class Umbuchen : public DbTest {
-protected:
+  protected:
     Umbuchen() { amTisch("Tom", "Gastraum", "5"); }
 
     // The lines of a table as "Menge_Text Gericht GPREIS", in list order.
@@ -18,7 +18,7 @@ protected:
     }
 
     const Tischort tisch5{"Gastraum", "5"};
-    const Tischort zahlen{"Gastraum", kZahlen};
+    const Tischort zahlen = Zahlliste(tisch5);
     const Tischort garten7{"Biergarten", "7"};
 };
 
@@ -29,15 +29,15 @@ Posten pils(int menge) {
 }
 
 // A Schnitzel of quantity `menge` with one extra; answers the group's RegID.
-std::int64_t schnitzelMitKetchup(Datenbank& db, int menge, const QString& tisch = "5") {
+std::int64_t schnitzelMitKetchup(Datenbank& db, int menge, bool aufZahlliste = false) {
     Posten s;
-    s.tisch = tisch;
     s.plu = "20";
     s.gericht = "Schnitzel";
     s.idwg = "Speisen";
     s.cent = 1290;
     s.menge = menge;
     s.extra = "Ja";
+    if (aufZahlliste) s = s.aufZahlliste();
     const auto id = PostenAnlegen(db, s);
     Posten e = s;
     e.plu = "";
@@ -62,14 +62,14 @@ TEST_F(Umbuchen, MovingAllKeepsToTheStationAndMergesOnlyPlainLines) {
     PostenAnlegen(*db, anderswo);
     // The pay list already holds a Pils and a Schnitzel with its extra.
     Posten bezahlt = pils(1);
-    bezahlt.tisch = kZahlen;
+    bezahlt = bezahlt.aufZahlliste();
     PostenAnlegen(*db, bezahlt);
-    schnitzelMitKetchup(*db, 1, kZahlen);
+    schnitzelMitKetchup(*db, 1, true);
 
     AllesUmbuchen(*k, tisch5, zahlen);
 
     EXPECT_EQ(liste(zahlen), std::string("1x Schnitzel 12,90 | + 1x Ketchup 0,50 | 3x Pils 10,50 | "
-                                          "1x Schnitzel 12,90 | + 1x Ketchup 0,50"));
+                                         "1x Schnitzel 12,90 | + 1x Ketchup 0,50"));
     EXPECT_TRUE(liste(tisch5).empty());
     // The unsent line and the same-numbered table of the other station stay.
     EXPECT_EQ(TischSumme(*k, tisch5), Geld(1400));
@@ -111,18 +111,26 @@ TEST_F(Umbuchen, OneLineMovesWholePartOrMergesAndBadCountsChangeNothing) {
     EXPECT_EQ(dialoge.aufforderungen.size(), gefragt);
 
     // With no partner the line itself moves and keeps its ID; a part merges.
-    const auto cola = PostenAnlegen(*db, [] { Posten p = pils(1); p.plu = "2"; return p; }());
+    const auto cola = PostenAnlegen(*db, [] {
+        Posten p = pils(1);
+        p.plu = "2";
+        return p;
+    }());
     EXPECT_TRUE(NurGerichtUmbuchen(*k, tisch5, zahlen, "2", Geld(350)));
     EXPECT_EQ(TischZeilen(*k, zahlen, Listenart::Umbuchung).back().id, cola);
     AllesUmbuchen(*k, zahlen, tisch5);
     EXPECT_EQ(TischZeilen(*k, tisch5, Listenart::Umbuchung).back().id, cola);
-    PostenAnlegen(*db, [] { Posten p = pils(1); p.tisch = kZahlen; return p; }());
+    PostenAnlegen(*db, pils(1).aufZahlliste());
     dialoge.zahlen = {"3"};
     EXPECT_TRUE(NurGerichtUmbuchen(*k, tisch5, zahlen, "1", Geld(350)));
     EXPECT_EQ(liste(zahlen), std::string("4x Pils 14,00"));
 
     // Another price, another station's table, or an empty table: not found.
-    PostenAnlegen(*db, [] { Posten p = pils(1); p.station = "Biergarten"; return p; }());
+    PostenAnlegen(*db, [] {
+        Posten p = pils(1);
+        p.station = "Biergarten";
+        return p;
+    }());
     EXPECT_FALSE(NurGerichtUmbuchen(*k, zahlen, tisch5, "1", Geld(300)));
     EXPECT_FALSE(NurGerichtUmbuchen(*k, tisch5, zahlen, "1", Geld(350)));
     EXPECT_EQ(TischSumme(*k, {"Biergarten", "5"}), Geld(350));
@@ -190,7 +198,13 @@ TEST_F(Umbuchen, WholeGroupMovesWithItsIdsAndBadCountsLeaveIt) {
 
 TEST_F(Umbuchen, MovingBackAndForthKeepsTheQuantities) {
     PostenAnlegen(*db, pils(3));
-    PostenAnlegen(*db, [] { Posten p = pils(2); p.plu = "2"; p.gericht = "Cola"; p.cent = 280; return p; }());
+    PostenAnlegen(*db, [] {
+        Posten p = pils(2);
+        p.plu = "2";
+        p.gericht = "Cola";
+        p.cent = 280;
+        return p;
+    }());
     schnitzelMitKetchup(*db, 2);
     const auto summeVorher = TischSumme(*k, tisch5);
 
@@ -201,6 +215,7 @@ TEST_F(Umbuchen, MovingBackAndForthKeepsTheQuantities) {
     AllesUmbuchen(*k, zahlen, tisch5);
 
     EXPECT_EQ(TischSumme(*k, tisch5), summeVorher);
-    EXPECT_EQ(liste(tisch5), std::string("1x Schnitzel 12,90 | + 1x Ketchup 0,50 | 3x Pils 10,50 | 2x Cola 5,60 | "
-                                          "1x Schnitzel 12,90 | + 1x Ketchup 0,50"));
+    EXPECT_EQ(liste(tisch5),
+              std::string("1x Schnitzel 12,90 | + 1x Ketchup 0,50 | 3x Pils 10,50 | 2x Cola 5,60 | "
+                          "1x Schnitzel 12,90 | + 1x Ketchup 0,50"));
 }

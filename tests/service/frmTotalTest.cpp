@@ -1,25 +1,24 @@
-#include "service/frmTotal.h"
-
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
 #include "service/frmBestellung.h"
 #include "service/frmTastenMenu1.h"
+#include "service/frmTotal.h"
 #include "support/DbTest.h"
 #include "support/Posten.h"
 
 namespace {
 
 class frmTotalTest : public DbTest {
-protected:
+  protected:
     frmTotalTest() {
-        kellner("Anna", "1", "", {"Rechnungen", "Abkassieren"});
+        kellner("Anna", "1", "", {"Rechnungen", "Abkassieren", "Rabatte"});
         amTisch("Anna", "Gastraum", "5");
         Posten pils;
         pils.menge = 3;
@@ -52,6 +51,11 @@ protected:
 }  // namespace
 
 TEST_F(frmTotalTest, OpeningPutsEverythingOnThePayListAndKassenbonSettlesIt) {
+    // A line an unfinished settlement of table 3 left on the pay list goes home.
+    Posten liegengeblieben;
+    liegengeblieben.tisch = "3";
+    PostenAnlegen(*db, liegengeblieben.aufZahlliste());
+
     frmTotal fenster(*k);
     fenster.show();
     EXPECT_EQ(fenster.windowTitle(), QStringLiteral("TOTAL"));
@@ -59,14 +63,22 @@ TEST_F(frmTotalTest, OpeningPutsEverythingOnThePayListAndKassenbonSettlesIt) {
     EXPECT_EQ(zeilen(fenster, "DataGrid2"), 2);
     EXPECT_EQ(text(fenster, "lblNachtisch"), QStringLiteral("BAR"));
     EXPECT_EQ(text(fenster, "lblTischSummeRechts"), QStringLiteral("13,30 €"));
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", "3"}), Geld(350));
+
+    // "Auf Haus" gives the marked line, the Cola, away.
+    klick(fenster, "cmdAufHaus");
+    EXPECT_EQ(text(fenster, "lblTischSummeRechts"), QStringLiteral("10,50 €"));
+    EXPECT_TRUE(dialoge.meldungen.isEmpty());
 
     klick(fenster, "cmdKassenbon");
     EXPECT_TRUE(fenster.abgerechnet());
     EXPECT_FALSE(fenster.isVisible());
     EXPECT_EQ(rechnungen(), 1);
     ASSERT_EQ(drucker.auftraege.size(), 1u);
+    EXPECT_EQ(drucker.auftraege[0].text(kFuss, "FunktionSummeBrutto"), QStringLiteral("10,50 €"));
     EXPECT_EQ(TischSumme(*k, {"Gastraum", "5"}), std::nullopt);
-    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), std::nullopt);
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen, "5"}), std::nullopt);
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", "3"}), Geld(350));
 }
 
 TEST_F(frmTotalTest, SplittingAndClosingPutsTheLinesBack) {
@@ -90,14 +102,14 @@ TEST_F(frmTotalTest, SplittingAndClosingPutsTheLinesBack) {
     EXPECT_FALSE(fenster->abgerechnet());
     EXPECT_EQ(rechnungen(), 0);
     EXPECT_EQ(TischSumme(*k, {"Gastraum", "5"}), Geld(1330));
-    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), std::nullopt);
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen, "5"}), std::nullopt);
 
     // The window's close box moves the pay list back as well.
     fenster = std::make_unique<frmTotal>(*k);
     fenster->show();
-    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), Geld(1330));
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen, "5"}), Geld(1330));
     fenster->close();
-    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen}), std::nullopt);
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen, "5"}), std::nullopt);
     EXPECT_EQ(TischSumme(*k, {"Gastraum", "5"}), Geld(1330));
 }
 

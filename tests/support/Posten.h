@@ -11,6 +11,7 @@
 struct Posten {
     QString station = QStringLiteral("Gastraum");
     QString tisch = QStringLiteral("5");
+    QString herkunft;  // on the pay list: the table the line comes from
     QString plu = QStringLiteral("1");
     QString pluId;  // defaults to plu
     QString gericht = QStringLiteral("Pils");
@@ -22,6 +23,14 @@ struct Posten {
     QString kellner = QStringLiteral("Tom");
     std::int64_t regId = 0;  // 0: its own ID
     QDate datum{2026, 12, 6};
+
+    // The same line on the pay list of its table, as settlement puts it there.
+    Posten aufZahlliste() const {
+        Posten p = *this;
+        p.herkunft = tisch;
+        p.tisch = QStringLiteral("Zahlen");
+        return p;
+    }
 };
 
 inline std::int64_t PostenAnlegen(Datenbank& db, const Posten& p) {
@@ -29,12 +38,14 @@ inline std::int64_t PostenAnlegen(Datenbank& db, const Posten& p) {
         QStringLiteral(
             "INSERT INTO OffeneTische (RegID, Station, Tisch, Kellner, TischDetails, PLU, PLU_ID, "
             "Gericht, Menge, Menge_Text, EPREIS, GPREIS, Extra, Kommentar, IDWG, WG, "
-            "Stationsdrucker, Bondrucker, Datum, Zeit) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-            "?, 'Nein', ?, 'WG', 'kein Drucker', 'Thekendrucker', ?, '11:30:00')"),
+            "Stationsdrucker, Bondrucker, Datum, Zeit, Herkunft) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
+            "?, "
+            "?, ?, ?, ?, 'Nein', ?, 'WG', 'kein Drucker', 'Thekendrucker', ?, '11:30:00', "
+            "NULLIF(?, ''))"),
         p.regId, p.station, p.tisch, p.kellner, p.details, p.plu,
         p.pluId.isEmpty() ? p.plu : p.pluId, p.gericht, p.menge,
         p.plu.isEmpty() ? QString() : QString::number(p.menge) + QLatin1Char('x'), p.cent,
-        p.cent * p.menge, p.extra, p.idwg, p.datum);
+        p.cent * p.menge, p.extra, p.idwg, p.datum, p.herkunft);
     const std::int64_t id = db.letzteId();
     if (p.regId == 0)
         db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET RegID = ID WHERE ID = ?"), id);

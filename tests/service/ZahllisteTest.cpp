@@ -1,0 +1,56 @@
+#include "service/Abkassieren.h"
+#include "service/Tischzeilen.h"
+#include "service/Zahlliste.h"
+#include "support/DbTest.h"
+#include "support/Posten.h"
+
+namespace {
+
+class Zahlliste : public DbTest {
+  protected:
+    std::int64_t zahl(const QString& sql) {
+        Abfrage a = db->abfrage(sql);
+        a.naechste();
+        return a.zahl(0);
+    }
+};
+
+TEST_F(Zahlliste, LinesLeftThereGoHomeAndNeverReachAnotherTablesBill) {
+    // Table 3's settlement ended half-way: one of its two Colas is on the pay
+    // list; so are the Pils of table 7 and a Cola of the beer garden's table 3.
+    Posten cola;
+    cola.tisch = "3";
+    cola.plu = "2";
+    cola.gericht = "Cola";
+    cola.cent = 280;
+    PostenAnlegen(*db, cola);
+    PostenAnlegen(*db, cola.aufZahlliste());
+    Posten garten = cola;
+    garten.station = "Biergarten";
+    PostenAnlegen(*db, garten.aufZahlliste());
+    Posten pils;
+    pils.tisch = "7";
+    PostenAnlegen(*db, pils.aufZahlliste());
+
+    // Table 7 is settled first: its bill and receipt hold its Pils alone.
+    kellner("Anna", "1");
+    amTisch("Anna", "Gastraum", "7");
+    ASSERT_TRUE(Abkassieren(*k, kKassenbon, kBar, {}));
+    ASSERT_EQ(drucker.auftraege.size(), 1u);
+    EXPECT_EQ(drucker.auftraege[0].texte(kDetail),
+              QStringList({"Pils", "1", "x", "3,50", "3,50 €"}));
+    EXPECT_EQ(zahl("SELECT Gesamt FROM Rechnungsuebersicht"), 350);
+    EXPECT_EQ(zahl("SELECT COUNT(*) FROM RechnungDetails WHERE Gericht = 'Cola'"), 0);
+
+    // At start-up the Colas go back to their tables, merging with what is there.
+    ZahllisteZurueckbuchen(*k);
+    EXPECT_EQ(zahl("SELECT COUNT(*) FROM OffeneTische WHERE Tisch = 'Zahlen'"), 0);
+    const auto tisch3 = TischZeilen(*k, {"Gastraum", "3"}, Listenart::Abrechnung);
+    ASSERT_EQ(tisch3.size(), 1u);
+    EXPECT_EQ(tisch3[0].menge, 2);
+    EXPECT_EQ(tisch3[0].gpreis, Geld(560));
+    EXPECT_EQ(TischSumme(*k, {"Biergarten", "3"}), Geld(280));
+    EXPECT_EQ(zahl("SELECT COUNT(*) FROM OffeneTische WHERE Herkunft IS NOT NULL"), 0);
+}
+
+}  // namespace
