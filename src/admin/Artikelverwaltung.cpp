@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "core/Grenzen.h"
 #include "core/Kontext.h"
 
 namespace {
@@ -16,8 +17,8 @@ bool mwstGueltig(const QString& text) {
 
 // Checks the form in the order the user reads it; the first failure is shown.
 std::optional<Geld> pruefen(Kontext& k, const Artikelformular& f) {
-    const auto nein = [&](const char* text) {
-        k.dialoge.meldung(QString::fromUtf8(text));
+    const auto nein = [&](const QString& text) {
+        k.dialoge.meldung(text);
         return std::optional<Geld>();
     };
     if (f.plu.trimmed().isEmpty()) return nein("Es muss eine Artikelnummer eingegeben werden");
@@ -29,6 +30,7 @@ std::optional<Geld> pruefen(Kontext& k, const Artikelformular& f) {
         return nein(
             "Der Verkaufpreis muss ein Betrag ab 0 mit höchstens zwei Nachkommastellen sein "
             "(z. B. 3,50)");
+    if (*preis > kHoechstpreis) return nein(kPreisZuHoch);
     if (!mwstGueltig(f.mwst))
         return nein("Der Mehrwertsteuersatz muss eine Zahl von 0 bis 100 sein (z. B. 19)");
     return preis;

@@ -12,6 +12,8 @@ const QString kUneingeschraenkt = QStringLiteral("MitarbeiterVerwaltungUneingesc
 const QString kAllePersoenlich = QStringLiteral("MitarbeiterVerwaltungAlleKarteiPersoenlicheDaten");
 const QString kEigenePersoenlich =
     QStringLiteral("MitarbeiterVerwaltungSeineKarteiPersoenlicheDaten");
+// Short PINs are guessed within the login's few free tries.
+constexpr int kMindestePinlaenge = 4;
 
 bool darf(Kontext& k, const QString& recht) { return RechteAbfrage(k, k.werte.kellner, recht); }
 
@@ -113,15 +115,18 @@ std::optional<Karteimodus> BearbeitenModus(Kontext& k, std::int64_t id) {
 }
 
 bool LoeschenErlaubt(Kontext& k, std::int64_t id) {
-    if (!darf(k, kUneingeschraenkt)) {
+    const QString eintrag = MitarbeiterName(k.db, id);
+    if (!darf(k, kUneingeschraenkt))
         k.dialoge.meldung(kKeineRechte);
-        return false;
-    }
-    if (LetzterAktiver(k.db, id)) {
+    else if (LetzterAktiver(k.db, id))
         k.dialoge.meldung(kMindestensEinKellner);
-        return false;
-    }
-    return true;
+    else if (AdminKeyAbfrage(k.db, eintrag))
+        k.dialoge.meldung(kAdminNichtLoeschen);
+    else if (eintrag == k.werte.kellner)
+        k.dialoge.meldung(kNichtSichSelbst);
+    else
+        return !LetzterVerwalter(k, id);
+    return false;
 }
 
 Kartei KarteiLaden(Datenbank& db, std::int64_t id) {
@@ -146,7 +151,12 @@ bool KarteiSpeichern(Kontext& k, Karteimodus modus, std::int64_t id, const Karte
     if (felderFehlen(k, kartei)) return false;
     const QString name = zusammengesetzt(kartei.vorname.trimmed(), kartei.nachname.trimmed());
     if (doppelt(k, istNeu(modus), id, name, kartei)) return false;
+    if (kartei.pin1.size() < kMindestePinlaenge || kartei.pin2.size() < kMindestePinlaenge) {
+        k.dialoge.meldung(kPinZuKurz);
+        return false;
+    }
 
+    const bool verwalterVorher = VerwalterVorhanden(k.db);
     Transaktion t(k.db);
     const QString bisher = istNeu(modus) ? QString() : MitarbeiterName(k.db, id);
     const std::int64_t zeile = istNeu(modus) ? neueZeile(k.db) : id;
@@ -159,6 +169,10 @@ bool KarteiSpeichern(Kontext& k, Karteimodus modus, std::int64_t id, const Karte
                         modus == Karteimodus::NeuerMitarbeiterNurPersoenlicheDaten
                             ? kStartrechteNurPersoenlicheDaten
                             : kartei.rechte);
+    }
+    if (verwalterVorher && !VerwalterVorhanden(k.db)) {
+        k.dialoge.meldung(kLetzterVerwalter);
+        return false;  // the guard rolls the change back
     }
     t.bestaetigen();
     // A waiter who renamed himself stays the current waiter under his new name.

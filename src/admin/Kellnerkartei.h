@@ -41,14 +41,24 @@ inline const QStringList kStartrechteNurPersoenlicheDaten = {
 // its message and answers nothing.
 std::optional<Karteimodus> NeuerMitarbeiterModus(Kontext& k);
 std::optional<Karteimodus> BearbeitenModus(Kontext& k, std::int64_t id);
-// Deleting needs unrestricted staff rights and must leave somebody who can log in.
+inline const QString kAdminNichtLoeschen =
+    QStringLiteral("Dieser Mitarbeiter besitzt Admin-Rechte und kann nicht gelöscht werden.");
+inline const QString kNichtSichSelbst =
+    QStringLiteral("Sie können Ihren eigenen Eintrag nicht löschen.");
+inline const QString kPinZuKurz =
+    QStringLiteral("Pin1 und Pin2 müssen mindestens 4 Stellen lang sein.");
+
+// Deleting needs unrestricted staff rights and must leave somebody who can log
+// in and somebody who can administer staff and close the till; the
+// administrator and the current waiter himself are never deleted.
 bool LoeschenErlaubt(Kontext& k, std::int64_t id);
 
 Kartei KarteiLaden(Datenbank& db, std::int64_t id);
 
-// "Speichern": checks the fields and the duplicates, then writes by mode (id is
-// the edited row; ignored for the new modes). Answers whether it was saved; a
-// refusal shows its message and stores nothing.
+// "Speichern": checks the fields, the duplicates and the PINs' length, then writes by mode (id is
+// the edited row; ignored for the new modes). An edit that takes the last
+// member able to administer staff and close the till his rights is refused.
+// Answers whether it was saved; a refusal shows its message and stores nothing.
 bool KarteiSpeichern(Kontext& k, Karteimodus modus, std::int64_t id, const Kartei& kartei);
 
 void MitarbeiterLoeschen(Kontext& k, std::int64_t id);

@@ -56,6 +56,25 @@ bool LetzterAktiver(Datenbank& db, std::int64_t id) {
     return !a.naechste();
 }
 
+bool VerwalterVorhanden(Datenbank& db, std::int64_t ausser) {
+    Abfrage a =
+        db.abfrage(QStringLiteral("SELECT 1 FROM Kellner WHERE Status = ? AND ID <> ? "
+                                  "AND IFNULL(MitarbeiterVerwaltung, 0) <> 0 "
+                                  "AND IFNULL(MitarbeiterVerwaltungUneingeschrenkt, 0) <> 0 "
+                                  "AND IFNULL(Kassenabschluss, 0) <> 0 AND IFNULL(%1, 0) = 0 "
+                                  "AND IFNULL(%2, 0) = 0 LIMIT 1")
+                       .arg(Datenbank::bezeichner(Rechte::kMenusperre),
+                            Datenbank::bezeichner(Rechte::kVerwaltungssperre)),
+                   kAktiviert, ausser);
+    return a.naechste();
+}
+
+bool LetzterVerwalter(Kontext& k, std::int64_t id) {
+    if (!VerwalterVorhanden(k.db) || VerwalterVorhanden(k.db, id)) return false;
+    k.dialoge.meldung(kLetzterVerwalter);
+    return true;
+}
+
 bool SperreAendern(Kontext& k, std::int64_t id, bool aktiv, const std::function<bool()>& pin2) {
     const QString eintrag = MitarbeiterName(k.db, id);
     // The administrator is never locked out, whoever tries.
@@ -73,6 +92,7 @@ bool SperreAendern(Kontext& k, std::int64_t id, bool aktiv, const std::function<
         k.dialoge.meldung(kMindestensEinKellner);
         return false;
     }
+    if (!aktiv && LetzterVerwalter(k, id)) return false;
     if (!pin2()) return false;
     Transaktion t(k.db);
     k.db.ausfuehren(QStringLiteral("UPDATE Kellner SET Status = ? WHERE ID = ?"),

@@ -23,6 +23,9 @@ inline const QString kMindestensEinKellner =
     QStringLiteral("Es muss mindestes ein Kellner aktiv sein");
 inline const QString kAdminNichtSperren =
     QStringLiteral("Dieser Mitarbeiter besitzt Admin-Rechte und kann nicht gesperrt werden.");
+inline const QString kLetzterVerwalter = QStringLiteral(
+    "Es muss mindestens ein aktiver Mitarbeiter bleiben, der die Mitarbeiter uneingeschränkt "
+    "verwalten und den Kassenabschluss durchführen darf.");
 
 // The station access columns of Kellner: every column after the rights.
 QStringList Stationsspalten(Datenbank& db);
@@ -44,3 +47,12 @@ QString MitarbeiterName(Datenbank& db, std::int64_t id);
 
 // Would the entry leave nobody able to log in if it were locked or removed?
 bool LetzterAktiver(Datenbank& db, std::int64_t id);
+
+// Is there an active member (other than the row with key `ausser`) who may
+// administer every staff record and close the till? Without one, nobody could
+// mend the staff list or end the business day.
+bool VerwalterVorhanden(Datenbank& db, std::int64_t ausser = 0);
+
+// Would locking or removing the entry take away the last such member? Shows
+// kLetzterVerwalter when it would.
+bool LetzterVerwalter(Kontext& k, std::int64_t id);

@@ -183,9 +183,10 @@ void personalAnlegen(Datenbank& db) {
     mitarbeiterAnlegen(db, QStringLiteral("Maria"), QStringLiteral("Huber"), QStringLiteral("1111"),
                        QStringLiteral("1234"), Rechte::kMasterKey, alles + stationen);
 
-    // The rights a new waiter starts with.
+    // The rights a new waiter starts with, and settling without a receipt, which
+    // a guest who wants none needs from every waiter.
     QStringList anfang;
-    for (int box : {1, 2, 6}) anfang << Rechte::kKasse[box];
+    for (int box : {1, 2, 6, 7}) anfang << Rechte::kKasse[box];
     for (int box : {2, 3, 5, 9, 10}) anfang << Rechte::kMenu[box];
     for (int box : {2, 5}) anfang << Rechte::kVerwaltung[box];
     mitarbeiterAnlegen(db, QStringLiteral("Tom"), QStringLiteral("Berger"), QStringLiteral("2222"),

@@ -17,7 +17,7 @@ public:
     // The critical message box titled "Fehler" ("Fehlernummer " + number, line
     // break, description).
     virtual void fehler(const DbFehler& fehler) = 0;
-    // A question with "Ja" and "Nein"; true for "Ja".
+    // A question with "Ja" and "Nein", "Nein" preselected; true for "Ja".
     virtual bool frage(const QString& text, const QString& titel = QString()) = 0;
     // The numeric pad with a prompt. Answers the digits typed (possibly empty
     // when Enter was pressed on an empty field) or "Abbrechen".

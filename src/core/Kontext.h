@@ -20,6 +20,7 @@ public:
     Dialoge& dialoge;
     Druckziel& drucker;
     Laufzeitwerte werte;
+    Anmeldeversuche anmeldeversuche;
 
     QDateTime jetzt() const { return uhr.jetzt(); }
     QDate geschaeftstag() const { return Geschaeftstag(uhr.jetzt()); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 // The values every screen shares while the program runs.
@@ -7,4 +8,10 @@ struct Laufzeitwerte {
     QString kellner;  // Mitarbeiter of the logged-in staff member
     QString station;  // station on screen
     QString tisch;    // table being served
+};
+
+// Wrong PINs at the login, kept for the life of the program.
+struct Anmeldeversuche {
+    int falschePins = 0;   // in a row
+    QDateTime naechsteAb;  // no login is taken before this moment
 };

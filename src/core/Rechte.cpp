@@ -16,6 +16,20 @@ bool RechteAbfrage(Kontext& k, const QString& mitarbeiter, const QString& schlue
     }
 }
 
+bool KasseGesperrt(Kontext& k) { return RechteAbfrage(k, k.werte.kellner, Rechte::kKassensperre); }
+
+bool RechtPruefen(Kontext& k, const QString& schluessel) {
+    if (RechteAbfrage(k, k.werte.kellner, schluessel)) return true;
+    k.dialoge.meldung(kKeineRechte);
+    return false;
+}
+
+bool KassenrechtPruefen(Kontext& k, const QString& schluessel) {
+    if (!KasseGesperrt(k)) return RechtPruefen(k, schluessel);
+    k.dialoge.meldung(kKeineRechte);
+    return false;
+}
+
 bool TischBelegtAbfrage(Datenbank& db, const QString& tisch) {
     Abfrage a = db.abfrage(QStringLiteral("SELECT 1 FROM OffeneTische WHERE Tisch = ? LIMIT 1"), tisch);
     return a.naechste();

@@ -10,6 +10,17 @@ class Kontext;
 // that names no column shows the "Fehler" message and answers false.
 bool RechteAbfrage(Kontext& k, const QString& mitarbeiter, const QString& schluessel);
 
+// An action of the current waiter guarded by an ordinary right. A refusal shows
+// the rights message.
+bool RechtPruefen(Kontext& k, const QString& schluessel);
+
+// A till action of the current waiter: allowed when the right is set and his
+// till lock is not. A refusal shows the rights message.
+bool KassenrechtPruefen(Kontext& k, const QString& schluessel);
+
+// Is the current waiter's till lock set? Then every till action is refused.
+bool KasseGesperrt(Kontext& k);
+
 // Is there any open line with this table name (any station)?
 bool TischBelegtAbfrage(Datenbank& db, const QString& tisch);
 

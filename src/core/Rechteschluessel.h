@@ -47,7 +47,8 @@ constexpr int kErsteStationsspalte = 47;
 
 inline QStringList alle() { return kKasse + kMenu + kVerwaltung; }
 
-// The two locks: a set lock refuses, where an ordinary right grants.
+// The three locks: a set lock refuses, where an ordinary right grants.
+inline const QString kKassensperre = QStringLiteral("KASSENSPERRE");
 inline const QString kMenusperre = QStringLiteral("MENUSPERRE");
 inline const QString kVerwaltungssperre = QStringLiteral("VERWALTUNGSPERRE");
 

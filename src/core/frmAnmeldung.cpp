@@ -58,6 +58,7 @@ void frmAnmeldung::prueffePin() {
                 accept();
                 break;
             case Anmeldeergebnis::PinFalsch:
+            case Anmeldeergebnis::Warten:
                 m_pin->clear();
                 break;
             case Anmeldeergebnis::Gesperrt:

@@ -2,25 +2,28 @@
 
 #include <QRegularExpression>
 
+#include "core/Grenzen.h"
 #include "core/Kontext.h"
 
 namespace {
 
 // The refusal for one amount or count, or an empty text when it is fine.
 template <typename T>
-QString pruefe(T wert, T hoechstens) {
+QString pruefe(T wert, T hoechstens, const QString& zuGross) {
     if (wert < T{}) return kNegativ;
-    if (wert > hoechstens) return kZuGross;
+    if (wert > hoechstens) return zuGross;
     return QString();
 }
+QString pruefe(int zahl) { return pruefe(zahl, kHoechsteAnzahl, kZuGross); }
+QString pruefe(Geld preis) { return pruefe(preis, kHoechstpreis, kPreisZuHoch); }
 
 QString ablehnung(const Hotelaufenthalt& a) {
     if (a.abreise < a.anreise) return kAbreiseVorAnreise;
     if (!a.zimmerAnzahl || !a.uebernachtungen || !a.zimmerpreis) return kAngabenFehlen;
     for (int zahl : {*a.zimmerAnzahl, *a.uebernachtungen})
-        if (QString text = pruefe(zahl, kHoechsteAnzahl); !text.isEmpty()) return text;
+        if (QString text = pruefe(zahl); !text.isEmpty()) return text;
     for (Geld preis : {*a.zimmerpreis, a.fruehstueckpreis.value_or(Geld())})
-        if (QString text = pruefe(preis, kHoechsterPreis); !text.isEmpty()) return text;
+        if (QString text = pruefe(preis); !text.isEmpty()) return text;
     if (a.fruehstueckpreis > a.zimmerpreis) return kFruehstueckZuTeuer;
     return QString();
 }
@@ -47,11 +50,11 @@ QString ZahlfeldPruefen(Kontext& k, const QString& text, Zahlfeld art) {
     if (art == Zahlfeld::Anzahl) {
         const auto zahl = GanzzahlLesen(text);
         if (!zahl) return QString();
-        ablehnung = pruefe(*zahl, kHoechsteAnzahl);
+        ablehnung = pruefe(*zahl);
     } else {
         const auto preis = Geld::lesen(text);
         if (!preis) return QString();
-        ablehnung = pruefe(*preis, kHoechsterPreis);
+        ablehnung = pruefe(*preis);
     }
     if (ablehnung.isEmpty()) return text;
     k.dialoge.meldung(ablehnung);

@@ -29,9 +29,9 @@ struct Hotelaufenthalt {
 // of the stored bill.
 inline const QStringList kZahlungsarten{kBar, kKarte, kGutschein};
 
-// Bounds that keep every product of the bill far inside the range of cents.
+// Bound of rooms and nights that keeps every product of the bill far inside the
+// range of cents; prices have the till's bound.
 inline constexpr int kHoechsteAnzahl = 99999;
-inline const Geld kHoechsterPreis{100000000};
 
 inline const QString kNegativ =
     QStringLiteral("Anzahl, Übernachtungen und Preise dürfen nicht negativ sein.");

@@ -1,5 +1,7 @@
 #include "reports/Kassenabschluss.h"
 
+#include <QStringList>
+
 #include "core/Kontext.h"
 
 namespace {
@@ -72,6 +74,16 @@ void RechnungenLoeschen(Kontext& k) {
     k.db.ausfuehren(QStringLiteral("DELETE FROM Rechnungsuebersicht"));
     k.db.ausfuehren(QStringLiteral("DELETE FROM RechnungDetails"));
     t.bestaetigen();
+}
+
+QString KassenabschlussFrage(Kontext& k) {
+    QStringList offen;
+    Abfrage a = k.db.abfrage(
+        QStringLiteral("SELECT DISTINCT Station, Tisch FROM OffeneTische ORDER BY Station, Tisch"));
+    while (a.naechste()) offen << a.text(0) + QLatin1Char(' ') + a.text(1);
+    const QString frage = QStringLiteral("Kassenabschluss jetzt durchführen?");
+    if (offen.isEmpty()) return frage;
+    return frage + QStringLiteral("\n\nNoch offene Tische: ") + offen.join(QStringLiteral(", "));
 }
 
 void UmsaetzeAbschliessen(Kontext& k) {

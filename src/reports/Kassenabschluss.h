@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class Kontext;
 
 // The take-away station, told apart from eat-in by its exact name.
@@ -12,6 +14,10 @@ void UmsaetzeAktualisieren(Kontext& k);
 
 // Deletes every stored bill with its lines, whatever its date.
 void RechnungenLoeschen(Kontext& k);
+
+// The question before the till closing; it names the tables still open, whose
+// lines the closing leaves where they are.
+QString KassenabschlussFrage(Kontext& k);
 
 // The data part of the till closing: the daily totals are brought up to date,
 // the stored bills become the closed turnover of their dates, and the bills are

@@ -112,6 +112,7 @@ std::optional<Tabelle> ZahlartGewaehlt(Kontext& k, Zahlartwahl& wahl, int option
         if (!gutschein) return std::nullopt;
         neu += QStringLiteral(".....");  // room for another voucher number
     }
+    if (!RechtPruefen(k, QStringLiteral("ZahlartAendern"))) return std::nullopt;
     if (!k.dialoge.frage(QStringLiteral("Möchten sie wirklich die Zahlungsart von '") +
                          wahl.zahlungsart + QStringLiteral("' in '") + neu +
                          QStringLiteral("' ändern")))

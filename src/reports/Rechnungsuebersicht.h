@@ -54,7 +54,8 @@ struct Zahlartwahl {
 // Selects the option whose caption is the current payment type, if any.
 void Option1Aktualisieren(Zahlartwahl& wahl);
 
-// The user chose option i: asks, and for a voucher asks its number and amount
-// (and, above the bill, whether the change was paid out), then records the
-// change. Answers the bill's new row when the payment type was changed.
+// The user chose option i: needs the right "ZahlartAendern", asks, and for a
+// voucher asks its number and amount (and, above the bill, whether the change
+// was paid out), then records the change. Answers the bill's new row when the
+// payment type was changed.
 std::optional<Tabelle> ZahlartGewaehlt(Kontext& k, Zahlartwahl& wahl, int option);

@@ -10,6 +10,6 @@ class Kontext;
 void mnuKassenbericht(Kontext& k);
 // "&Kellnerbericht Drucken": daily totals, then the own waiter report.
 void mnuKellnerbericht(Kontext& k);
-// "Kassen&abschluss": waiter report of everybody; once its preview is closed the
+// "Kassen&abschluss": after a question, waiter report of everybody; once its preview is closed the
 // totals are folded and the bills deleted; then the till report.
 void mnuKassenabschluss(Kontext& k);

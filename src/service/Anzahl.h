@@ -9,5 +9,6 @@ inline const QString kAnzahlEingeben = QStringLiteral("Bitte Anzahl eingeben");
 
 // Asks the numeric pad for a count, once more when OK was pressed on an empty
 // field. nullopt when cancelled or when the answer is not a whole number, so a
-// typing slip changes nothing.
+// typing slip changes nothing; a number above the largest quantity of a line
+// is refused with kMengeUngueltig.
 std::optional<int> AnzahlFragen(Kontext& k, const QString& aufforderung = kAnzahlEingeben);

@@ -1,6 +1,7 @@
 #include "service/Eingabe.h"
 
 #include <QRegularExpression>
+#include <limits>
 
 Eingabeteile EingabeAufteilen(const QString& eingabe) {
     const int x = eingabe.indexOf(QLatin1Char('x'));
@@ -17,7 +18,10 @@ std::optional<int> MengeLesen(const QString& text) {
 }
 
 std::optional<Geld> FreierPreisLesen(const QString& text) {
-    static const QRegularExpression ziffern(QStringLiteral("^[0-9]{2,5}$"));
+    static const QRegularExpression ziffern(QStringLiteral("^[0-9]{2,}$"));
     if (!ziffern.match(text).hasMatch()) return std::nullopt;
-    return Geld(text.toLongLong());
+    bool passt = false;
+    const qlonglong cent = text.toLongLong(&passt);
+    // Too many digits for any number are still a price, just far too high.
+    return Geld(passt ? cent : std::numeric_limits<qlonglong>::max());
 }

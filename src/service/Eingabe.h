@@ -19,7 +19,8 @@ Eingabeteile EingabeAufteilen(const QString& eingabe);
 // A quantity is a whole number from 1 to 9999, digits only.
 std::optional<int> MengeLesen(const QString& text);
 
-// A free price is typed in cents with 2 to 5 digits ("250" is 2,50 €).
+// A free price is typed in cents with at least 2 digits ("250" is 2,50 €);
+// whether it is too high is checked where it is entered.
 std::optional<Geld> FreierPreisLesen(const QString& text);
 
 inline const QString kMengeUngueltig =

@@ -1,5 +1,6 @@
 #include "service/Eintragen.h"
 
+#include "core/Grenzen.h"
 #include "core/Kontext.h"
 #include "service/Eingabe.h"
 #include "service/Katalogartikel.h"
@@ -8,10 +9,13 @@
 namespace {
 
 // Finds the open table's new drink line to merge into (lines with extras keep
-// their own quantity) and adds to it, or inserts a line; answers its ID.
-std::int64_t zeileFuer(Kontext& k, const Katalogartikel& a, int menge, bool preisGleich) {
+// their own quantity) and adds to it, or inserts a line; answers its ID. A
+// merge beyond the largest quantity of a line is refused with its message.
+std::optional<std::int64_t> zeileFuer(Kontext& k, const Katalogartikel& a, int menge,
+                                      bool preisGleich) {
     const QString suche = QStringLiteral(
-        "SELECT ID FROM OffeneTische WHERE Station = ? AND Tisch = ? AND TischDetails = 'Neu' "
+        "SELECT ID, Menge FROM OffeneTische WHERE Station = ? AND Tisch = ? AND TischDetails = "
+        "'Neu' "
         "AND PLU = ? AND IDWG = ? AND Extra = 'Nein'");
     Abfrage gefunden =
         preisGleich ? k.db.abfrage(suche + QStringLiteral(" AND EPREIS = ? ORDER BY ID LIMIT 1"),
@@ -20,6 +24,10 @@ std::int64_t zeileFuer(Kontext& k, const Katalogartikel& a, int menge, bool prei
                                    k.werte.tisch, a.plu, kGetraenke);
     if (gefunden.naechste()) {
         const std::int64_t id = gefunden.zahl(0);
+        if (gefunden.zahl(1) + menge > kHoechstmenge) {
+            k.dialoge.meldung(kMengeZuHoch);
+            return std::nullopt;
+        }
         k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Menge = Menge + ? WHERE ID = ?"),
                         menge, id);
         return id;
@@ -36,7 +44,8 @@ std::optional<int> mengeGeprueft(Kontext& k, const QString& text) {
 
 bool eintragen(Kontext& k, const Katalogartikel& a, int menge, bool preisGleich) {
     Transaktion t(k.db);
-    const std::int64_t id = zeileFuer(k, a, menge, preisGleich);
+    const auto id = zeileFuer(k, a, menge, preisGleich);
+    if (!id) return false;
     const QDateTime jetzt = k.jetzt();
     k.db.ausfuehren(
         QStringLiteral(
@@ -46,7 +55,7 @@ bool eintragen(Kontext& k, const Katalogartikel& a, int menge, bool preisGleich)
             "Menge_Text = Menge || 'x', GPREIS = Menge * ?, Datum = ?, Zeit = ? WHERE ID = ?"),
         k.werte.kellner, k.werte.station, k.werte.tisch, a.stationsdrucker, a.bondrucker, a.idwg,
         a.wg, a.gericht, a.epreis, a.plu, a.plu, a.epreis, Geschaeftstag(jetzt),
-        Eintragszeit(jetzt), id);
+        Eintragszeit(jetzt), *id);
     t.bestaetigen();
     return true;
 }
@@ -68,6 +77,10 @@ bool FreiesGerichtEintragen(Kontext& k, const QString& rolle, const QString& plu
                             const QString& menge, const QString& gericht, Geld preis) {
     const auto anzahl = mengeGeprueft(k, menge);
     if (!anzahl) return false;
+    if (preis > kHoechstpreis) {
+        k.dialoge.meldung(kPreisZuHoch);
+        return false;
+    }
     const QString idwg = plu == kFreiesGetraenk ? kGetraenke : QStringLiteral("Speisen");
     return eintragen(k, Katalogartikel{plu, std::nullopt, idwg, gericht, preis, rolle, rolle},
                      *anzahl, true);

@@ -70,6 +70,8 @@ std::optional<QString> VerwaltungVerweigert(Kontext& k, int position) {
 }
 
 std::optional<QString> TischVerweigert(Kontext& k) {
+    // Everything done at the till happens at an open table.
+    if (KasseGesperrt(k)) return kKeineRechte;
     if (!hat(k, k.werte.station))
         return QStringLiteral(
             "Sie haben nicht die nötigen Rechte, um auf diese Station zuzugreifen");

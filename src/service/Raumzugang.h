@@ -25,5 +25,5 @@ std::optional<QString> VerwaltungGesperrt(Kontext& k);
 std::optional<QString> VerwaltungVerweigert(Kontext& k, int position);
 
 // Why the current waiter may not open the current table of the current station:
-// the station right, then another waiter's lines without "FremdeTische".
+// his till lock, the station right, then another waiter's lines without "FremdeTische".
 std::optional<QString> TischVerweigert(Kontext& k);

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include "core/Grenzen.h"
 #include "core/Kontext.h"
 #include "service/Tischzeile.h"
 #include "service/Zeilenkopie.h"
@@ -35,14 +36,16 @@ QList<NeueZeile> neueZeilen(Kontext& k) {
     return zeilen;
 }
 
-// The sent line a new line without extras joins; 0 when there is none.
+// The sent line a new line without extras joins; 0 when there is none. A line
+// that would then hold more than the largest quantity is no partner: the new
+// line stays a line of its own.
 std::int64_t zielzeile(Kontext& k, const NeueZeile& n) {
     if (n.extra == kJa) return 0;
     Abfrage a = k.db.abfrage(
         QStringLiteral("SELECT ID FROM OffeneTische WHERE Station = ? AND Tisch = ? AND "
                        "TischDetails = 'Alt' AND PLU = ? AND Extra = ? AND EPREIS = ? "
-                       "ORDER BY ID LIMIT 1"),
-        k.werte.station, k.werte.tisch, n.pluId, n.extra, n.epreis);
+                       "AND Menge + ? <= ? ORDER BY ID LIMIT 1"),
+        k.werte.station, k.werte.tisch, n.pluId, n.extra, n.epreis, n.menge, kHoechstmenge);
     return a.naechste() ? a.zahl(0) : 0;
 }
 

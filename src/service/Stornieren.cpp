@@ -91,3 +91,17 @@ bool GruppeStornieren(Kontext& k, std::int64_t regId) {
     t.bestaetigen();
     return !zeilen.isEmpty();
 }
+
+bool TischStornieren(Kontext& k) {
+    Transaktion t(k.db);
+    QList<std::int64_t> gruppen;
+    {
+        Abfrage a = k.db.abfrage(QStringLiteral("SELECT DISTINCT RegID FROM OffeneTische "
+                                                "WHERE Station = ? AND Tisch = ? ORDER BY RegID"),
+                                 k.werte.station, k.werte.tisch);
+        while (a.naechste()) gruppen.append(a.zahl(0));
+    }
+    for (const std::int64_t regId : gruppen) GruppeStornieren(k, regId);
+    t.bestaetigen();
+    return !gruppen.isEmpty();
+}

@@ -18,3 +18,7 @@ bool GerichtStornieren(Kontext& k, std::int64_t id, const QString& modus);
 // sent lines become pending cancellations keeping their waiter and amount,
 // new lines are deleted without trace. True when something changed.
 bool GruppeStornieren(Kontext& k, std::int64_t regId);
+
+// Cancels every line of the open table (current station and table), group by
+// group as GruppeStornieren does, in one transaction. True when something changed.
+bool TischStornieren(Kontext& k);

@@ -37,7 +37,9 @@ frmTastenMenu1::frmTastenMenu1(Kontext& k, frmTisch& tisch, frmTastenMenu2& rech
         {"", 0},
         {"&Storno", Tastencode::kStorno},
         {"&Zw. Summe", Tastencode::kZwischensumme},
-        {"&Tisch schließen", Tastencode::kTischSchliessen}};
+        {"&Tisch schließen", Tastencode::kTischSchliessen},
+        {"", 0},
+        {"Tisch löschen", Tastencode::kTischLoeschen}};
     for (const auto& [text, code] : tasten) {
         if (code == 0) {
             spalte->addSpacing(24);  // the key without a caption does nothing
@@ -58,7 +60,8 @@ frmTastenMenu1::frmTastenMenu1(Kontext& k, frmTisch& tisch, frmTastenMenu2& rech
 void frmTastenMenu1::TastenMenu1(int code) {
     switch (code) {
         case Tastencode::kUmbuchen: {
-            if (!m_tisch.aktuelleZeile()) return;
+            if (!m_tisch.aktuelleZeile() || !KassenrechtPruefen(m_k, QStringLiteral("Umbuchen")))
+                return;
             bool neue = true;
             if (!Absichern(m_k, [&] { neue = TischNeuesGerichtPruefen(m_k); })) return;
             if (neue)
@@ -80,6 +83,8 @@ void frmTastenMenu1::TastenMenu1(int code) {
             return;
         case Tastencode::kTischSchliessen:
             return verlassen(false);
+        case Tastencode::kTischLoeschen:
+            return tischLoeschen();
         default:
             return;
     }
@@ -109,7 +114,7 @@ void frmTastenMenu1::verlassenMelden(bool abmelden) {
 }
 
 void frmTastenMenu1::total() {
-    if (!darf(QStringLiteral("Abkassieren"))) return;
+    if (!KassenrechtPruefen(m_k, QStringLiteral("Abkassieren"))) return;
     bool zeilen = false;
     // Kind "0" prints nothing: it only tells whether the table has lines.
     if (!Absichern(m_k, [&] { zeilen = Abrechnung(m_k, m_k.werte.tisch, QStringLiteral("0")); }))
@@ -122,7 +127,7 @@ void frmTastenMenu1::total() {
 }
 
 void frmTastenMenu1::stornieren() {
-    if (!darf(QStringLiteral("Stornieren"))) return;
+    if (!KassenrechtPruefen(m_k, QStringLiteral("Stornieren"))) return;
     const Tischzeile* zeile = m_tisch.aktuelleZeile();
     if (!zeile) return;
     const bool alt = zeile->tischDetails == kAlt;
@@ -149,8 +154,14 @@ void frmTastenMenu1::extra() {
     if (fenster.exec() == QDialog::Accepted) m_tisch.anzeigen(kNeu);
 }
 
-bool frmTastenMenu1::darf(const QString& recht) {
-    if (RechteAbfrage(m_k, m_k.werte.kellner, recht)) return true;
-    m_k.dialoge.meldung(kKeineRechte);
-    return false;
+void frmTastenMenu1::tischLoeschen() {
+    if (!KassenrechtPruefen(m_k, QStringLiteral("TischeLoeschen"))) return;
+    if (!m_k.dialoge.frage(QStringLiteral("Soll der Tisch %1 mit allen Positionen storniert "
+                                          "werden?")
+                               .arg(m_k.werte.tisch)))
+        return;
+    bool storniert = false;
+    if (!Absichern(m_k, [&] { storniert = TischStornieren(m_k); }) || !storniert) return;
+    // Leaving prints the cancellation tickets and logs the cancellations.
+    verlassen(false);
 }

@@ -8,6 +8,7 @@ class frmTastenMenu2;
 
 // The column of function keys of the order screen. Leaving the table
 // ("&Abmelden", "&Tisch schließen") prints and sends before it signals;
+// "Tisch löschen" cancels the whole table and leaves it;
 // "T&OTAL" and "&Umbuchen" signal for the settlement and transfer windows after
 // the checks made here.
 class frmTastenMenu1 : public QWidget {
@@ -40,7 +41,8 @@ class frmTastenMenu1 : public QWidget {
     void total();
     void stornieren();
     void extra();
-    bool darf(const QString& recht);
+    // "Tisch löschen": every line of the table is cancelled, after a question.
+    void tischLoeschen();
 
     Kontext& m_k;
     frmTisch& m_tisch;

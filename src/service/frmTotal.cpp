@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/Kontext.h"
+#include "core/Rechte.h"
 #include "service/Abkassieren.h"
 #include "service/AufHaus.h"
 #include "service/Umbuchen.h"
@@ -171,6 +172,7 @@ void frmTotal::zahlungsartGewaehlt(int index) {
 }
 
 void frmTotal::abrechnen(const QString& beleg) {
+    if (beleg == kKeinBon && !KassenrechtPruefen(m_k, QStringLiteral("OhneKassenbon"))) return;
     try {
         if (Abkassieren(m_k, beleg, m_zahlungsart->text(), m_gutschein)) {
             m_abgerechnet = true;

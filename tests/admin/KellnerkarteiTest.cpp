@@ -87,15 +87,17 @@ TEST_F(Kellnerkartei, DeletingRemovesOnlyThatRowAndNeverTheLastActive) {
     EXPECT_EQ(id("Tom"), 0);
 }
 
-TEST_F(Kellnerkartei, EmptyFieldsAreRefusedAndNothingIsStored) {
+TEST_F(Kellnerkartei, EmptyFieldsAndShortPinsAreRefusedAndNothingIsStored) {
     const auto neu = Karteimodus::NeuerMitarbeiterUneingeschrenkt;
     EXPECT_FALSE(KarteiSpeichern(*k, neu, 0, kartei(" ", "", "1", "2")));
     EXPECT_FALSE(KarteiSpeichern(*k, neu, 0, kartei("Anna", "", "", "2")));
     EXPECT_FALSE(KarteiSpeichern(*k, neu, 0, kartei("", "Berg", "1", "")));
+    EXPECT_FALSE(KarteiSpeichern(*k, neu, 0, kartei("Anna", "", "123", "4567")));
+    EXPECT_FALSE(KarteiSpeichern(*k, neu, 0, kartei("Anna", "", "1234", "456")));
     EXPECT_EQ(dialoge.meldungen,
               QStringList({"Es muss ein 'Vorname' oder 'Nachname' ins Feld eingegeben werden",
                            "Es muss 'Pin1' ins Feld eingegeben werden",
-                           "Es muss 'Pin2' ins Feld eingegeben werden"}));
+                           "Es muss 'Pin2' ins Feld eingegeben werden", kPinZuKurz, kPinZuKurz}));
     EXPECT_EQ(anzahl(), 0);
 }
 
@@ -122,7 +124,7 @@ TEST_F(Kellnerkartei, NewMemberWithRightsAndApostrophes) {
 TEST_F(Kellnerkartei, NewMemberWithPersonalDataOnlyGetsTheStartingRights) {
     // The hidden tabs cannot smuggle rights in.
     ASSERT_TRUE(KarteiSpeichern(*k, Karteimodus::NeuerMitarbeiterNurPersoenlicheDaten, 0,
-                                kartei("", "Berg", "7", "8", {kAlle, "Kassenabschluss"})));
+                                kartei("", "Berg", "7777", "8888", {kAlle, "Kassenabschluss"})));
     EXPECT_EQ(KarteiLaden(*db, id("Berg")).rechte,
               (QStringList{"FremdeTische", "MENUSPERRE", "MitarbeiterVerwaltung", kEigene}));
     Abfrage a = db->abfrage("SELECT Status, AdminKey FROM Kellner WHERE Mitarbeiter = 'Berg'");
@@ -132,14 +134,14 @@ TEST_F(Kellnerkartei, NewMemberWithPersonalDataOnlyGetsTheStartingRights) {
 }
 
 TEST_F(Kellnerkartei, DuplicateNameAndPinsAreRefusedInBothModes) {
-    kellner("Anna Berg", "1", "11");
-    kellner("Tom", "2", "22");
+    kellner("Anna Berg", "1111", "1100");
+    kellner("Tom", "2222", "2200");
     const QStringList vorher = alles();
 
     const auto neu = Karteimodus::NeuerMitarbeiterUneingeschrenkt;
-    EXPECT_FALSE(KarteiSpeichern(*k, neu, 0, kartei("Anna", "Berg", "5", "55")));
-    EXPECT_FALSE(KarteiSpeichern(*k, neu, 0, kartei("Eva", "", "1", "55")));
-    EXPECT_FALSE(KarteiSpeichern(*k, neu, 0, kartei("Eva", "", "5", "22")));
+    EXPECT_FALSE(KarteiSpeichern(*k, neu, 0, kartei("Anna", "Berg", "5555", "5500")));
+    EXPECT_FALSE(KarteiSpeichern(*k, neu, 0, kartei("Eva", "", "1111", "5500")));
+    EXPECT_FALSE(KarteiSpeichern(*k, neu, 0, kartei("Eva", "", "5555", "2200")));
     EXPECT_EQ(dialoge.meldungen, QStringList({"Dieser Mitarbeiter existiert bereits",
                                               "Eintrag von Pin1 ist nicht erlaubt",
                                               "Eintrag von Pin2 ist nicht erlaubt"}));
@@ -147,9 +149,9 @@ TEST_F(Kellnerkartei, DuplicateNameAndPinsAreRefusedInBothModes) {
     dialoge.meldungen.clear();
     for (auto modus : {Karteimodus::MitarbeiterBearbeitenUneingeschrenkt,
                        Karteimodus::MitarbeiterBearbeitenNurPersoenlicheDaten}) {
-        EXPECT_FALSE(KarteiSpeichern(*k, modus, id("Tom"), kartei("Anna", "Berg", "2", "22")));
-        EXPECT_FALSE(KarteiSpeichern(*k, modus, id("Tom"), kartei("Tom", "", "1", "22")));
-        EXPECT_FALSE(KarteiSpeichern(*k, modus, id("Tom"), kartei("Tom", "", "2", "11")));
+        EXPECT_FALSE(KarteiSpeichern(*k, modus, id("Tom"), kartei("Anna", "Berg", "2222", "2200")));
+        EXPECT_FALSE(KarteiSpeichern(*k, modus, id("Tom"), kartei("Tom", "", "1111", "2200")));
+        EXPECT_FALSE(KarteiSpeichern(*k, modus, id("Tom"), kartei("Tom", "", "2222", "1100")));
     }
     const QStringList bearbeiten = {
         "Dieser Mitarbeiter existiert bereits",
@@ -160,7 +162,7 @@ TEST_F(Kellnerkartei, DuplicateNameAndPinsAreRefusedInBothModes) {
 
     // Keeping one's own name and PINs is no conflict.
     EXPECT_TRUE(KarteiSpeichern(*k, Karteimodus::MitarbeiterBearbeitenUneingeschrenkt, id("Tom"),
-                                kartei("Tom", "", "2", "22")));
+                                kartei("Tom", "", "2222", "2200")));
 }
 
 TEST_F(Kellnerkartei, OwnDataOnlyChangesThatRowAndNeverTheName) {
@@ -172,7 +174,7 @@ TEST_F(Kellnerkartei, OwnDataOnlyChangesThatRowAndNeverTheName) {
     ASSERT_EQ(BearbeitenModus(*k, id("Tom")),
               Karteimodus::MitarbeiterBearbeitenNurPersoenlicheDaten);
 
-    Kartei c = kartei("Thomas", "Kurz", "2a", "22b", {kAlle});
+    Kartei c = kartei("Thomas", "Kurz", "2a22", "22b2", {kAlle});
     c.telefon = "0171 1";
     ASSERT_TRUE(
         KarteiSpeichern(*k, Karteimodus::MitarbeiterBearbeitenNurPersoenlicheDaten, id("Tom"), c));
@@ -182,7 +184,7 @@ TEST_F(Kellnerkartei, OwnDataOnlyChangesThatRowAndNeverTheName) {
     const Kartei gelesen = KarteiLaden(*db, id("Tom"));
     EXPECT_EQ(gelesen.nachname, "Kurz");
     EXPECT_EQ(gelesen.telefon, "0171 1");
-    EXPECT_EQ(gelesen.pin1, "2a");
+    EXPECT_EQ(gelesen.pin1, "2a22");
     EXPECT_EQ(gelesen.rechte, (QStringList{kEigene}));
     EXPECT_TRUE(RechteAbfrage(*k, "Tom", "Gastraum"));
     EXPECT_EQ(k->werte.kellner, "Tom");
@@ -196,7 +198,7 @@ TEST_F(Kellnerkartei, UnrestrictedEditRenamesAndRewritesEveryRight) {
 
     ASSERT_TRUE(KarteiSpeichern(
         *k, Karteimodus::MitarbeiterBearbeitenUneingeschrenkt, id("Tom"),
-        kartei("Tom", "Kurz", "2", "22", {"Rechnungen", "FreieBerichteVerwaltung"})));
+        kartei("Tom", "Kurz", "2222", "2200", {"Rechnungen", "FreieBerichteVerwaltung"})));
     EXPECT_EQ(id("Tom"), 0);
     EXPECT_EQ(KarteiLaden(*db, id("Tom Kurz")).rechte,
               (QStringList{"Rechnungen", "FreieBerichteVerwaltung"}));
@@ -204,9 +206,71 @@ TEST_F(Kellnerkartei, UnrestrictedEditRenamesAndRewritesEveryRight) {
     // The waiter renaming himself stays logged in under the new name, with his
     // administrator key and station access untouched.
     ASSERT_TRUE(KarteiSpeichern(*k, Karteimodus::MitarbeiterBearbeitenUneingeschrenkt, id("Leiter"),
-                                kartei("Lea", "Leiter", "1", "11", {kAlle})));
+                                kartei("Lea", "Leiter", "1111", "1100", {kAlle})));
     EXPECT_EQ(k->werte.kellner, "Lea Leiter");
     EXPECT_TRUE(RechteAbfrage(*k, k->werte.kellner, kAlle));
     EXPECT_TRUE(RechteAbfrage(*k, k->werte.kellner, "Gastraum"));
     EXPECT_TRUE(AdminKeyAbfrage(*db, "Lea Leiter"));
+}
+
+TEST_F(Kellnerkartei, NobodyRemovesTheAdministratorHimselfOrTheLastManager) {
+    const QStringList verwalter = {kAlle, "MitarbeiterVerwaltung", "Kassenabschluss"};
+    kellner("Chef", "1111", "1100", verwalter, "aktiviert", Rechte::kMasterKey);
+    kellner("Leiter", "2222", "2200", verwalter);
+    kellner("Buero", "3333", "3300", {kAlle});  // may delete, may not close the till
+    kellner("Tom", "4444", "4400");
+    enum class Aktion { Loeschen, Sperren, RechteNehmen };
+    struct Fall {
+        const char* wer;
+        Aktion aktion;
+        const char* wen;
+        const char* vorher;  // SQL run first; the case is rolled back afterwards
+        QString meldung;     // empty: allowed
+    };
+    const char* chefGesperrt =
+        "UPDATE Kellner SET Status = 'deaktiviert' WHERE Mitarbeiter = 'Chef'";
+    const char* chefOhneMenu = "UPDATE Kellner SET MENUSPERRE = 1 WHERE Mitarbeiter = 'Chef'";
+    const Fall faelle[] = {
+        {"Leiter", Aktion::Loeschen, "Chef", "", kAdminNichtLoeschen},
+        {"Leiter", Aktion::Loeschen, "Leiter", "", kNichtSichSelbst},
+        {"Buero", Aktion::Loeschen, "Leiter", chefGesperrt, kLetzterVerwalter},
+        {"Buero", Aktion::Loeschen, "Leiter", chefOhneMenu, kLetzterVerwalter},
+        {"Buero", Aktion::Sperren, "Leiter", chefGesperrt, kLetzterVerwalter},
+        {"Buero", Aktion::RechteNehmen, "Leiter", chefGesperrt, kLetzterVerwalter},
+        {"Buero", Aktion::Loeschen, "Leiter", "", QString()},
+        {"Buero", Aktion::Sperren, "Leiter", "", QString()},
+        {"Buero", Aktion::RechteNehmen, "Leiter", "", QString()},
+        {"Leiter", Aktion::Loeschen, "Tom", chefGesperrt, QString()},
+    };
+    for (const Fall& f : faelle) {
+        Transaktion probe(*db);
+        if (*f.vorher) db->ausfuehren(QString::fromUtf8(f.vorher));
+        const QStringList vorher = alles();
+        k->werte.kellner = f.wer;
+        dialoge.meldungen.clear();
+        bool erlaubt = false;
+        switch (f.aktion) {
+            case Aktion::Loeschen:
+                erlaubt = LoeschenErlaubt(*k, id(f.wen));
+                break;
+            case Aktion::Sperren:
+                // The second PIN is asked only when everything else allows it.
+                SperreAendern(*k, id(f.wen), false, [&] {
+                    erlaubt = true;
+                    return false;
+                });
+                break;
+            case Aktion::RechteNehmen:
+                erlaubt = KarteiSpeichern(*k, Karteimodus::MitarbeiterBearbeitenUneingeschrenkt,
+                                          id(f.wen), kartei(f.wen, "", "2222", "2200", {kAlle}));
+                break;
+        }
+        const QString fall = QStringLiteral("%1 %2 %3").arg(f.wer).arg(int(f.aktion)).arg(f.wen);
+        EXPECT_EQ(erlaubt, f.meldung.isEmpty()) << fall.toStdString();
+        EXPECT_EQ(dialoge.meldungen, f.meldung.isEmpty() ? QStringList() : QStringList{f.meldung})
+            << fall.toStdString();
+        if (!erlaubt) {
+            EXPECT_EQ(alles(), vorher) << fall.toStdString();
+        }
+    }
 }

@@ -17,14 +17,15 @@ TEST_F(Anmeldung, LoginByPinMasterKeyAndTheRefusals) {
     EXPECT_EQ(k->werte.kellner, QStringLiteral("Chef"));
     EXPECT_TRUE(dialoge.meldungen.isEmpty());
 
-    // Wrong, odd and locked logins leave the current waiter in place.
-    for (const char* pin :
-         {"9999", "20a0", "2000'", "' OR '1'='1", "", "1234567890123456789012345678901234567890"}) {
+    // Wrong, odd and locked logins leave the current waiter in place. (A right
+    // PIN after each keeps the count of wrong ones in a row low.)
+    for (const char* pin : {"9999", "20a0", "2000'", "' OR '1'='1", "",
+                            "1234567890123456789012345678901234567890", " 2000"}) {
         EXPECT_EQ(KellnerPinAbfrage(*k, QString::fromUtf8(pin)), Anmeldeergebnis::PinFalsch) << pin;
         EXPECT_EQ(dialoge.meldungen.takeLast(), kPinFalsch);
+        EXPECT_EQ(k->werte.kellner, QStringLiteral("Chef"));
+        EXPECT_EQ(KellnerPinAbfrage(*k, Rechte::kMasterKey), Anmeldeergebnis::Angemeldet);
     }
-    EXPECT_EQ(KellnerPinAbfrage(*k, " 2000"), Anmeldeergebnis::PinFalsch);  // no trimming
-    dialoge.meldungen.clear();
     EXPECT_EQ(KellnerPinAbfrage(*k, "3000"), Anmeldeergebnis::Gesperrt);
     EXPECT_EQ(dialoge.meldungen, QStringList{kZugangGesperrt});
     EXPECT_EQ(k->werte.kellner, QStringLiteral("Chef"));
@@ -80,4 +81,40 @@ TEST_F(Anmeldung, TableTestsLookAtTheNameOnly) {
     EXPECT_FALSE(KellnerTischAbfrage(*db, "12", "Chef"));
     EXPECT_TRUE(AdminKeyAbfrage(*db, "Chef"));
     EXPECT_FALSE(AdminKeyAbfrage(*db, "Tom"));
+}
+
+TEST_F(Anmeldung, WrongPinsInARowMakeTheLoginWaitLongerEachTime) {
+    kellner("Tom", "2000", "2001");
+    using E = Anmeldeergebnis;
+    struct Schritt {
+        int sekundenSpaeter;
+        const char* pin;
+        E ergebnis;
+        QString meldung;  // empty: none
+    };
+    const Schritt schritte[] = {
+        {0, "1", E::PinFalsch, kPinFalsch},
+        {0, "2", E::PinFalsch, kPinFalsch},
+        {0, "3", E::PinFalsch, kPinFalsch},
+        {0, "4", E::PinFalsch, kPinFalsch},
+        {0, "5", E::PinFalsch, AnmeldungWartenText(30)},   // the fifth in a row
+        {10, "2000", E::Warten, AnmeldungWartenText(20)},  // even the right one
+        {19, "6", E::Warten, AnmeldungWartenText(1)},
+        {1, "6", E::PinFalsch, AnmeldungWartenText(60)},  // wait over: each miss doubles
+        {59, "2000", E::Warten, AnmeldungWartenText(1)},
+        {1, "7", E::PinFalsch, AnmeldungWartenText(120)},
+        {120, "2000", E::Angemeldet, QString()},
+        // A login starts the count afresh.
+        {0, "1", E::PinFalsch, kPinFalsch},
+        {0, "2000", E::Angemeldet, QString()},
+    };
+    for (const Schritt& s : schritte) {
+        uhr.zeit = uhr.zeit.addSecs(s.sekundenSpaeter);
+        dialoge.meldungen.clear();
+        k->werte.kellner.clear();
+        EXPECT_EQ(KellnerPinAbfrage(*k, QString::fromUtf8(s.pin)), s.ergebnis) << s.pin;
+        EXPECT_EQ(dialoge.meldungen, s.meldung.isEmpty() ? QStringList() : QStringList{s.meldung})
+            << s.pin;
+        EXPECT_EQ(k->werte.kellner, s.ergebnis == E::Angemeldet ? "Tom" : "") << s.pin;
+    }
 }

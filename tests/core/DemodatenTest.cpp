@@ -104,6 +104,7 @@ TEST_F(Demodaten, ManagerAndWaiterLogInWithTheirRights) {
     const QStringList anfang = {"Stornieren",
                                 "Umbuchen",
                                 "Abkassieren",
+                                "OhneKassenbon",
                                 "RechnungsUebersicht",
                                 "SeineRechnungenAnsehen",
                                 "ZahlartAendern",

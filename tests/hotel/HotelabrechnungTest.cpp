@@ -1,3 +1,4 @@
+#include "core/Grenzen.h"
 #include "hotel/Aufenthalte.h"
 #include "support/DbTest.h"
 
@@ -116,7 +117,7 @@ TEST_F(Hotelabrechnung, RefusesStaysThatWouldBillNonsense) {
         {[](Hotelaufenthalt& a) { a.zimmerpreis.reset(); }, kAngabenFehlen},
         {[](Hotelaufenthalt& a) { a.fruehstueckpreis = Geld(8001); }, kFruehstueckZuTeuer},
         {[](Hotelaufenthalt& a) { a.uebernachtungen = 100000; }, kZuGross},
-        {[](Hotelaufenthalt& a) { a.zimmerpreis = Geld(100000001); }, kZuGross},
+        {[](Hotelaufenthalt& a) { a.zimmerpreis = Geld(10000000); }, kPreisZuHoch},
     };
     for (const auto& [aendern, meldung] : faelle) {
         Hotelaufenthalt a = zweiNaechteEZ();
@@ -140,6 +141,7 @@ TEST_F(Hotelabrechnung, NumberFieldsEraseWhatIsNoNumberAndRefuseNegatives) {
     EXPECT_EQ(ZahlfeldPruefen(*k, "-1", Zahlfeld::Anzahl), QString());
     EXPECT_EQ(ZahlfeldPruefen(*k, "-0,01", Zahlfeld::Preis), QString());
     EXPECT_EQ(ZahlfeldPruefen(*k, "100000", Zahlfeld::Anzahl), QString());
-    EXPECT_EQ(ZahlfeldPruefen(*k, "1000000,01", Zahlfeld::Preis), QString());
-    EXPECT_EQ(dialoge.meldungen, QStringList({kNegativ, kNegativ, kZuGross, kZuGross}));
+    EXPECT_EQ(ZahlfeldPruefen(*k, "100.000,00", Zahlfeld::Preis), QString());
+    EXPECT_EQ(ZahlfeldPruefen(*k, "99.999,99", Zahlfeld::Preis), "99.999,99");
+    EXPECT_EQ(dialoge.meldungen, QStringList({kNegativ, kNegativ, kZuGross, kPreisZuHoch}));
 }

@@ -33,6 +33,7 @@ TEST_F(MDIBerichtsmenuTest, TillClosingFromTheMenuFoldsAndDeletesTheBills) {
                                       "&Kellnerbericht Drucken", "Kassen&abschluss",
                                       "Kasse sch&ließen"}));
 
+    dialoge.jaNein = {true};
     hauptmenu.findChild<QAction*>(QStringLiteral("mnuKassenabschluss"))->trigger();
     EXPECT_EQ(dialoge.vorschauen, 2);
     EXPECT_EQ(anzahl("Rechnungsuebersicht"), 0);

@@ -65,6 +65,14 @@ TEST_F(RechnungsuebersichtTest, PaymentTypeComesFromTheAmountsUsed) {
 TEST_F(RechnungsuebersichtTest, ChangingThePaymentTypeAsksAndRecordsIt) {
     rechnung(*db, kTag, "Gastraum", "Anna", 1000, 0, 0);
     Zahlartwahl wahl{QStringLiteral("1"), QStringLiteral("BAR"), 0};
+    // Without the right nothing is asked or changed.
+    kellner("Anna", "2");
+    k->werte.kellner = QStringLiteral("Anna");
+    EXPECT_FALSE(ZahlartGewaehlt(*k, wahl, 1));
+    EXPECT_EQ(dialoge.meldungen, QStringList{kKeineRechte});
+    EXPECT_TRUE(dialoge.fragen.isEmpty());
+    EXPECT_EQ(wahl.option, 0);
+    db->ausfuehren("UPDATE Kellner SET ZahlartAendern = 1 WHERE Mitarbeiter = 'Anna'");
 
     EXPECT_FALSE(ZahlartGewaehlt(*k, wahl, 0));  // already chosen: nothing asked
     dialoge.jaNein = {false, true};

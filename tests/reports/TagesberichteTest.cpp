@@ -55,6 +55,7 @@ TEST_F(TagesberichteTest, ClosingBeforeFourClosesThePreviousDayWithItsBillsAfter
         PostenAnlegen(*db, p.aufZahlliste());
         ASSERT_TRUE(RechnungDetails(*k, kZahlen, kBar, {}, kKassenbon));
     }
+    dialoge.jaNein = {true, true};
     mnuKassenabschluss(*k);
     // The waiter report while the bills are there, the till report after they went.
     EXPECT_EQ(gezeigt, QStringList({"Kellnerbericht 05.12.2026 2", "Kassenbericht 05.12.2026 0"}));
@@ -68,6 +69,28 @@ TEST_F(TagesberichteTest, ClosingBeforeFourClosesThePreviousDayWithItsBillsAfter
     mnuKassenabschluss(*k);
     EXPECT_EQ(gezeigt, QStringList({"Kellnerbericht 06.12.2026 1", "Kassenbericht 06.12.2026 0"}));
     EXPECT_EQ(summen.last(), "2,00 €");
+}
+
+TEST_F(TagesberichteTest, TheClosingAsksFirstAndNamesTheTablesStillOpen) {
+    rechnung(*db, QDate(2026, 12, 6), "Gastraum", "Chef", 1000, 0, 0);
+    offeneZeile("Gastraum", "5", "Anna");
+    offeneZeile("Gastraum", "5", "Chef");
+    offeneZeile("Biergarten", "12", "Anna");
+    dialoge.jaNein = {false};
+    mnuKassenabschluss(*k);
+    EXPECT_EQ(dialoge.fragen, QStringList{"Kassenabschluss jetzt durchführen?\n\n"
+                                          "Noch offene Tische: Biergarten 12, Gastraum 5"});
+    EXPECT_EQ(dialoge.vorschauen, 0);
+    Abfrage a = db->abfrage(QStringLiteral("SELECT COUNT(*) FROM Rechnungsuebersicht"));
+    a.naechste();
+    EXPECT_EQ(a.zahl(0), 1);
+
+    db->ausfuehren("DELETE FROM OffeneTische");
+    dialoge.fragen.clear();
+    dialoge.jaNein = {true};
+    mnuKassenabschluss(*k);
+    EXPECT_EQ(dialoge.fragen, QStringList{"Kassenabschluss jetzt durchführen?"});
+    EXPECT_EQ(gezeigt, QStringList({"Kellnerbericht 06.12.2026 1", "Kassenbericht 06.12.2026 0"}));
 }
 
 TEST_F(TagesberichteTest, ReportsOfTheDayRefreshTheTotalsFirst) {

@@ -12,7 +12,7 @@ namespace {
 class frmRechnungsuebersichtTest : public DbTest {};
 
 TEST_F(frmRechnungsuebersichtTest, OpensOnTheLastBillAndChangesItsPaymentType) {
-    kellner("Chef", "1", "", {"AlleRechnungenAnsehen", "RechnungsUebersicht"});
+    kellner("Chef", "1", "", {"AlleRechnungenAnsehen", "RechnungsUebersicht", "ZahlartAendern"});
     k->werte.kellner = QStringLiteral("Chef");
     rechnung(*db, QDate(2026, 12, 6), "Gastraum", "Anna", 1000, 0, 0);
     rechnung(*db, QDate(2026, 12, 6), "Gastraum", "Chef", 0, 2500, 0);

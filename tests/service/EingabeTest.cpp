@@ -23,9 +23,9 @@ TEST(Eingabe, OnlyWholeNumbersFromOneTo9999AreQuantities) {
         EXPECT_EQ(MengeLesen(QString::fromUtf8(falsch)), std::nullopt) << falsch;
 }
 
-TEST(Eingabe, FreePricesAreTwoToFiveDigitsOfCents) {
+TEST(Eingabe, FreePricesAreAtLeastTwoDigitsOfCents) {
     EXPECT_EQ(FreierPreisLesen("250"), Geld(250));
-    EXPECT_EQ(FreierPreisLesen("99999"), Geld(99999));
-    for (const char* falsch : {"", "7", "123456", "2x50", "2,5"})
+    EXPECT_EQ(FreierPreisLesen("9999999"), Geld(9999999));
+    for (const char* falsch : {"", "7", "2x50", "2,5"})
         EXPECT_EQ(FreierPreisLesen(QString::fromUtf8(falsch)), std::nullopt) << falsch;
 }

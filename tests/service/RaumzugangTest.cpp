@@ -1,3 +1,4 @@
+#include "core/Rechte.h"
 #include "service/Raumzugang.h"
 #include "support/DbTest.h"
 
@@ -40,6 +41,10 @@ TEST_F(Raumzugang, TableNeedsStationRightThenForeignTablesRight) {
     EXPECT_EQ(oeffnen("Tom", "Biergarten", "3"), std::nullopt);
     db->ausfuehren(QStringLiteral("UPDATE Kellner SET FremdeTische = 0 WHERE Mitarbeiter = 'Tom'"));
     EXPECT_EQ(oeffnen("Tom", "Biergarten", "3"), fremd);
+    // The till lock shuts every table, even a free one of his station.
+    db->ausfuehren(
+        QStringLiteral("UPDATE Kellner SET KASSENSPERRE = 1 WHERE Mitarbeiter = 'Chef'"));
+    EXPECT_EQ(oeffnen("Chef", "Gastraum", "9"), kKeineRechte);
     EXPECT_TRUE(dialoge.meldungen.isEmpty());  // the caller shows the refusal
 }
 

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/Rechte.h"
 #include "service/frmBestellung.h"
 #include "service/frmTastenMenu1.h"
 #include "service/frmTotal.h"
@@ -139,4 +140,20 @@ TEST_F(frmTotalTest, TotalOnTheOrderScreenSettlesAndLeavesTheTableFree) {
     EXPECT_EQ(geschlossen.count(), 1);
     ASSERT_EQ(frei.count(), 1);
     EXPECT_EQ(frei.at(0).at(0).toString(), QStringLiteral("5"));
+}
+
+TEST_F(frmTotalTest, KeinBonNeedsItsRightAndNoTillLock) {
+    for (const auto& [rechte, erlaubt] : {std::pair{"OhneKassenbon = 0", false},
+                                          std::pair{"OhneKassenbon = 1, KASSENSPERRE = 1", false},
+                                          std::pair{"OhneKassenbon = 1, KASSENSPERRE = 0", true}}) {
+        db->ausfuehren(QStringLiteral("UPDATE Kellner SET %1").arg(rechte));
+        dialoge.meldungen.clear();
+        frmTotal fenster(*k);
+        fenster.show();
+        klick(fenster, "cmdKeinBon");
+        EXPECT_EQ(fenster.abgerechnet(), erlaubt) << rechte;
+        EXPECT_EQ(dialoge.meldungen, erlaubt ? QStringList() : QStringList{kKeineRechte}) << rechte;
+        EXPECT_EQ(rechnungen(), erlaubt ? 1 : 0) << rechte;
+        if (!erlaubt) fenster.reject();
+    }
 }

@@ -36,6 +36,9 @@ bool QtDialoge::frage(const QString& text, const QString& titel) {
                     QMessageBox::Yes | QMessageBox::No, eltern());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    // Every question guards a change: Enter or Escape by mistake must not make it.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -37,6 +37,11 @@ TEST(QtDialoge, RealWindowsAnswerAsTheRoutinesExpect) {
     EXPECT_TRUE(dialoge.frage("Möchten Sie die Daten überschreiben"));
     ImModalFenster(&besitzer, [&](QWidget* box) { knopfDruecken(box, "Nein"); });
     EXPECT_FALSE(dialoge.frage("Möchten Sie die Daten überschreiben"));
+    // Enter or Escape by mistake gives the harmless answer.
+    for (Qt::Key taste : {Qt::Key_Return, Qt::Key_Escape}) {
+        ImModalFenster(&besitzer, [&](QWidget* box) { QTest::keyClick(box, taste); });
+        EXPECT_FALSE(dialoge.frage("Kassenabschluss jetzt durchführen?")) << taste;
+    }
 
     ImModalFenster(&besitzer, [&](QWidget* pad) {
         text = pad->findChild<QLabel*>("lblAufforderung")->text();
