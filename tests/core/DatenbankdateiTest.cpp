@@ -143,7 +143,9 @@ TEST(Datenbankdatei, AFileThatCannotServeIsRefusedByNameAndLeftAsItWas) {
         }
         EXPECT_EQ(QFileInfo(pfad).size(), vorher.size());
         EXPECT_EQ(QFileInfo(pfad).lastModified(), vorher.lastModified());
-        if (erste) EXPECT_EQ(zahl(*erste, "SELECT count(*) FROM Kellner"), 2);
+        if (erste) {
+            EXPECT_EQ(zahl(*erste, "SELECT count(*) FROM Kellner"), 2);
+        }
         QFile::setPermissions(ordner.path(), kNurLesen | QFile::WriteOwner);
     }
 }

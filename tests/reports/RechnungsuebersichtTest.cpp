@@ -103,6 +103,8 @@ TEST_F(RechnungsuebersichtTest, ChangingThePaymentTypeAsksAndRecordsIt) {
 }
 
 TEST_F(RechnungsuebersichtTest, AChangedPaymentTypeMovesTheAmountsTheTillReportReads) {
+    kellner("Anna", "2", "", {"ZahlartAendern"});
+    k->werte.kellner = QStringLiteral("Anna");
     rechnung(*db, kTag, "Gastraum", "Anna", 1000, 0, 0);
     Zahlartwahl wahl{QStringLiteral("1"), QStringLiteral("BAR"), 0};
     const struct {

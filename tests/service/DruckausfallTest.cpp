@@ -34,9 +34,7 @@ TEST_F(Druckausfall, PdfFilesOnAFullDiskFailOpenlyAndChangeNothingTheyAnnounce) 
     Posten neu;
     neu.details = QStringLiteral("Neu");
     PostenAnlegen(*db, neu);
-    Posten zahlen;
-    zahlen.tisch = kZahlen;
-    PostenAnlegen(*db, zahlen);
+    PostenAnlegen(*db, Posten().aufZahlliste());
 
     // A kitchen ticket that cannot be written leaves its line new.
     EXPECT_FALSE(TischVerlassen(kasse));
