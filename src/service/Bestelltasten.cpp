@@ -14,8 +14,9 @@ Bestelltaste BestelltasteDeuten(int taste, Qt::KeyboardModifiers modifikatoren) 
         case Qt::Key_Enter:
             return {A::Enter, 0};
         case Qt::Key_Up:
+            return {A::Raster, -1};
         case Qt::Key_Down:
-            return {A::Raster, 0};
+            return {A::Raster, 1};
         default:
             break;
     }

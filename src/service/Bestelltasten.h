@@ -9,7 +9,7 @@ struct Bestelltaste {
         Nichts,    // every key without a meaning here is swallowed
         Leeren,    // Backspace, Delete: empty the entry field
         Enter,     // add the typed article
-        Raster,    // Up, Down: move in the order-lines grid
+        Raster,    // Up, Down: move in the order-lines grid, code -1 or +1
         Mal,       // keypad *: append "x"
         Funktion,  // a function key, by code
         Rechner,   // a key of the entry pad, by code

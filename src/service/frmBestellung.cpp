@@ -1,11 +1,11 @@
 #include "service/frmBestellung.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "service/Bestelltasten.h"
 #include "service/frmSchnellwahltaste.h"
@@ -15,6 +15,7 @@
 #include "service/frmTotal.h"
 #include "service/frmTisch.h"
 #include "service/frmkarteAuswahl.h"
+#include "ui/widgets/Fenstertasten.h"
 
 frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
     : QWidget(eltern),
@@ -29,9 +30,11 @@ frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
     setFocusPolicy(Qt::StrongFocus);
     m_picker->addWidget(m_schnellwahl);
     m_picker->addWidget(m_karte);
-    m_tisch->raster()->installEventFilter(this);
-    m_menu1->setFixedWidth(180);
-    m_menu2->setFixedWidth(320);
+    // Every key is ours, Tab included: it must not wander between the keys.
+    new Fenstertasten(this, [this](QKeyEvent* taste) {
+        tasteVerarbeiten(BestelltasteDeuten(taste->key(), taste->modifiers()));
+        return true;
+    });
 
     connect(m_menu2, &frmTastenMenu2::eingetragen, this, [this] {
         m_tisch->anzeigen(QStringLiteral("Neu"));
@@ -71,6 +74,14 @@ frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
     layout->addWidget(m_menu2);
 }
 
+// The key columns take a share of the screen's width, so the order lines keep
+// room for names and prices on a small screen too.
+void frmBestellung::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    m_menu1->setFixedWidth(std::clamp(width() * 15 / 100, 140, 200));
+    m_menu2->setFixedWidth(std::clamp(width() * 26 / 100, 300, 360));
+}
+
 void frmBestellung::oeffnen() {
     m_menu2->eingabeLeeren();
     m_tisch->oeffnen();
@@ -88,28 +99,8 @@ void frmBestellung::pickerZeigen(bool karte) {
     }
 }
 
-bool frmBestellung::event(QEvent* ereignis) {
-    // Every key is ours, Tab included: it must not wander between the keys.
-    if (ereignis->type() == QEvent::KeyPress) {
-        tasteVerarbeiten(static_cast<QKeyEvent*>(ereignis));
-        return true;
-    }
-    return QWidget::event(ereignis);
-}
-
-bool frmBestellung::eventFilter(QObject* ziel, QEvent* ereignis) {
-    if (ziel == m_tisch->raster() && ereignis->type() == QEvent::KeyPress) {
-        auto* taste = static_cast<QKeyEvent*>(ereignis);
-        if (taste->key() == Qt::Key_Up || taste->key() == Qt::Key_Down) return false;
-        tasteVerarbeiten(taste);
-        return true;
-    }
-    return QWidget::eventFilter(ziel, ereignis);
-}
-
-void frmBestellung::tasteVerarbeiten(QKeyEvent* taste) {
+void frmBestellung::tasteVerarbeiten(const Bestelltaste& t) {
     using A = Bestelltaste::Aktion;
-    const Bestelltaste t = BestelltasteDeuten(taste->key(), taste->modifiers());
     switch (t.aktion) {
         case A::Nichts:
             return;
@@ -117,14 +108,9 @@ void frmBestellung::tasteVerarbeiten(QKeyEvent* taste) {
             return m_menu2->eingabeLeeren();
         case A::Enter:
             return m_menu2->DatenFinden();
-        case A::Raster: {
-            // The grid takes the focus and moves at once.
-            QTableView* raster = m_tisch->raster();
-            raster->setFocus();
-            QKeyEvent kopie(QEvent::KeyPress, taste->key(), taste->modifiers());
-            QApplication::sendEvent(raster, &kopie);
-            return;
-        }
+        case A::Raster:
+            m_tisch->raster()->setFocus();
+            return m_tisch->zeileWechseln(t.code);
         case A::Mal:
             return m_menu2->anhaengen(QStringLiteral("x"));
         case A::Funktion:

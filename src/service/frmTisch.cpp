@@ -1,5 +1,7 @@
 #include "service/frmTisch.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -83,6 +85,14 @@ void frmTisch::neuesteZeileMarkieren() {
     for (int i = 0; i < zeilen.size(); ++i)
         if (neueste < 0 || zeilen[i].id > zeilen[neueste].id) neueste = i;
     markieren(neueste);
+}
+
+void frmTisch::zeileWechseln(int schritt) {
+    const int anzahl = m_anzeige.modell.rowCount();
+    if (anzahl == 0) return;
+    const QModelIndex index = m_dgrTisch->currentIndex();
+    const int reihe = index.isValid() ? index.row() + schritt : 0;
+    markieren(std::clamp(reihe, 0, anzahl - 1));
 }
 
 const Tischzeile* frmTisch::aktuelleZeile() const {

@@ -22,6 +22,9 @@ class frmTisch : public QWidget {
     void anzeigen(const QString& modus);
     // Marks the newest line (the one just entered).
     void neuesteZeileMarkieren();
+    // Moves the mark by that many lines; at either end and on an empty table
+    // the mark stays where it is.
+    void zeileWechseln(int schritt);
 
     QString modus() const { return m_anzeige.modus; }
     // The marked line; nullptr when the grid has no current row.
@@ -32,7 +35,7 @@ class frmTisch : public QWidget {
     // The waiter touched the grid.
     void angetippt();
 
-    private:
+  private:
     void markieren(int reihe);
     void spaltenAnpassen();
 

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -46,6 +47,12 @@ class Bestellbildschirm : public DbTest {
         }
     }
     void taste(Qt::Key t) { QTest::keyClick(bildschirm.get(), t); }
+    // As a keyboard does: to whatever widget has the focus.
+    void tasteAnFokus(Qt::Key t, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+        QWidget* fokus = QApplication::focusWidget();
+        ASSERT_NE(fokus, nullptr);
+        QTest::keyClick(fokus, t, mod);
+    }
     void druecken(const QString& beschriftung) {
         for (auto* knopf : bildschirm->findChildren<QPushButton*>())
             if (knopf->text() == beschriftung) return knopf->click();
@@ -169,6 +176,39 @@ TEST_F(Bestellbildschirm, CancellingChecksTheRightAndAsksTheQuantityOfASentLine)
     EXPECT_EQ(raster(), QStringList{"12|3x|Pils"});
 }
 
+TEST_F(Bestellbildschirm, ArrowKeysThatCannotMoveKeepTheMarkAtEitherEndAndOnAnEmptyTable) {
+    QApplication::setActiveWindow(bildschirm.get());
+    QTableView* grid = bildschirm->tisch().raster();
+    // Up and Down, and keypad 8 and 2 with Num Lock off, on an empty table.
+    for (Qt::KeyboardModifiers mod : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::KeypadModifier)})
+        for (Qt::Key t : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Up}) tasteAnFokus(t, mod);
+    EXPECT_FALSE(grid->currentIndex().isValid());
+
+    tippen("12");
+    taste(Qt::Key_Enter);
+    tippen("20");
+    taste(Qt::Key_Enter);
+    struct Fall {
+        Qt::Key taste;
+        Qt::KeyboardModifiers mod;
+        int reiheDanach;
+    };
+    const Fall faelle[] = {
+        {Qt::Key_Down, {}, 1},  // already on the last line
+        {Qt::Key_Down, Qt::KeypadModifier, 1},
+        {Qt::Key_Up, {}, 0},
+        {Qt::Key_Up, {}, 0},  // already on the first line
+        {Qt::Key_Up, Qt::KeypadModifier, 0},
+        {Qt::Key_Down, Qt::KeypadModifier, 1},
+    };
+    for (const Fall& f : faelle) {
+        tasteAnFokus(f.taste, f.mod);
+        EXPECT_EQ(grid->currentIndex().row(), f.reiheDanach);
+        EXPECT_EQ(QApplication::focusWidget(), grid);
+    }
+    EXPECT_EQ(raster(), QStringList({"12|1x|Pils", "20|1x|Schnitzel"}));
+}
+
 TEST_F(Bestellbildschirm, TheArrowKeysAndATouchChooseTheLineToCancel) {
     tippen("12");
     taste(Qt::Key_Enter);
@@ -263,6 +303,54 @@ TEST_F(Bestellbildschirm, AQuickKeyTakesTheTypedQuantityAndTheMenuCardADoubleCli
     tippen("5*");  // replaced by the article's number
     Q_EMIT artikel->itemDoubleClicked(artikel->topLevelItem(0), 0);
     EXPECT_EQ(zeilen().last(), QStringLiteral("Neu 20 1x Schnitzel 12,90"));
+}
+
+TEST_F(Bestellbildschirm, TheKeyboardWorksTheSameWhicheverPartHasTheFocus) {
+    db->ausfuehren(
+        QStringLiteral("INSERT INTO WarengruppeTasten (WG, Tastenreihe) VALUES ('Bier', 1)"));
+    db->ausfuehren(QStringLiteral(
+        "INSERT INTO ArtikelTasten (WG, SP1, SP1PLU) VALUES ('Bier', 'Pils', '12')"));
+    QSignalSpy geschlossen(&bildschirm->funktionstasten(), &frmTastenMenu1::geschlossen);
+    QApplication::setActiveWindow(bildschirm.get());
+    const auto teil = [this](const char* name) {
+        return bildschirm->findChild<QWidget*>(QString::fromUtf8(name));
+    };
+    struct Fall {
+        const char* teil;
+        bool karte;  // on the menu card, else the quick keys' panel
+    };
+    const Fall faelle[] = {
+        {"lvwArtikel", true}, {"Haupttasten", false}, {"trvWarengruppen", true}, {"dgrTisch", false}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.teil);
+        db->ausfuehren(QStringLiteral("DELETE FROM OffeneTische"));
+        if (bildschirm->rechner().karteGewaehlt() != f.karte) taste(Qt::Key_K);
+        bildschirm->oeffnen();
+        const auto fokussieren = [&] {
+            teil(f.teil)->setFocus();
+            ASSERT_EQ(QApplication::focusWidget(), teil(f.teil));
+        };
+        fokussieren();
+        for (Qt::Key t : {Qt::Key_3, Qt::Key_Asterisk, Qt::Key_1, Qt::Key_2})
+            tasteAnFokus(t, Qt::KeypadModifier);
+        tasteAnFokus(Qt::Key_Enter, Qt::KeypadModifier);
+        tippen("20");
+        taste(Qt::Key_Enter);
+        EXPECT_EQ(raster(), QStringList({"12|3x|Pils", "20|1x|Schnitzel"}));
+
+        fokussieren();
+        tasteAnFokus(Qt::Key_Up);
+        EXPECT_EQ(bildschirm->tisch().raster()->currentIndex().row(), 0);
+        tasteAnFokus(Qt::Key_Down);
+        EXPECT_EQ(bildschirm->tisch().raster()->currentIndex().row(), 1);
+
+        // "T" leaves the table: the lines are sent.
+        fokussieren();
+        const int vorher = geschlossen.count();
+        tasteAnFokus(Qt::Key_T);
+        EXPECT_EQ(geschlossen.count(), vorher + 1);
+        EXPECT_EQ(zeilen(), QStringList({"Alt 12 3x Pils 3,50", "Alt 20 1x Schnitzel 12,90"}));
+    }
 }
 
 TEST_F(Bestellbildschirm, LeavingTheTablePrintsTheTicketsAndSendsTheLines) {
