@@ -14,6 +14,7 @@
 #include "service/frmLink.h"
 #include "service/frmLinkEinsetzen.h"
 #include "ui/widgets/Beruehrstil.h"
+#include "ui/widgets/Bildschirmtastatur.h"
 #include "ui/widgets/Drucker.h"
 #include "ui/widgets/QtDialoge.h"
 
@@ -42,6 +43,8 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 14));
     app.setStyleSheet(Beruehrstil());
+    Tastaturhilfe tastaturhilfe;
+    app.installEventFilter(&tastaturhilfe);
 
     std::unique_ptr<Datenbank> db;
     try {

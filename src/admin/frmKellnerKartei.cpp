@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Absichern.h"
+#include "ui/widgets/Bildschirmtastatur.h"
 
 namespace {
 
@@ -61,14 +62,17 @@ QLineEdit* feld(const char* name, bool pin = false) {
     auto* f = new QLineEdit;
     f->setObjectName(QString::fromLatin1(name));
     f->setMinimumHeight(44);
-    if (pin) f->setEchoMode(QLineEdit::Password);
+    if (pin) {
+        f->setEchoMode(QLineEdit::Password);
+        f->setProperty("ziffern", true);
+    }
     return f;
 }
 
-QHBoxLayout* nebeneinander(QWidget* a, QWidget* b) {
+QHBoxLayout* nebeneinander(QLineEdit* a, QLineEdit* b) {
     auto* zeile = new QHBoxLayout;
-    zeile->addWidget(a);
-    zeile->addWidget(b);
+    zeile->addWidget(MitTastatur(a));
+    zeile->addWidget(MitTastatur(b));
     return zeile;
 }
 
@@ -143,12 +147,12 @@ QWidget* frmKellnerKartei::persoenlicheDaten() {
     txtNachname->setPlaceholderText(QStringLiteral("Nachname"));
     form->addRow(QStringLiteral("Nachname/Vorname:"), nebeneinander(txtNachname, txtVorname));
     form->addRow(QStringLiteral("Ort / Straße:"), nebeneinander(txtOrt, txtStrasse));
-    form->addRow(QStringLiteral("Land:"), txtLand);
-    form->addRow(QStringLiteral("Telefon:"), txtTelefon);
-    form->addRow(QStringLiteral("Mobil:"), txtMobil);
-    form->addRow(QStringLiteral("E-mail:"), txtEmail);
-    form->addRow(QStringLiteral("Pin 1:"), txtPin1);
-    form->addRow(QStringLiteral("Pin 2:"), txtPin2);
+    form->addRow(QStringLiteral("Land:"), MitTastatur(txtLand));
+    form->addRow(QStringLiteral("Telefon:"), MitTastatur(txtTelefon));
+    form->addRow(QStringLiteral("Mobil:"), MitTastatur(txtMobil));
+    form->addRow(QStringLiteral("E-mail:"), MitTastatur(txtEmail));
+    form->addRow(QStringLiteral("Pin 1:"), MitTastatur(txtPin1));
+    form->addRow(QStringLiteral("Pin 2:"), MitTastatur(txtPin2));
     return rahmen;
 }
 

@@ -91,8 +91,13 @@ MDIHauptmenu::MDIHauptmenu(Kontext& k, QWidget* eltern) : QWidget(eltern), m_k(k
 
 void MDIHauptmenu::vollbildZeigen() {
     // Without a window manager showFullScreen() alone leaves a small window.
-    if (QScreen* bildschirm = screen()) setGeometry(bildschirm->geometry());
+    if (QScreen* bildschirm = screen()) flaecheEinnehmen(bildschirm->geometry());
     showFullScreen();
+}
+
+void MDIHauptmenu::flaecheEinnehmen(const QRect& flaeche) {
+    setFixedSize(flaeche.size());
+    setGeometry(flaeche);
 }
 
 void MDIHauptmenu::menuKnopfZeigen(bool sichtbar) { m_menuKnopf->setVisible(sichtbar); }

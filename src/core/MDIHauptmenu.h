@@ -20,6 +20,9 @@ class MDIHauptmenu : public QWidget {
     // Covers the whole screen; the window has no frame, so it cannot be moved
     // or resized.
     void vollbildZeigen();
+    // Takes exactly this area and keeps it: no screen shown inside can make the
+    // frame grow past it, they shrink or scroll instead.
+    void flaecheEinnehmen(const QRect& flaeche);
 
     QStackedWidget* inhalt() const { return m_inhalt; }
     void menuKnopfZeigen(bool sichtbar);

@@ -5,6 +5,7 @@
 #include <QStackedWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "service/Bestelltasten.h"
 #include "service/frmSchnellwahltaste.h"
@@ -14,6 +15,7 @@
 #include "service/frmTischUmbuchen.h"
 #include "service/frmTotal.h"
 #include "service/frmkarteAuswahl.h"
+#include "ui/widgets/Fenstertasten.h"
 
 frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
     : QWidget(eltern),
@@ -28,9 +30,11 @@ frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
     setFocusPolicy(Qt::StrongFocus);
     m_picker->addWidget(m_schnellwahl);
     m_picker->addWidget(m_karte);
-    m_tisch->raster()->installEventFilter(this);
-    m_menu1->setFixedWidth(180);
-    m_menu2->setFixedWidth(320);
+    // Every key is ours, Tab included: it must not wander between the keys.
+    new Fenstertasten(this, [this](QKeyEvent* taste) {
+        tasteVerarbeiten(BestelltasteDeuten(taste->key(), taste->modifiers()));
+        return true;
+    });
 
     connect(m_menu2, &frmTastenMenu2::eingetragen, this, [this] {
         m_tisch->anzeigen(QStringLiteral("Neu"));
@@ -70,6 +74,14 @@ frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
     layout->addWidget(m_menu2);
 }
 
+// The key columns take a share of the screen's width, so the order lines keep
+// room for names and prices on a small screen too.
+void frmBestellung::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    m_menu1->setFixedWidth(std::clamp(width() * 15 / 100, 140, 200));
+    m_menu2->setFixedWidth(std::clamp(width() * 26 / 100, 300, 360));
+}
+
 void frmBestellung::oeffnen() {
     m_menu2->eingabeLeeren();
     m_tisch->oeffnen();
@@ -87,28 +99,8 @@ void frmBestellung::pickerZeigen(bool karte) {
     }
 }
 
-bool frmBestellung::event(QEvent* ereignis) {
-    // Every key is ours, Tab included: it must not wander between the keys.
-    if (ereignis->type() == QEvent::KeyPress) {
-        tasteVerarbeiten(static_cast<QKeyEvent*>(ereignis));
-        return true;
-    }
-    return QWidget::event(ereignis);
-}
-
-bool frmBestellung::eventFilter(QObject* ziel, QEvent* ereignis) {
-    if (ziel == m_tisch->raster() && ereignis->type() == QEvent::KeyPress) {
-        // The grid never sees a key itself: one it ignored would travel up to
-        // this screen and back into the grid without end.
-        tasteVerarbeiten(static_cast<QKeyEvent*>(ereignis));
-        return true;
-    }
-    return QWidget::eventFilter(ziel, ereignis);
-}
-
-void frmBestellung::tasteVerarbeiten(QKeyEvent* taste) {
+void frmBestellung::tasteVerarbeiten(const Bestelltaste& t) {
     using A = Bestelltaste::Aktion;
-    const Bestelltaste t = BestelltasteDeuten(taste->key(), taste->modifiers());
     switch (t.aktion) {
         case A::Nichts:
             return;

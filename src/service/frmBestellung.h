@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class Kontext;
-class QKeyEvent;
+struct Bestelltaste;
 class QStackedWidget;
 class frmTisch;
 class frmTastenMenu1;
@@ -13,8 +13,8 @@ class frmkarteAuswahl;
 
 // The order screen of the open table: the order-lines panel, the function
 // keys, the entry pad and one of the two article pickers. It also takes the
-// physical keyboard while it is shown; a modal window opened from it has the
-// keyboard to itself until it closes.
+// physical keyboard while it is shown, whichever of its parts has the focus; a
+// modal window opened from it has the keyboard to itself until it closes.
 class frmBestellung : public QWidget {
     Q_OBJECT
   public:
@@ -29,11 +29,10 @@ class frmBestellung : public QWidget {
     frmTastenMenu2& rechner() const { return *m_menu2; }
 
   protected:
-    bool event(QEvent* ereignis) override;
-    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
   private:
-    void tasteVerarbeiten(QKeyEvent* taste);
+    void tasteVerarbeiten(const Bestelltaste& t);
     void pickerZeigen(bool karte);
 
     Kontext& m_k;

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -30,6 +31,16 @@ const char* const kSpaltenstil = R"(
 #fraLink QLabel[aktiv="true"] { color: white; font-size: 24px; font-weight: bold;
     background: #1d242c; }
 )";
+
+// A panel larger than the room left scrolls instead of making the window grow.
+QScrollArea* rollbar(QWidget* panel) {
+    auto* flaeche = new QScrollArea;
+    flaeche->setObjectName(panel->objectName() + QStringLiteral("Flaeche"));
+    flaeche->setWidget(panel);
+    flaeche->setWidgetResizable(true);
+    flaeche->setFrameShape(QFrame::NoFrame);
+    return flaeche;
+}
 
 QIcon raumIcon() {
     return QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/icons/Raum.svg"));
@@ -147,14 +158,14 @@ void frmLink::VerwaltungLaden() {
 
 void frmLink::setzePanel(int position, QWidget* panel) {
     if (QWidget* alt = m_panels.value(position)) delete alt;
-    m_panels.insert(position, panel);
-    m_bereich->addWidget(panel);
+    m_panels.insert(position, rollbar(panel));
+    m_bereich->addWidget(m_panels.value(position));
 }
 
 void frmLink::setzeHotel(QWidget* hotel) {
     delete m_hotel;
-    m_hotel = hotel;
-    m_bereich->addWidget(hotel);
+    m_hotel = rollbar(hotel);
+    m_bereich->addWidget(m_hotel);
 }
 
 bool frmLink::eventFilter(QObject* ziel, QEvent* ereignis) {

@@ -1,6 +1,6 @@
 #include "service/frmRaum.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/Kontext.h"
 #include "core/frmAnmeldung.h"
 #include "service/Raumdaten.h"
 #include "service/Raumzugang.h"
 #include "ui/widgets/Beruehrstil.h"
+#include "ui/widgets/Fenstertasten.h"
 #include "ui/widgets/TischKachel.h"
 
 namespace {
@@ -35,7 +37,8 @@ frmRaum::frmRaum(Kontext& k, QWidget* eltern)
       m_bild(new QLabel(m_flaeche)),
       m_auswahl(new QLineEdit(this)),
       m_kellner(BeruehrKnopf(QStringLiteral("Kellnerwechsel"), this)),
-      m_marker(new QSvgRenderer(programmdatei(QStringLiteral("icons/family.svg")), this)) {
+      m_marker(new QSvgRenderer(programmdatei(QStringLiteral("icons/family.svg")), this)),
+      m_bilddatei(new QSvgRenderer(this)) {
     setObjectName(QStringLiteral("frmRaum"));
     m_bild->setObjectName(QStringLiteral("imgLokal"));
     m_bild->move(kBildUrsprung);
@@ -54,6 +57,10 @@ frmRaum::frmRaum(Kontext& k, QWidget* eltern)
     m_kellner->setObjectName(QStringLiteral("cmdkellnerAnmeldung"));
     m_kellner->setMinimumSize(220, 60);
     connect(m_kellner, &QPushButton::clicked, this, &frmRaum::kellnerWechseln);
+    // The floor view takes the keyboard while it is on screen, wherever the focus is.
+    new Fenstertasten(this, [this](QKeyEvent* taste) {
+        return tasteGedrueckt(taste->key(), taste->modifiers());
+    });
 
     auto* fuss = new QHBoxLayout;
     fuss->addStretch(1);
@@ -65,31 +72,17 @@ frmRaum::frmRaum(Kontext& k, QWidget* eltern)
     spalte->addLayout(fuss);
 }
 
-frmRaum::~frmRaum() { qApp->removeEventFilter(this); }
-
 void frmRaum::setzeBild(const QString& datei) {
-    QSvgRenderer bild(datei.isEmpty() ? QString() : programmdatei(datei));
-    if (!bild.isValid()) {
-        m_bild->clear();
-        m_bild->resize(0, 0);
-        return;
-    }
-    QPixmap pixmap(bild.defaultSize());
-    pixmap.fill(Qt::transparent);
-    QPainter maler(&pixmap);
-    bild.render(&maler);
-    maler.end();
-    m_bild->setPixmap(pixmap);
-    m_bild->resize(pixmap.size());
+    m_bilddatei->load(datei.isEmpty() ? QString() : programmdatei(datei));
+    anordnen();
 }
 
 void frmRaum::TischeLaden(const QString& station) {
     for (TischKachel* kachel : m_kacheln) delete kachel;
     m_kacheln.clear();
-    for (const Tischposition& t : TischeLesen(k.db, station)) {
+    m_plaetze = TischeLesen(k.db, station);
+    for (const Tischposition& t : m_plaetze) {
         auto* kachel = new TischKachel(t.name, m_flaeche);
-        kachel->setGeometry(kBildUrsprung.x() + t.links, kBildUrsprung.y() + t.oben, t.breite,
-                            t.hoehe);
         connect(kachel, &TischKachel::clicked, this, [this, kachel] {
             k.werte.tisch = kachel->tag();
             Tischoeffne();
@@ -97,8 +90,45 @@ void frmRaum::TischeLaden(const QString& station) {
         kachel->show();
         m_kacheln.push_back(kachel);
     }
+    anordnen();
     BesetzteTische();
     show();
+}
+
+// The floor keeps its proportions and shrinks to the room the screen leaves,
+// so every tile stays on screen; it never grows past its stored size.
+void frmRaum::anordnen() {
+    QSizeF plan = m_bilddatei->isValid() ? QSizeF(m_bilddatei->defaultSize()) : QSizeF();
+    for (const Tischposition& t : m_plaetze)
+        plan = plan.expandedTo(QSizeF(t.links + t.breite, t.oben + t.hoehe));
+    const QSizeF platz = m_flaeche->size() - QSizeF(2 * kBildUrsprung.x(), 2 * kBildUrsprung.y());
+    const qreal s = plan.isEmpty() ? 1.0
+                                   : std::clamp(std::min(platz.width() / plan.width(),
+                                                         platz.height() / plan.height()),
+                                                0.1, 1.0);
+    if (m_bilddatei->isValid()) {
+        QPixmap pixmap((QSizeF(m_bilddatei->defaultSize()) * s).toSize());
+        pixmap.fill(Qt::transparent);
+        QPainter maler(&pixmap);
+        m_bilddatei->render(&maler);
+        maler.end();
+        m_bild->setPixmap(pixmap);
+        m_bild->resize(pixmap.size());
+    } else {
+        m_bild->clear();
+        m_bild->resize(0, 0);
+    }
+    for (std::size_t i = 0; i < m_kacheln.size(); ++i) {
+        const Tischposition& t = m_plaetze[i];
+        m_kacheln[i]->setGeometry(
+            QRectF(kBildUrsprung + QPointF(t.links, t.oben) * s, QSizeF(t.breite, t.hoehe) * s)
+                .toRect());
+    }
+}
+
+void frmRaum::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    anordnen();
 }
 
 void frmRaum::BesetzteTische() {
@@ -132,31 +162,14 @@ void frmRaum::kellnerWechseln() {
     }
 }
 
-// The floor view takes the keyboard while it is on screen and no modal window
-// is open, wherever the focus happens to be.
 void frmRaum::showEvent(QShowEvent* ereignis) {
     QWidget::showEvent(ereignis);
     m_auswahl->clear();
-    qApp->installEventFilter(this);
     try {
         BesetzteTische();
     } catch (const DbFehler& fehler) {
         k.dialoge.fehler(fehler);
     }
-}
-
-void frmRaum::hideEvent(QHideEvent* ereignis) {
-    qApp->removeEventFilter(this);
-    QWidget::hideEvent(ereignis);
-}
-
-bool frmRaum::eventFilter(QObject* ziel, QEvent* ereignis) {
-    if (ereignis->type() != QEvent::KeyPress || !isVisible() || QApplication::activeModalWidget())
-        return false;
-    auto* widget = qobject_cast<QWidget*>(ziel);
-    if (!widget || widget->window() != window()) return false;
-    const auto* taste = static_cast<QKeyEvent*>(ereignis);
-    return tasteGedrueckt(taste->key(), taste->modifiers());
 }
 
 bool frmRaum::tasteGedrueckt(int taste, Qt::KeyboardModifiers modifikatoren) {

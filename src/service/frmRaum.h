@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "service/Raumdaten.h"
+
 class Kontext;
 class QLabel;
 class QLineEdit;
@@ -17,7 +19,6 @@ class frmRaum : public QWidget {
     Q_OBJECT
   public:
     explicit frmRaum(Kontext& k, QWidget* eltern = nullptr);
-    ~frmRaum() override;
 
     // Floor picture from the program's folder (e.g. "image/Gastraum.svg"); an
     // empty name or a missing file leaves the floor without a picture.
@@ -37,11 +38,11 @@ class frmRaum : public QWidget {
     void tischGeoeffnet();
 
   protected:
-    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
     void showEvent(QShowEvent* ereignis) override;
-    void hideEvent(QHideEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
   private:
+    void anordnen();
     void FensterZustanddefinieren();
     bool tasteGedrueckt(int taste, Qt::KeyboardModifiers modifikatoren);
     void tischAuswahlOeffnen();
@@ -53,5 +54,7 @@ class frmRaum : public QWidget {
     QLineEdit* m_auswahl;
     QPushButton* m_kellner;
     QSvgRenderer* m_marker;
+    QSvgRenderer* m_bilddatei;
     std::vector<TischKachel*> m_kacheln;
+    std::vector<Tischposition> m_plaetze;  // stored places, one per tile
 };

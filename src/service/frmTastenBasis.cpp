@@ -8,6 +8,7 @@
 
 #include "core/Dialoge.h"
 #include "ui/widgets/Beruehrstil.h"
+#include "ui/widgets/Fenstertasten.h"
 #include "ui/widgets/Ziffernblock.h"
 
 frmTastenBasis::frmTastenBasis(QWidget* eltern) : QDialog(eltern), m_ergebnis(kAbbrechen) {
@@ -44,6 +45,7 @@ frmTastenBasis::frmTastenBasis(QWidget* eltern) : QDialog(eltern), m_ergebnis(kA
     spalte->addWidget(block);
     spalte->addLayout(knoepfe);
     setFocusPolicy(Qt::StrongFocus);
+    new Fenstertasten(this, [this](QKeyEvent* taste) { return tasteGedrueckt(taste); });
 }
 
 void frmTastenBasis::setzeAufforderung(const QString& aufforderung) {
@@ -72,7 +74,7 @@ void frmTastenBasis::reject() {
     QDialog::reject();
 }
 
-void frmTastenBasis::keyPressEvent(QKeyEvent* ereignis) {
+bool frmTastenBasis::tasteGedrueckt(const QKeyEvent* ereignis) {
     const int taste = ereignis->key();
     if (taste >= Qt::Key_0 && taste <= Qt::Key_9)
         m_feld->insert(QChar(u'0' + (taste - Qt::Key_0)));
@@ -83,4 +85,5 @@ void frmTastenBasis::keyPressEvent(QKeyEvent* ereignis) {
     else if (taste == Qt::Key_Escape)
         reject();
     // Every other key is swallowed.
+    return true;
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLabel;
+class QKeyEvent;
 class QLineEdit;
 
 // The modal numeric pad: digits typed on its keys or on the keyboard's keypad
@@ -21,10 +22,10 @@ class frmTastenBasis : public QDialog {
     static QString fragen(QWidget* eltern, const QString& aufforderung);
 
   protected:
-    void keyPressEvent(QKeyEvent* ereignis) override;
     void reject() override;
 
   private:
+    bool tasteGedrueckt(const QKeyEvent* ereignis);
     void beenden(const QString& ergebnis);
     void okGedrueckt();
 

@@ -1,5 +1,7 @@
 #include "service/frmTisch.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>

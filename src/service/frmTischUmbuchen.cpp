@@ -7,6 +7,7 @@
 #include "core/Kontext.h"
 #include "service/Umbuchen.h"
 #include "service/Umbuchungsziel.h"
+#include "ui/widgets/Fenstertasten.h"
 #include "ui/widgets/Postenliste.h"
 #include "ui/widgets/Umbuchtasten.h"
 
@@ -20,6 +21,8 @@ frmTischUmbuchen::frmTischUmbuchen(Kontext& k, const Tischort& ziel, QWidget* el
     setObjectName(QStringLiteral("frmTischUmbuchen"));
     setWindowTitle(QStringLiteral("Umbuchen"));
     setModal(true);
+    // The window is worked by touch: keys are taken and do nothing, Escape included.
+    new Fenstertasten(this, [](QKeyEvent*) { return true; });
 
     const Umbuchtasten tasten = UmbuchtastenAnlegen(this);
     connect(tasten.allesNachRechts, &QPushButton::clicked, this,

@@ -332,6 +332,54 @@ TEST_F(Bestellbildschirm, AQuickKeyTakesTheTypedQuantityAndTheMenuCardADoubleCli
     EXPECT_EQ(zeilen().last(), QStringLiteral("Neu 20 1x Schnitzel 12,90"));
 }
 
+TEST_F(Bestellbildschirm, TheKeyboardWorksTheSameWhicheverPartHasTheFocus) {
+    db->ausfuehren(
+        QStringLiteral("INSERT INTO WarengruppeTasten (WG, Tastenreihe) VALUES ('Bier', 1)"));
+    db->ausfuehren(QStringLiteral(
+        "INSERT INTO ArtikelTasten (WG, SP1, SP1PLU) VALUES ('Bier', 'Pils', '12')"));
+    QSignalSpy geschlossen(&bildschirm->funktionstasten(), &frmTastenMenu1::geschlossen);
+    QApplication::setActiveWindow(bildschirm.get());
+    const auto teil = [this](const char* name) {
+        return bildschirm->findChild<QWidget*>(QString::fromUtf8(name));
+    };
+    struct Fall {
+        const char* teil;
+        bool karte;  // on the menu card, else the quick keys' panel
+    };
+    const Fall faelle[] = {
+        {"lvwArtikel", true}, {"Haupttasten", false}, {"trvWarengruppen", true}, {"dgrTisch", false}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.teil);
+        db->ausfuehren(QStringLiteral("DELETE FROM OffeneTische"));
+        if (bildschirm->rechner().karteGewaehlt() != f.karte) taste(Qt::Key_K);
+        bildschirm->oeffnen();
+        const auto fokussieren = [&] {
+            teil(f.teil)->setFocus();
+            ASSERT_EQ(QApplication::focusWidget(), teil(f.teil));
+        };
+        fokussieren();
+        for (Qt::Key t : {Qt::Key_3, Qt::Key_Asterisk, Qt::Key_1, Qt::Key_2})
+            tasteAnFokus(t, Qt::KeypadModifier);
+        tasteAnFokus(Qt::Key_Enter, Qt::KeypadModifier);
+        tippen("20");
+        taste(Qt::Key_Enter);
+        EXPECT_EQ(raster(), QStringList({"12|3x|Pils", "20|1x|Schnitzel"}));
+
+        fokussieren();
+        tasteAnFokus(Qt::Key_Up);
+        EXPECT_EQ(bildschirm->tisch().raster()->currentIndex().row(), 0);
+        tasteAnFokus(Qt::Key_Down);
+        EXPECT_EQ(bildschirm->tisch().raster()->currentIndex().row(), 1);
+
+        // "T" leaves the table: the lines are sent.
+        fokussieren();
+        const int vorher = geschlossen.count();
+        tasteAnFokus(Qt::Key_T);
+        EXPECT_EQ(geschlossen.count(), vorher + 1);
+        EXPECT_EQ(zeilen(), QStringList({"Alt 12 3x Pils 3,50", "Alt 20 1x Schnitzel 12,90"}));
+    }
+}
+
 TEST_F(Bestellbildschirm, LeavingTheTablePrintsTheTicketsAndSendsTheLines) {
     QSignalSpy geschlossen(&bildschirm->funktionstasten(), &frmTastenMenu1::geschlossen);
     QSignalSpy frei(&bildschirm->funktionstasten(), &frmTastenMenu1::tischFrei);

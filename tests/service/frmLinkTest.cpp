@@ -86,7 +86,7 @@ TEST_F(LandingScreen, StationsByPositionWithTheirRights) {
     EXPECT_TRUE(link.raum()->isVisible());
 
     klick(knopf("cmdStationenLink", "Hotel"));
-    EXPECT_EQ(bereich(), hotel);
+    EXPECT_TRUE(bereich()->isAncestorOf(hotel));
     ASSERT_EQ(ueberschrift.count(), 1);
     EXPECT_EQ(ueberschrift.at(0).at(0).toString(), QStringLiteral("Hotel"));
 
@@ -119,7 +119,7 @@ TEST_F(LandingScreen, AdministrationNeedsTheSecondPinEachTimeAndTheAreaRight) {
     EXPECT_FALSE(link.raum()->isVisible());
 
     klick(knopf("cmdVerwaltungLink", "Stationen"));
-    EXPECT_EQ(bereich(), stationsPanel);
+    EXPECT_TRUE(bereich()->isAncestorOf(stationsPanel));
     klick(knopf("cmdVerwaltungLink", "Kreditkarten"));  // granted, but only hides the panels
     EXPECT_FALSE(stationsPanel->isVisible());
     EXPECT_FALSE(link.raum()->isVisible());

@@ -83,6 +83,7 @@ TEST_F(FloorView, TouchOpensAfterTheChecksAndOccupiedTablesCarryTheMarker) {
     // Coming back to the floor view shows what happened meanwhile.
     raum.hide();
     offeneZeile("Gastraum", "12", "Tom");
+    raum.resize(1200, 800);
     raum.show();
     EXPECT_TRUE(kachel("12")->besetzt());
 

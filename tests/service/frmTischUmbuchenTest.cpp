@@ -1,5 +1,6 @@
 #include "service/frmTischUmbuchen.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -39,6 +40,14 @@ TEST_F(frmTischUmbuchenTest, MovesBothWaysBetweenStations) {
     // Nothing marked on an empty list.
     klick("cmdNurMarkierungNachLinks");
     EXPECT_EQ(dialoge.meldungen, QStringList{"Tisch ist Leer"});
+    // Worked by touch only: keys typed into a list change nothing, Escape included.
+    QApplication::setActiveWindow(&fenster);
+    fenster.findChild<QTableView*>("DataGrid1")->setFocus();
+    for (Qt::Key t : {Qt::Key_Down, Qt::Key_Escape, Qt::Key_Return, Qt::Key_P})
+        QTest::keyClick(QApplication::focusWidget(), t);
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_EQ(TischSumme(*k, {"Gastraum", "5"}), Geld(700));
+
     klick("cmdSchliessen");
     EXPECT_FALSE(fenster.isVisible());
 }

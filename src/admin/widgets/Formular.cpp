@@ -5,13 +5,14 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 
+#include "ui/widgets/Bildschirmtastatur.h"
 #include "ui/widgets/Touchtaste.h"
 
 QLineEdit* Formularfeld(QFormLayout* form, const QString& beschriftung, const char* name) {
     auto* feld = new QLineEdit;
     feld->setObjectName(QString::fromLatin1(name));
     feld->setMinimumHeight(48);
-    form->addRow(beschriftung, feld);
+    form->addRow(beschriftung, MitTastatur(feld));
     return feld;
 }
 

@@ -1,6 +1,6 @@
 #include "ui/widgets/Beruehrstil.h"
 
-#include <QPushButton>
+#include "ui/widgets/Umbruchtaste.h"
 
 QString Beruehrstil() {
     return QStringLiteral(R"(
@@ -10,7 +10,14 @@ QPushButton, QToolButton {
 }
 QPushButton:pressed, QToolButton:pressed { background: #3d5a80; color: #ffffff; }
 QPushButton:disabled { color: #9aa4b2; background: #f4f5f7; }
-QLineEdit { min-height: 44px; padding: 2px 8px; }
+QLineEdit, QComboBox, QDateEdit, QSpinBox { min-height: 44px; padding: 2px 8px; }
+QRadioButton, QCheckBox { min-height: 44px; spacing: 12px; }
+QRadioButton::indicator, QCheckBox::indicator { width: 32px; height: 32px; }
+QScrollBar:vertical { width: 44px; }
+QScrollBar:horizontal { height: 44px; }
+QComboBox::drop-down { width: 44px; }
+QDateEdit::up-button, QDateEdit::down-button, QSpinBox::up-button, QSpinBox::down-button {
+    width: 44px; }
 frmAnmeldung, frmPin2, frmTastenBasis { background: #f4f1ea; border: 2px solid #3d5a80; }
 QMenu { font-size: 22px; }
 QMenu::item { padding: 14px 40px 14px 24px; }
@@ -19,7 +26,7 @@ QMenu::item:selected { background: #3d5a80; color: #ffffff; }
 }
 
 QPushButton* BeruehrKnopf(const QString& text, QWidget* eltern) {
-    auto* knopf = new QPushButton(text, eltern);
+    auto* knopf = new Umbruchtaste(text, eltern);
     knopf->setFocusPolicy(Qt::NoFocus);
     knopf->setAutoDefault(false);
     knopf->setDefault(false);

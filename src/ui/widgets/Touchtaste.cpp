@@ -1,6 +1,6 @@
 #include "ui/widgets/Touchtaste.h"
 
-Touchtaste::Touchtaste(const QString& text, QWidget* eltern) : QPushButton(eltern) {
+Touchtaste::Touchtaste(const QString& text, QWidget* eltern) : Umbruchtaste(QString(), eltern) {
     setFocusPolicy(Qt::NoFocus);
     setMinimumSize(64, 56);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

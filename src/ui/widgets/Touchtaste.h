@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QColor>
-#include <QPushButton>
+#include "ui/widgets/Umbruchtaste.h"
 
 // A key for a finger: large, never takes the keyboard focus, darkens while
 // touched. An "&" in the caption underlines its letter but binds no Alt shortcut,
 // because the screens map the keyboard themselves.
-class Touchtaste : public QPushButton {
+class Touchtaste : public Umbruchtaste {
   public:
     explicit Touchtaste(const QString& text = QString(), QWidget* eltern = nullptr);
 

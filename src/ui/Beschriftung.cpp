@@ -1,0 +1,74 @@
+#include "ui/Beschriftung.h"
+
+#include <QFontMetricsF>
+#include <QRegularExpression>
+
+namespace {
+
+QString sichtbar(QString text) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+// The pieces a line may break after: each word with the space or hyphen that ends it.
+QStringList stuecke(const QString& text) {
+    static const QRegularExpression muster(QStringLiteral("[^ -]*(?:-| +|$)"));
+    QStringList teile;
+    for (auto treffer = muster.globalMatch(text); treffer.hasNext();) {
+        const QString teil = treffer.next().captured();
+        if (!teil.isEmpty()) teile << teil;
+    }
+    return teile;
+}
+
+// Greedy breaking at the given width (in the font's own units).
+QStringList umbrechen(const QStringList& teile, const QFontMetricsF& masse, qreal breite) {
+    QStringList zeilen;
+    QString zeile;
+    for (const QString& teil : teile) {
+        const QString laenger = zeile + teil;
+        if (!zeile.isEmpty() && masse.horizontalAdvance(sichtbar(laenger.trimmed())) > breite) {
+            zeilen << zeile.trimmed();
+            zeile = teil;
+        } else {
+            zeile = laenger;
+        }
+    }
+    if (!zeile.trimmed().isEmpty() || zeilen.isEmpty()) zeilen << zeile.trimmed();
+    return zeilen;
+}
+
+bool passt(const QStringList& zeilen, const QFontMetricsF& masse, QSizeF flaeche) {
+    if (zeilen.size() * masse.lineSpacing() > flaeche.height()) return false;
+    for (const QString& zeile : zeilen)
+        if (masse.horizontalAdvance(sichtbar(zeile)) > flaeche.width()) return false;
+    return true;
+}
+
+}  // namespace
+
+QString OhneKuerzel(const QString& text) { return sichtbar(text); }
+
+Beschriftung BeschriftungEinpassen(const QString& text, const QFont& schrift, QSize flaeche) {
+    const QFontMetricsF masse(schrift);
+    const QStringList teile = stuecke(text);
+    const qreal kleinster = std::min(1.0, kKleinsteSchrift / masse.height());
+    for (qreal massstab = 1.0; massstab >= kleinster; massstab -= 0.05) {
+        const QSizeF platz(flaeche.width() / massstab, flaeche.height() / massstab);
+        const QStringList zeilen = umbrechen(teile, masse, platz.width());
+        if (passt(zeilen, masse, platz)) return {zeilen, massstab, false};
+    }
+    // Too small even then: as many lines as there is room for, each cut to the width.
+    const QSizeF platz(flaeche.width() / kleinster, flaeche.height() / kleinster);
+    QStringList zeilen = umbrechen(teile, masse, platz.width());
+    const int platzFuer = std::max(1, static_cast<int>(platz.height() / masse.lineSpacing()));
+    if (zeilen.size() > platzFuer) {
+        zeilen = zeilen.mid(0, platzFuer);
+        zeilen.last() += QStringLiteral(" …");
+    }
+    for (QString& zeile : zeilen)
+        zeile = masse.elidedText(sichtbar(zeile), Qt::ElideRight, platz.width())
+                    .replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return {zeilen, kleinster, true};
+}
