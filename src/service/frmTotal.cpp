@@ -58,9 +58,14 @@ frmTotal::frmTotal(Kontext& k, QWidget* eltern)
     auto* links = new QVBoxLayout;
     links->addWidget(kopf(QStringLiteral("lblVonTisch"), QStringLiteral("Bestellung"), this));
     links->addWidget(m_links, 1);
+    // "Auf Haus" acts on the marked line of the pay list, so it sits below it.
+    auto* aufHaus = GrosseTaste(QStringLiteral("cmdAufHaus"), kAufHaus, this);
+    aufHaus->setMinimumWidth(150);
+    connect(aufHaus, &QPushButton::clicked, this, &frmTotal::aufHaus);
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(m_zahlungsart);
     rechts->addWidget(m_rechts, 1);
+    rechts->addWidget(aufHaus, 0, Qt::AlignLeft);
 
     auto* listen = new QHBoxLayout;
     listen->addLayout(links, 1);
@@ -90,10 +95,6 @@ frmTotal::frmTotal(Kontext& k, QWidget* eltern)
     auto* unten = new QHBoxLayout;
     unten->addWidget(rahmen);
     unten->addStretch();
-    auto* aufHaus = GrosseTaste(QStringLiteral("cmdAufHaus"), kAufHaus, this);
-    aufHaus->setMinimumWidth(150);
-    connect(aufHaus, &QPushButton::clicked, this, &frmTotal::aufHaus);
-    unten->addWidget(aufHaus);
     for (const auto& [name, beleg] :
          {std::pair{"cmdKassenbon", kKassenbon}, std::pair{"cmdRechnung", kRechnungBeleg},
           std::pair{"cmdKeinBon", kKeinBon}}) {
