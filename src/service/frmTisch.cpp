@@ -77,6 +77,7 @@ void frmTisch::anzeigen(const QString& modus) {
     m_ueberschrift->setText(m_anzeige.ueberschrift);
     m_lblTischSumme->setText(m_anzeige.summentext());
     m_lblTischSumme->setVisible(m_anzeige.summe.has_value());
+    spaltenAnpassen();
     markieren(std::min(reihe, m_anzeige.modell.rowCount() - 1));
 }
 
@@ -114,18 +115,22 @@ void frmTisch::markieren(int reihe) {
 }
 
 void frmTisch::spaltenAnpassen() {
-    // Numbers get the room of their widest value, the dish takes the rest.
+    // Numbers get the room of their widest shown value (or their heading), the
+    // dish takes the rest: on a small terminal the dish's name must not be cut.
     QFont schrift = m_dgrTisch->font();
     schrift.setPointSize(15);
     const QFontMetrics masse(schrift);
-    const auto breite = [&](const char* muster) {
-        return masse.horizontalAdvance(QString::fromUtf8(muster)) + 24;
-    };
+    const QAbstractItemModel& modell = m_anzeige.modell;
     auto* kopf = m_dgrTisch->horizontalHeader();
     kopf->setSectionResizeMode(QHeaderView::Fixed);
     kopf->setSectionResizeMode(Tischzeilenmodell::Gericht, QHeaderView::Stretch);
-    m_dgrTisch->setColumnWidth(Tischzeilenmodell::PLU, breite("99999"));
-    m_dgrTisch->setColumnWidth(Tischzeilenmodell::Anzahl, breite("999x"));
-    m_dgrTisch->setColumnWidth(Tischzeilenmodell::EPreis, breite("999,99 €"));
-    m_dgrTisch->setColumnWidth(Tischzeilenmodell::GPreis, breite("9.999,99 €"));
+    for (int spalte : {Tischzeilenmodell::PLU, Tischzeilenmodell::Anzahl, Tischzeilenmodell::EPreis,
+                       Tischzeilenmodell::GPreis}) {
+        int breite = kopf->fontMetrics().horizontalAdvance(
+            modell.headerData(spalte, Qt::Horizontal).toString());
+        for (int reihe = 0; reihe < modell.rowCount(); ++reihe)
+            breite = std::max(
+                breite, masse.horizontalAdvance(modell.index(reihe, spalte).data().toString()));
+        m_dgrTisch->setColumnWidth(spalte, breite + 20);
+    }
 }

@@ -11,6 +11,7 @@
 #include "service/Anzahl.h"
 #include "service/Eingabe.h"
 #include "service/Tischzeile.h"
+#include "service/Tischzeilenmodell.h"
 #include "service/frmBestellung.h"
 #include "service/frmTastenMenu1.h"
 #include "service/frmTastenMenu2.h"
@@ -421,3 +422,15 @@ TEST_F(Bestellbildschirm, LeavingTheTablePrintsTheTicketsAndSendsTheLines) {
 }
 
 }  // namespace
+
+TEST_F(Bestellbildschirm, OnASmallTerminalTheDishKeepsTheRoomItsNameNeeds) {
+    artikel("16", "Zitronenlimonade 0,4l", 380);
+    bildschirm->resize(1024, 700);
+    tippen("16");
+    taste(Qt::Key_Enter);
+    QTableView* grid = bildschirm->tisch().raster();
+    QFont schrift = grid->font();
+    schrift.setPointSize(15);
+    EXPECT_GE(grid->columnWidth(Tischzeilenmodell::Gericht),
+              QFontMetrics(schrift).horizontalAdvance("Zitronenlimonade 0,4l"));
+}
