@@ -51,10 +51,7 @@ Tabelle RechnungDetailsDurchsuchen(Kontext& k, const QString& regNr) {
 }
 
 void RechnungNachdrucken(Kontext& k, const QString& regNr) {
-    if (!RechteAbfrage(k, k.werte.kellner, QStringLiteral("Rechnungen"))) {
-        k.dialoge.meldung(kKeineRechte);
-        return;
-    }
+    if (!RechtPruefen(k, QStringLiteral("Rechnungen"))) return;
     DruckeRechnungVonUebersichtsrechnung(k, regNr.toInt());
 }
 

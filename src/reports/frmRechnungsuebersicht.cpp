@@ -26,10 +26,7 @@ const QStringList kGeld = {QStringLiteral("BAR"),    QStringLiteral("KARTE"),
 }  // namespace
 
 void frmRechnungsuebersicht::Zeigen(Kontext& k, QWidget* eltern) {
-    if (!RechteAbfrage(k, k.werte.kellner, QStringLiteral("RechnungsUebersicht"))) {
-        k.dialoge.meldung(kKeineRechte);
-        return;
-    }
+    if (!RechtPruefen(k, QStringLiteral("RechnungsUebersicht"))) return;
     frmRechnungsuebersicht fenster(k, eltern);
     fenster.exec();
 }

@@ -15,11 +15,7 @@ QString BelegNichtGedruckt(int regNr) {
 
 bool Abkassieren(Kontext& k, const QString& beleg, const QString& zahlungsart,
                  const Gutschein& gutschein) {
-    if (beleg == kRechnungBeleg &&
-        !RechteAbfrage(k, k.werte.kellner, QStringLiteral("Rechnungen"))) {
-        k.dialoge.meldung(kKeineRechte);
-        return false;
-    }
+    if (beleg == kRechnungBeleg && !RechtPruefen(k, QStringLiteral("Rechnungen"))) return false;
     const auto summe = TischSumme(k, OrtAmTisch(k, kZahlen));
     if (!summe || !RueckgeldBestaetigen(k, ZahlungAufteilen(zahlungsart, *summe, gutschein.betrag)))
         return false;

@@ -6,10 +6,7 @@
 #include "service/Zeilenkopie.h"
 
 bool AufHaus(Kontext& k, const Tischort& ort, std::int64_t id) {
-    if (!RechteAbfrage(k, k.werte.kellner, QStringLiteral("Rabatte"))) {
-        k.dialoge.meldung(kKeineRechte);
-        return false;
-    }
+    if (!RechtPruefen(k, QStringLiteral("Rabatte"))) return false;
     Transaktion t(k.db);
     Abfrage zeile = k.db.abfrage(
         QStringLiteral("SELECT EPREIS FROM OffeneTische WHERE ID = ? AND ") + kOrtBedingung, id,
