@@ -156,8 +156,8 @@ bool KarteiSpeichern(Kontext& k, Karteimodus modus, std::int64_t id, const Karte
         return false;
     }
 
-    const bool verwalterVorher = VerwalterVorhanden(k.db);
     Transaktion t(k.db);
+    const bool verwalterVorher = VerwalterVorhanden(k.db);
     const QString bisher = istNeu(modus) ? QString() : MitarbeiterName(k.db, id);
     const std::int64_t zeile = istNeu(modus) ? neueZeile(k.db) : id;
     persoenlicheDatenSchreiben(k.db, zeile, kartei);
