@@ -2,11 +2,14 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <cstdio>
 
 #include "core/Datenbank.h"
 #include "core/Datenbankdatei.h"
 #include "core/Kontext.h"
 #include "core/MDIHauptmenu.h"
+#include "core/Schluesseldatei.h"
+#include "core/Wiederherstellung.h"
 #include "core/frmAnmeldung.h"
 #include "reports/MDIBerichtsmenu.h"
 #include "reports/frmBerichte.h"
@@ -20,7 +23,13 @@
 
 namespace {
 
-QString datenbankpfad(const QApplication& app) {
+struct Aufruf {
+    QString datenbank;
+    QString schluessel;        // the key file
+    QString wiederherstellen;  // a backup to put in place instead of starting
+};
+
+Aufruf aufrufLesen(const QApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Kasse für das Hotelrestaurant"));
     parser.addHelpOption();
@@ -29,10 +38,34 @@ QString datenbankpfad(const QApplication& app) {
         QStringLiteral("Datenbankdatei (sonst tavro.db im Programmordner oder, ist dieser "
                        "schreibgeschützt, im Datenordner des Benutzers)."),
         QStringLiteral("PFAD"));
-    parser.addOption(datenbank);
+    const QCommandLineOption wiederherstellen(
+        QStringLiteral("wiederherstellen"),
+        QStringLiteral("Spielt eine Datensicherung anstelle der Datenbank ein; die bisherige "
+                       "Datei wird beiseitegelegt."),
+        QStringLiteral("SICHERUNG"));
+    const QCommandLineOption schluessel(
+        QStringLiteral("schluessel"),
+        QStringLiteral("Schlüsseldatei mit der Passphrase der Datenbank (sonst "
+                       "~/.config/tavro/schluessel)."),
+        QStringLiteral("PFAD"));
+    parser.addOptions({datenbank, schluessel, wiederherstellen});
     parser.process(app);
-    return parser.isSet(datenbank) ? parser.value(datenbank)
-                                   : StandardDatenbankpfad(QApplication::applicationDirPath());
+    return {parser.isSet(datenbank) ? parser.value(datenbank)
+                                    : StandardDatenbankpfad(QApplication::applicationDirPath()),
+            parser.isSet(schluessel) ? parser.value(schluessel) : StandardSchluesselpfad(),
+            parser.value(wiederherstellen)};
+}
+
+int wiederherstellen(const Aufruf& aufruf) {
+    try {
+        std::printf("%s\n",
+                    qPrintable(Wiederherstellen(aufruf.wiederherstellen, aufruf.datenbank,
+                                                aufruf.schluessel, QDateTime::currentDateTime())));
+        return 0;
+    } catch (const DbFehler& f) {
+        std::fprintf(stderr, "%s\n", qPrintable(f.beschreibung()));
+        return 1;
+    }
 }
 
 }  // namespace
@@ -40,6 +73,8 @@ QString datenbankpfad(const QApplication& app) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavro Kasse"));
+    const Aufruf aufruf = aufrufLesen(app);
+    if (!aufruf.wiederherstellen.isEmpty()) return wiederherstellen(aufruf);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 14));
     app.setStyleSheet(Beruehrstil());
@@ -48,7 +83,7 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<Datenbank> db;
     try {
-        db = DatenbankOeffnen(datenbankpfad(app));
+        db = DatenbankOeffnen(aufruf.datenbank, aufruf.schluessel);
     } catch (const DbFehler& f) {
         QMessageBox::critical(nullptr, QStringLiteral("Fehler"), f.meldungstext());
         return 1;
@@ -65,6 +100,7 @@ int main(int argc, char** argv) {
 
     MDIHauptmenu hauptmenu(k);
     BerichtsmenuEinrichten(hauptmenu, k);
+    SchluesselmenuEinrichten(hauptmenu, k, aufruf.schluessel);
     if (!AnmeldungZeigen(k, nullptr)) return 0;
     hauptmenu.kellnerAnzeigen();
     LandeseiteEinsetzen(k, hauptmenu)->setzePanel(6, new frmBerichte(k));

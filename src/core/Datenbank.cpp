@@ -125,7 +125,8 @@ QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
 
 }  // namespace
 
-Datenbank::Datenbank(sqlite3* handle, QString pfad) : m_handle(handle), m_pfad(std::move(pfad)) {}
+Datenbank::Datenbank(sqlite3* handle, QString pfad, QByteArray schluessel)
+    : m_handle(handle), m_pfad(std::move(pfad)), m_schluessel(std::move(schluessel)) {}
 
 Datenbank::~Datenbank() {
     for (sqlite3_stmt* stmt : std::as_const(m_cache)) sqlite3_finalize(stmt);
@@ -166,7 +167,7 @@ std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteAr
     sqlite3* handle = nullptr;
     const int rc = sqlite3_open_v2(pfad.toUtf8().constData(), &handle,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    std::unique_ptr<Datenbank> db(new Datenbank(handle, pfad));
+    std::unique_ptr<Datenbank> db(new Datenbank(handle, pfad, schluessel));
     if (rc != SQLITE_OK)
         nichtZuOeffnen(pfad, rc,
                        QString::fromUtf8(handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc)));
@@ -207,6 +208,12 @@ std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteAr
                            .arg(nativ(pfad)));
     db->skript(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"));
     return db;
+}
+
+void Datenbank::neuVerschluesseln(const QByteArray& schluessel) {
+    if (sqlite3_rekey(m_handle, schluessel.constData(), schluessel.size()) != SQLITE_OK)
+        werfen(sqlite3_errcode(m_handle));
+    m_schluessel = schluessel;
 }
 
 void Datenbank::werfen(int rc) const {

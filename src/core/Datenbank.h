@@ -120,6 +120,10 @@ public:
 
     std::int64_t letzteId() const { return sqlite3_last_insert_rowid(m_handle); }
     const QString& pfad() const { return m_pfad; }
+    // The key the file was opened with, for a copy or a second connection.
+    const QByteArray& schluessel() const { return m_schluessel; }
+    // Encrypts the whole file anew under another key.
+    void neuVerschluesseln(const QByteArray& schluessel);
 
     // The real columns of a table, in their order.
     QStringList spalten(const QString& tabelle);
@@ -137,13 +141,14 @@ public:
 private:
     friend class Abfrage;
     friend class Transaktion;
-    Datenbank(sqlite3* handle, QString pfad);
+    Datenbank(sqlite3* handle, QString pfad, QByteArray schluessel);
     Abfrage vorbereiten(const QString& sql);
     void zurueckgeben(sqlite3_stmt* stmt);
     [[noreturn]] void werfen(int rc) const;
 
     sqlite3* m_handle;
     QString m_pfad;
+    QByteArray m_schluessel;
     QHash<QString, sqlite3_stmt*> m_cache;
     QHash<sqlite3_stmt*, bool> m_inBenutzung;
     int m_sicherungspunkte = 0;

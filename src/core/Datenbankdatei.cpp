@@ -6,8 +6,10 @@
 #include <QStandardPaths>
 
 #include "core/Datenbank.h"
+#include "core/Datensicherung.h"
 #include "core/Demodaten.h"
 #include "core/Schema.h"
+#include "core/Schluesseldatei.h"
 
 namespace {
 
@@ -15,12 +17,12 @@ const QString kDateiname = QStringLiteral("tavro.db");
 
 // A new file is built under a temporary name and takes its real name only when
 // it is complete, so a first start cut short leaves no half file to log into.
-void anlegen(const QString& pfad) {
+void anlegen(const QString& pfad, const QByteArray& schluessel) {
     const QString neu = pfad + QStringLiteral(".neu");
     for (const char* rest : {"", "-wal", "-shm", "-journal"})  // of a start cut short
         QFile::remove(neu + QLatin1String(rest));
     {
-        auto db = Datenbank::oeffnen(neu, kDatenbankKennwort);
+        auto db = Datenbank::oeffnen(neu, schluessel);
         Transaktion t(*db);
         SchemaAktualisieren(*db);
         DemodatenAnlegen(*db);
@@ -39,6 +41,57 @@ void anlegen(const QString& pfad) {
                            .arg(QDir::toNativeSeparators(pfad)));
 }
 
+// With the installation's own key; a file made before there were key files
+// opens with the program's password, with or without a key file beside it.
+std::unique_ptr<Datenbank> mitSchluessel(const QString& pfad, const QString& schluesselpfad) {
+    const bool eigenerSchluessel = QFileInfo::exists(schluesselpfad);
+    if (eigenerSchluessel) {
+        try {
+            return Datenbank::oeffnen(pfad, SchluesselLesen(schluesselpfad));
+        } catch (const DbFehler& f) {
+            if (f.nummer() != SQLITE_NOTADB) throw;
+        }
+    }
+    try {
+        return Datenbank::oeffnen(pfad, kDatenbankKennwort);
+    } catch (const DbFehler& f) {
+        // An empty file says so itself; it needs no key.
+        if (f.nummer() != SQLITE_NOTADB || QFileInfo(pfad).size() == 0) throw;
+        throw DbFehler(
+            f.nummer(),
+            (eigenerSchluessel
+                 ? QStringLiteral("Die Datenbank '%1' lässt sich mit dem Schlüssel aus "
+                                  "'%2' nicht öffnen: Die Schlüsseldatei gehört zu einer "
+                                  "anderen Datenbank, oder die Datei ist beschädigt.")
+                 : QStringLiteral("Die Datenbank '%1' ist beschädigt, oder ihr fehlt die "
+                                  "Schlüsseldatei '%2': Legen Sie die Schlüsseldatei mit "
+                                  "der Passphrase vom Notfallblatt wieder an."))
+                .arg(QDir::toNativeSeparators(pfad), QDir::toNativeSeparators(schluesselpfad)));
+    }
+}
+
+// A damaged file is found at the start, before anything is written to it.
+void schnellPruefen(Datenbank& db) {
+    Abfrage befund = db.abfrage(QStringLiteral("PRAGMA quick_check"));
+    if (befund.naechste() && befund.text(0) != QStringLiteral("ok"))
+        throw DbFehler(SQLITE_CORRUPT,
+                       QStringLiteral("Die Datenbank '%1' ist beschädigt (%2).")
+                           .arg(QDir::toNativeSeparators(db.pfad()), befund.text(0)));
+}
+
+// Where a damaged file's data can come back from.
+QString sicherungHinweis(const QString& pfad) {
+    const QString ordner = QFileInfo(pfad).absoluteDir().filePath(QStringLiteral("Sicherungen"));
+    const QString neueste = NeuesteSicherung(ordner);
+    if (neueste.isEmpty())
+        return QStringLiteral("\n\nIm Ordner '%1' liegt keine Datensicherung.")
+            .arg(QDir::toNativeSeparators(ordner));
+    return QStringLiteral(
+               "\n\nNeueste Datensicherung: '%1'. Einspielen mit:\n"
+               "tavro --wiederherstellen '%1' --datenbank '%2'")
+        .arg(QDir::toNativeSeparators(neueste), QDir::toNativeSeparators(pfad));
+}
+
 }  // namespace
 
 QString StandardDatenbankpfad(const QString& programmordner) {
@@ -49,11 +102,20 @@ QString StandardDatenbankpfad(const QString& programmordner) {
     return QDir(daten).filePath(kDateiname);
 }
 
-std::unique_ptr<Datenbank> DatenbankOeffnen(const QString& pfad) {
+std::unique_ptr<Datenbank> DatenbankOeffnen(const QString& pfad, const QString& schluesselpfad) {
     Datenbank::pruefen(pfad);
     Dateisperre sperre(pfad);
-    if (!QFileInfo::exists(pfad)) anlegen(pfad);
-    auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
+    if (!QFileInfo::exists(pfad))
+        anlegen(pfad, QFileInfo::exists(schluesselpfad) ? SchluesselLesen(schluesselpfad)
+                                                        : SchluesselAnlegen(schluesselpfad));
+    std::unique_ptr<Datenbank> db;
+    try {
+        db = mitSchluessel(pfad, schluesselpfad);
+        schnellPruefen(*db);
+    } catch (const DbFehler& f) {
+        if (f.nummer() != SQLITE_CORRUPT && f.nummer() != SQLITE_NOTADB) throw;
+        throw DbFehler(f.nummer(), f.beschreibung() + sicherungHinweis(pfad));
+    }
     SchemaAktualisieren(*db);
     db->sperreHalten(std::move(sperre));
     return db;

@@ -138,10 +138,16 @@ DROP TABLE NachMitternacht;
 )"));
 }
 
+// Settings of the installation by name, such as the folder backups go to.
+void version8(Datenbank& db) {
+    db.skript(QStringLiteral(
+        "CREATE TABLE IF NOT EXISTS Einstellungen (Name TEXT PRIMARY KEY, Wert TEXT);"));
+}
+
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {version1, version2, version3,
-                                                                       version4};
+                                                                       version4, version8};
     return liste;
 }
 

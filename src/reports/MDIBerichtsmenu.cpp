@@ -1,19 +1,23 @@
 #include "reports/MDIBerichtsmenu.h"
 
 #include <QAction>
+#include <functional>
 
 #include "core/MDIHauptmenu.h"
+#include "core/Schluesselwechsel.h"
+#include "core/Sicherungslauf.h"
 #include "reports/Tagesberichte.h"
 #include "reports/frmRechnungsuebersicht.h"
 #include "ui/Absichern.h"
 
 namespace {
 
-void eintrag(MDIHauptmenu& h, Kontext& k, int abschnitt, const QString& text,
-                 const QString& name, void (*aktion)(Kontext&)) {
+void eintrag(MDIHauptmenu& h, Kontext& k, int abschnitt, const QString& text, const QString& name,
+             std::function<void(Kontext&)> aktion) {
     auto* a = new QAction(text, &h);
     a->setObjectName(name);
-    QObject::connect(a, &QAction::triggered, &h, [&k, aktion] { Absichern(k, [&] { aktion(k); }); });
+    QObject::connect(a, &QAction::triggered, &h,
+                     [&k, aktion] { Absichern(k, [&] { aktion(k); }); });
     h.menuEintragEinfuegen(abschnitt, a);
 }
 
@@ -32,4 +36,15 @@ void BerichtsmenuEinrichten(MDIHauptmenu& hauptmenu, Kontext& k) {
             QStringLiteral("mnuKellnerbericht"), mnuKellnerbericht);
     eintrag(hauptmenu, k, 2, QStringLiteral("Kassen&abschluss"),
             QStringLiteral("mnuKassenabschluss"), mnuKassenabschluss);
+    eintrag(hauptmenu, k, 2, QStringLiteral("&Datensicherung"), QStringLiteral("mnuDatensicherung"),
+            mnuDatensicherung);
+}
+
+void SchluesselmenuEinrichten(MDIHauptmenu& hauptmenu, Kontext& k, const QString& schluesselpfad) {
+    eintrag(hauptmenu, k, 2, QStringLiteral("Schlüssel &erneuern"),
+            QStringLiteral("mnuSchluesselErneuern"),
+            [schluesselpfad](Kontext& k) { SchluesselErneuern(k, schluesselpfad); });
+    eintrag(hauptmenu, k, 2, QStringLiteral("&Notfallblatt drucken"),
+            QStringLiteral("mnuNotfallblatt"),
+            [schluesselpfad](Kontext& k) { NotfallblattDrucken(k, schluesselpfad); });
 }

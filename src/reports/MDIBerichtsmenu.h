@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QString>
+
 class Kontext;
 class MDIHauptmenu;
 
-// Adds the bill overview, the two reports and the till closing to the main
-// window's pop-up menu.
+// Adds the bill overview, the two reports, the till closing and the backup to
+// the main window's pop-up menu.
 void BerichtsmenuEinrichten(MDIHauptmenu& hauptmenu, Kontext& k);
+
+// Adds "Schlüssel erneuern" and "Notfallblatt drucken" for the key file at
+// `schluesselpfad`.
+void SchluesselmenuEinrichten(MDIHauptmenu& hauptmenu, Kontext& k, const QString& schluesselpfad);

@@ -2,6 +2,7 @@
 
 #include "core/Kontext.h"
 #include "core/Rechte.h"
+#include "core/Sicherungslauf.h"
 #include "reports/Berichte.h"
 #include "reports/Kassenabschluss.h"
 
@@ -26,5 +27,6 @@ void mnuKassenabschluss(Kontext& k) {
     const QDate tag = k.geschaeftstag();
     BerichtAlleKellner(k, tag, tag);
     UmsaetzeAbschliessen(k);
+    DatensicherungDurchfuehren(k, false);
     BerichtKasse(k, tag, tag);
 }

@@ -11,5 +11,5 @@ void mnuKassenbericht(Kontext& k);
 // "&Kellnerbericht Drucken": daily totals, then the own waiter report.
 void mnuKellnerbericht(Kontext& k);
 // "Kassen&abschluss": after a question, waiter report of everybody; once its preview is closed the
-// totals are folded and the bills deleted; then the till report.
+// totals are folded and the bills deleted, a backup is written; then the till report.
 void mnuKassenabschluss(Kontext& k);

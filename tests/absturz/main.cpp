@@ -30,7 +30,8 @@ void melden(const QStringList& verletzungen) {
 // Opens the file as the till does at start, checks it against the side log,
 // and, unless only checking, runs the day until it is killed.
 int treiben(const QString& datenbank, const QString& protokollpfad, bool nurPruefen, quint32 seed) {
-    const std::unique_ptr<Datenbank> db = DatenbankOeffnen(datenbank);
+    const std::unique_ptr<Datenbank> db =
+        DatenbankOeffnen(datenbank, datenbank + QStringLiteral(".schluessel"));
     Systemuhr uhr;
     SkriptDialoge dialoge;
     SpeicherDrucker drucker;

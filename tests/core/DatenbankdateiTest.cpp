@@ -14,6 +14,15 @@
 
 #include "core/Datenbank.h"
 #include "core/Datenbankdatei.h"
+#include "core/Datensicherung.h"
+#include "core/Demodaten.h"
+#include "core/Kontext.h"
+#include "core/Schema.h"
+#include "core/Schluesseldatei.h"
+#include "core/Schluesselwechsel.h"
+#include "support/FesteUhr.h"
+#include "support/SkriptDialoge.h"
+#include "support/SpeicherDrucker.h"
 
 namespace {
 
@@ -49,7 +58,7 @@ bool ersterStartAbgebrochen(const QString& pfad, int zeile) {
         gAbbruchZeile = zeile;
         sqlite3_auto_extension(reinterpret_cast<void (*)()>(einhaengen));
         try {
-            DatenbankOeffnen(pfad);
+            DatenbankOeffnen(pfad, pfad + ".schluessel");
         } catch (...) {
         }
         ::_exit(0);
@@ -77,7 +86,7 @@ TEST(Datenbankdatei, AFirstStartCutShortLeavesNoFileAndTheNextStartMakesAWholeOn
         const QString pfad = ordner.filePath("tavro.db");
         ASSERT_TRUE(ersterStartAbgebrochen(pfad, zeile));
         EXPECT_FALSE(QFileInfo::exists(pfad));
-        auto db = DatenbankOeffnen(pfad);
+        auto db = DatenbankOeffnen(pfad, pfad + ".schluessel");
         EXPECT_EQ(zahl(*db, "SELECT count(*) FROM Kellner"), 2);
     }
 }
@@ -105,7 +114,7 @@ TEST(Datenbankdatei, AFileThatCannotServeIsRefusedByNameAndLeftAsItWas) {
          "beschädigt"},
         {"read-only file",
          [](const QString& pfad) {
-             DatenbankOeffnen(pfad);
+             DatenbankOeffnen(pfad, pfad + ".schluessel");
              QFile::setPermissions(pfad, QFile::ReadOwner | QFile::ReadGroup);
              return nullptr;
          },
@@ -122,7 +131,8 @@ TEST(Datenbankdatei, AFileThatCannotServeIsRefusedByNameAndLeftAsItWas) {
              return nullptr;
          },
          "ist schreibgeschützt", true},
-        {"second till", [](const QString& pfad) { return DatenbankOeffnen(pfad); },
+        {"second till",
+         [](const QString& pfad) { return DatenbankOeffnen(pfad, pfad + ".schluessel"); },
          "läuft bereits"},
     };
     for (const Fall& fall : faelle) {
@@ -132,7 +142,7 @@ TEST(Datenbankdatei, AFileThatCannotServeIsRefusedByNameAndLeftAsItWas) {
         const auto erste = fall.anrichten(pfad);
         const QFileInfo vorher(pfad);
         try {
-            DatenbankOeffnen(pfad);
+            DatenbankOeffnen(pfad, pfad + ".schluessel");
             ADD_FAILURE() << "opened";
         } catch (const DbFehler& f) {
             EXPECT_TRUE(f.beschreibung().contains(QString::fromUtf8(fall.meldung)))
@@ -153,21 +163,25 @@ TEST(Datenbankdatei, AFileThatCannotServeIsRefusedByNameAndLeftAsItWas) {
 TEST(Datenbankdatei, ItsFilesAreTheOwnersAloneAndStayReadableWhileTheTillRuns) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath("tavro.db");
-    auto kasse = DatenbankOeffnen(pfad);
+    auto kasse = DatenbankOeffnen(pfad, pfad + ".schluessel");
     kasse->ausfuehren("UPDATE Stationen SET Drucker = 0");
-    for (const char* rest : {"", "-wal", "-shm", ".lock"})
+    for (const char* rest : {"", "-wal", "-shm", ".lock", ".schluessel"})
         EXPECT_EQ(QFileInfo(pfad + rest).permissions() & (QFile::ReadGroup | QFile::ReadOther),
                   QFile::Permissions())
             << rest;
 
-    // A backup or the command-line tools read along.
-    auto leser = Datenbank::oeffnen(pfad, kDatenbankKennwort);
+    // A backup or the command-line tools read along, with the key file's
+    // passphrase; the program's old password no longer opens a new file.
+    const QByteArray passphrase = SchluesselLesen(pfad + ".schluessel");
+    EXPECT_EQ(passphrase.size(), 64);
+    EXPECT_THROW(Datenbank::oeffnen(pfad, kDatenbankKennwort), DbFehler);
+    auto leser = Datenbank::oeffnen(pfad, passphrase);
     EXPECT_EQ(zahl(*leser, "SELECT count(*) FROM Kellner"), 2);
     const QString sqlcipher = QStandardPaths::findExecutable("sqlcipher");
     if (sqlcipher.isEmpty()) return;
     QProcess shell;
     shell.start(sqlcipher, {pfad});
-    shell.write("PRAGMA key = '" + kDatenbankKennwort + "';\nSELECT count(*) FROM Kellner;\n");
+    shell.write("PRAGMA key = '" + passphrase + "';\nSELECT count(*) FROM Kellner;\n");
     shell.closeWriteChannel();
     ASSERT_TRUE(shell.waitForFinished());
     EXPECT_EQ(shell.readAllStandardOutput().trimmed(), QByteArray("2"))
@@ -184,4 +198,55 @@ TEST(Datenbankdatei, AnInstalledProgramKeepsItsDatabaseInTheUsersDataFolder) {
     EXPECT_EQ(StandardDatenbankpfad(programm.path()), daten.filePath("tavro/tavro.db"));
     EXPECT_TRUE(QFileInfo(daten.filePath("tavro")).isDir());
     qputenv("XDG_DATA_HOME", vorher);
+}
+
+TEST(Datenbankdatei, AnOldFileKeepsOpeningUntilReKeyedAndThenOpensOnlyWithItsKeyFile) {
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath("tavro.db");
+    const QString schluessel = ordner.filePath("schluessel");
+    {
+        auto alt = Datenbank::oeffnen(pfad, kDatenbankKennwort);
+        SchemaAktualisieren(*alt);
+        DemodatenAnlegen(*alt);
+    }
+    auto db = DatenbankOeffnen(pfad, schluessel);
+    EXPECT_FALSE(QFileInfo::exists(schluessel));
+    const std::int64_t artikel = zahl(*db, "SELECT count(*) FROM Artikelgruppe");
+
+    FesteUhr uhr;
+    SkriptDialoge dialoge;
+    SpeicherDrucker drucker;
+    Kontext k(*db, uhr, dialoge, drucker);
+    k.werte.kellner = QStringLiteral("Tom Berger");  // no master key
+    EXPECT_FALSE(SchluesselErneuern(k, schluessel));
+    k.werte.kellner = QStringLiteral("Maria Huber");
+    ASSERT_TRUE(SchluesselErneuern(k, schluessel));
+    EXPECT_FALSE(SchluesselErneuern(k, schluessel));
+    EXPECT_EQ(dialoge.meldungen, (QStringList{kNurMitHauptschluessel, kSchluesselErneuert,
+                                              kEigenerSchluesselVorhanden}));
+    // The backup taken first is still under the old password.
+    SicherungPruefen(NeuesteSicherung(ordner.filePath("Sicherungen")), kDatenbankKennwort);
+    NotfallblattDrucken(k, schluessel);
+    ASSERT_EQ(drucker.auftraege.size(), 1u);
+    EXPECT_TRUE(drucker.auftraege[0].texte(kKopf).contains(
+        QString::fromLatin1(SchluesselLesen(schluessel))));
+    db.reset();
+
+    EXPECT_THROW(Datenbank::oeffnen(pfad, kDatenbankKennwort), DbFehler);
+    EXPECT_EQ(zahl(*DatenbankOeffnen(pfad, schluessel), "SELECT count(*) FROM Artikelgruppe"),
+              artikel);
+
+    // Without its key file, or with another installation's, the file is
+    // refused naming the key file, and no key file is made in its place.
+    const QString fremd = ordner.filePath("fremd");
+    SchluesselAnlegen(fremd);
+    for (const QString& falsch : {ordner.filePath("fehlt"), fremd}) {
+        try {
+            DatenbankOeffnen(pfad, falsch);
+            ADD_FAILURE() << "geöffnet mit " << falsch.toStdString();
+        } catch (const DbFehler& f) {
+            EXPECT_TRUE(f.beschreibung().contains(falsch)) << f.beschreibung().toStdString();
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(ordner.filePath("fehlt")));
 }

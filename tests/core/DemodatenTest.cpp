@@ -128,7 +128,7 @@ TEST_F(Demodaten, OpeningAgainAddsNothing) {
     const auto kellner = zahl("SELECT count(*) FROM Kellner");
     const auto artikel = zahl("SELECT count(*) FROM Artikelgruppe");
     db.reset();
-    db = DatenbankOeffnen(ordner.filePath("tavro.db"));
+    db = DatenbankOeffnen(ordner.filePath("tavro.db"), ordner.filePath("schluessel"));
     EXPECT_EQ(zahl("SELECT count(*) FROM Kellner"), kellner);
     EXPECT_EQ(zahl("SELECT count(*) FROM Artikelgruppe"), artikel);
     EXPECT_EQ(zahl("SELECT count(*) FROM Stationen"), 4);

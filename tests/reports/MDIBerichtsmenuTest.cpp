@@ -31,7 +31,7 @@ TEST_F(MDIBerichtsmenuTest, TillClosingFromTheMenuFoldsAndDeletesTheBills) {
         if (!a->isSeparator()) eintraege << a->text();
     EXPECT_EQ(eintraege, QStringList({"&Rechnungsübersicht", "Kassen&bericht Drucken",
                                       "&Kellnerbericht Drucken", "Kassen&abschluss",
-                                      "Kasse sch&ließen"}));
+                                      "&Datensicherung", "Kasse sch&ließen"}));
 
     dialoge.jaNein = {true};
     hauptmenu.findChild<QAction*>(QStringLiteral("mnuKassenabschluss"))->trigger();

@@ -16,7 +16,8 @@
 // (1111 / 1234).
 struct DemoKontext {
     DemoKontext()
-        : db(DatenbankOeffnen(ordner.filePath("tavro.db"))), k(*db, uhr, dialoge, drucker) {}
+        : db(DatenbankOeffnen(ordner.filePath("tavro.db"), ordner.filePath("schluessel"))),
+          k(*db, uhr, dialoge, drucker) {}
 
     QTemporaryDir ordner;
     std::unique_ptr<Datenbank> db;

@@ -1,0 +1,29 @@
+#include "core/Sicherungslauf.h"
+
+#include <QDir>
+
+#include "core/Datensicherung.h"
+#include "core/Kontext.h"
+#include "core/Rechte.h"
+
+bool DatensicherungDurchfuehren(Kontext& k, bool erfolgMelden) {
+    try {
+        const QString datei = DatensicherungSchreiben(k.db, Sicherungsordner(k.db), k.jetzt());
+        if (erfolgMelden)
+            k.dialoge.meldung(kSicherungGespeichert + QDir::toNativeSeparators(datei));
+        return true;
+    } catch (const DbFehler& f) {
+        k.dialoge.meldung(kSicherungFehlgeschlagen + f.beschreibung());
+        return false;
+    }
+}
+
+void mnuDatensicherung(Kontext& k) {
+    if (!RechtPruefen(k, QStringLiteral("Kassenabschluss"))) return;
+    const auto ordner = k.dialoge.eingabe(kSicherungsordnerFrage, QStringLiteral("Datensicherung"),
+                                          QDir::toNativeSeparators(Sicherungsordner(k.db)));
+    if (!ordner) return;
+    if (QDir::fromNativeSeparators(ordner->trimmed()) != Sicherungsordner(k.db))
+        SicherungsordnerSetzen(k.db, QDir::fromNativeSeparators(ordner->trimmed()));
+    DatensicherungDurchfuehren(k, true);
+}
