@@ -5,9 +5,12 @@
 QString Beruehrstil() {
     return QStringLiteral(R"(
 QPushButton, QToolButton {
-    min-height: 56px; min-width: 72px; padding: 4px 12px;
+    padding: 4px 12px;
     border: 1px solid #8a9bb3; border-radius: 8px; background: #eef2f7; color: #1b2a44;
 }
+/* Only plain buttons: the till's own keys set their sizes in code, and a style
+   minimum would override those when polished and push key rows off the screen. */
+.QPushButton, QToolButton { min-height: 56px; min-width: 72px; }
 QPushButton:pressed, QToolButton:pressed { background: #3d5a80; color: #ffffff; }
 QPushButton:disabled { color: #9aa4b2; background: #f4f5f7; }
 QLineEdit, QComboBox, QDateEdit, QSpinBox { min-height: 44px; padding: 2px 8px; }

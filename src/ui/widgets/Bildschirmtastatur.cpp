@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "ui/widgets/Fensterraum.h"
 #include "ui/widgets/Touchtaste.h"
 #include "ui/widgets/Ziffernblock.h"
 
@@ -99,8 +100,8 @@ void Bildschirmtastatur::umschalten(bool gross) {
 
 void Bildschirmtastatur::bearbeiten(QLineEdit* feld) {
     Bildschirmtastatur tastatur(feld->text(), ziffernfeld(feld), feld->window());
-    if (QWidget* fenster = feld->window())
-        tastatur.resize(fenster->width(), std::min(fenster->height(), fenster->height() * 3 / 4));
+    const QSize raum = Fensterraum(feld);
+    tastatur.resize(raum.width(), raum.height() * 3 / 4);
     if (tastatur.exec() == QDialog::Accepted) {
         feld->setText(tastatur.text());
         Q_EMIT feld->editingFinished();
