@@ -146,9 +146,11 @@ TEST_F(Bildschirmgroessen, EveryScreenFitsTheTerminalsAndNoCaptionIsCut) {
             pruefen(&hauptmenu, flaeche);
             ablichten(groesse, bildschirm.constData());
         };
+        QStringList gesehen;  // the modal windows met, by name
         const auto modal = [&](const char* bildschirm, const char* pin = nullptr) {
-            ImModalFenster(&hauptmenu, [=](QWidget* dialog) {
+            ImModalFenster(&hauptmenu, [=, &gesehen](QWidget* dialog) {
                 SCOPED_TRACE(bildschirm);
+                gesehen.append(dialog->objectName());
                 pruefen(dialog, flaeche);
                 ablichten(groesse, bildschirm);
                 if (pin)
@@ -188,9 +190,13 @@ TEST_F(Bildschirmgroessen, EveryScreenFitsTheTerminalsAndNoCaptionIsCut) {
         schritt("order screen");
         modal("settlement");
         QTest::keyClick(bestellung, Qt::Key_O);
+        // Transfer starts from a marked line; the sent lines are on the other page.
         dialoge.zahlen = {QStringLiteral("7")};
+        QTest::mouseClick(bestellung->findChild<QPushButton*>("cmdTisch"), Qt::LeftButton);
+        QTest::keyClick(bestellung, Qt::Key_Down);
         modal("transfer");
         QTest::keyClick(bestellung, Qt::Key_U);
+        EXPECT_EQ(gesehen.value(gesehen.size() - 1), QStringLiteral("frmTischUmbuchen"));
         QTest::keyClick(bestellung, Qt::Key_T);
         schritt("landing after the table");
 
