@@ -22,6 +22,7 @@ QComboBox::drop-down { width: 44px; }
 QDateEdit::up-button, QDateEdit::down-button, QSpinBox::up-button, QSpinBox::down-button {
     width: 44px; }
 frmAnmeldung, frmPin2, frmTastenBasis { background: #f4f1ea; border: 2px solid #3d5a80; }
+frmAnmeldung *, frmPin2 *, frmTastenBasis * { font-size: 20px; }
 QMenu { font-size: 22px; }
 QMenu::item { padding: 14px 40px 14px 24px; }
 QMenu::item:selected { background: #3d5a80; color: #ffffff; }
