@@ -32,6 +32,7 @@ Bildschirmtastatur::Bildschirmtastatur(const QString& text, bool nurZiffern, QWi
     m_feld->setReadOnly(true);
     m_feld->setFocusPolicy(Qt::NoFocus);
     m_feld->setMinimumHeight(56);
+    m_feld->setStyleSheet(QStringLiteral("font-size: 24px;"));
 
     const auto taste = [this](const QString& beschriftung, const QString& name) {
         auto* t = new Touchtaste(beschriftung, this);

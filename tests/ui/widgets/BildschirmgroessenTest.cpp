@@ -168,6 +168,13 @@ TEST_F(Bildschirmgroessen, EveryScreenFitsTheTerminalsAndNoCaptionIsCut) {
             station->click();
             schritt(station->text().toUtf8());
         }
+        // The last station is the hotel: its room price opens the full screen keyboard.
+        modal("on-screen keyboard");
+        QTest::mouseClick(hauptmenu.findChild<QLineEdit*>("txtZimmerpreis")
+                              ->parentWidget()
+                              ->findChild<QPushButton*>("cmdTastatur"),
+                          Qt::LeftButton);
+        EXPECT_EQ(gesehen.value(gesehen.size() - 1), QStringLiteral("frmBildschirmtastatur"));
         modal("second PIN", "1234");
         QTest::mouseClick(link->findChild<QWidget*>("lblOberflaecheLink2"), Qt::LeftButton);
         for (QPushButton* bereich : link->findChildren<QPushButton*>("cmdVerwaltungLink")) {
