@@ -41,8 +41,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavro Kasse"));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 14));
-    app.setStyleSheet(Beruehrstil());
+    BeruehrAussehenSetzen();
     Tastaturhilfe tastaturhilfe;
     app.installEventFilter(&tastaturhilfe);
 

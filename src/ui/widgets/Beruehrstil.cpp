@@ -1,5 +1,7 @@
 #include "ui/widgets/Beruehrstil.h"
 
+#include <QApplication>
+
 #include "ui/widgets/Umbruchtaste.h"
 
 QString Beruehrstil() {
@@ -27,6 +29,11 @@ QMenu { font-size: 22px; }
 QMenu::item { padding: 14px 40px 14px 24px; }
 QMenu::item:selected { background: #3d5a80; color: #ffffff; }
 )");
+}
+
+void BeruehrAussehenSetzen() {
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 14));
+    qApp->setStyleSheet(Beruehrstil());
 }
 
 QPushButton* BeruehrKnopf(const QString& text, QWidget* eltern) {

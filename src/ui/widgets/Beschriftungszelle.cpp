@@ -30,6 +30,6 @@ void Beschriftungszelle::paint(QPainter* maler, const QStyleOptionViewItem& opti
     maler->translate(flaeche.topLeft());
     maler->scale(b.massstab, b.massstab);
     maler->drawText(QRectF(0, 0, flaeche.width() / b.massstab, flaeche.height() / b.massstab),
-                    Qt::AlignCenter, b.zeilen.join(QLatin1Char('\n')));
+                    zelle.displayAlignment, b.zeilen.join(QLatin1Char('\n')));
     maler->restore();
 }

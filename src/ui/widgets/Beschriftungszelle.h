@@ -2,8 +2,8 @@
 
 #include <QStyledItemDelegate>
 
-// A grid cell that shows a key's caption as the key itself does: wrapped at
-// word boundaries, shrunk to a readable size, long words broken with a hyphen.
+// A grid cell whose text is never cut silently: wrapped at word boundaries,
+// shrunk to a readable size, long words broken with a hyphen, as a key's caption.
 class Beschriftungszelle : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;

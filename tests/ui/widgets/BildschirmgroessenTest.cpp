@@ -126,8 +126,14 @@ QList<QSize> groessen() {
 // scroll bars are what must fit.
 class Bildschirmgroessen : public ::testing::Test, public DemoKontext {
   protected:
-    Bildschirmgroessen() { qApp->setStyleSheet(Beruehrstil()); }
-    ~Bildschirmgroessen() override { qApp->setStyleSheet(QString()); }
+    Bildschirmgroessen() { BeruehrAussehenSetzen(); }
+    ~Bildschirmgroessen() override {
+        qApp->setStyleSheet(QString());
+        QApplication::setFont(m_schrift);
+    }
+
+  private:
+    const QFont m_schrift = QApplication::font();
 };
 
 }  // namespace
