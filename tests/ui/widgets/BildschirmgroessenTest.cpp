@@ -6,7 +6,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "core/MDIHauptmenu.h"
 #include "core/frmAnmeldung.h"
@@ -187,6 +189,13 @@ TEST_F(Bildschirmgroessen, EveryScreenFitsTheTerminalsAndNoCaptionIsCut) {
             bereich->click();
             schritt(bereich->text().toUtf8());
         }
+        // The station editor's floor plan: positions are stored for a floor larger than
+        // the smaller screens leave it.
+        link->findChildren<QPushButton*>("cmdVerwaltungLink").first()->click();
+        auto* stationen = hauptmenu.findChild<QTreeWidget*>("ListViewStationen");
+        stationen->setCurrentItem(stationen->topLevelItem(0));
+        hauptmenu.findChild<QTabWidget*>("SSTabStationen")->setCurrentIndex(1);
+        schritt("floor plan editor");
         QTest::mouseClick(link->findChild<QWidget*>("lblOberflaecheLink1"), Qt::LeftButton);
         link->findChildren<QPushButton*>("cmdStationenLink").first()->click();
         schritt("back from the administration");
