@@ -76,8 +76,7 @@ int main(int argc, char** argv) {
     const Aufruf aufruf = aufrufLesen(app);
     if (!aufruf.wiederherstellen.isEmpty()) return wiederherstellen(aufruf);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 14));
-    app.setStyleSheet(Beruehrstil());
+    BeruehrAussehenSetzen();
     Tastaturhilfe tastaturhilfe;
     app.installEventFilter(&tastaturhilfe);
 

@@ -8,10 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "admin/widgets/Formular.h"
 #include "admin/Tastenverwaltung.h"
 #include "admin/frmSpeisekarteSuchen.h"
+#include "admin/widgets/Formular.h"
 #include "ui/Absichern.h"
+#include "ui/widgets/Fensterraum.h"
 
 frmArtikelgruppetaste::frmArtikelgruppetaste(Kontext& k, const QString& haupttaste,
                                              std::int64_t reihe, int spalte,
@@ -20,7 +21,6 @@ frmArtikelgruppetaste::frmArtikelgruppetaste(Kontext& k, const QString& haupttas
     setObjectName(QStringLiteral("frmArtikelgruppetaste"));
     setWindowTitle(QStringLiteral("Wahltaste"));
     setStyleSheet(QStringLiteral("QWidget { font-size: 15pt; }"));
-    setMinimumWidth(1000);
 
     auto* wahltaste = new QGroupBox(QStringLiteral("Wahltaste"));
     auto* links = new QFormLayout(wahltaste);
@@ -60,10 +60,10 @@ frmArtikelgruppetaste::frmArtikelgruppetaste(Kontext& k, const QString& haupttas
     oben->addWidget(speisekarte, 2);
 
     auto* tasten = new QHBoxLayout;
-    connect(Formulartaste(tasten, QStringLiteral("Farbe"), "cmdFarbe"), &QPushButton::clicked,
-            this, &frmArtikelgruppetaste::HintergrundfarbeAuswaehlen);
-    connect(Formulartaste(tasten, QStringLiteral("Löschen"), "cmdLoeschen"),
-            &QPushButton::clicked, this, &frmArtikelgruppetaste::loeschen);
+    connect(Formulartaste(tasten, QStringLiteral("Farbe"), "cmdFarbe"), &QPushButton::clicked, this,
+            &frmArtikelgruppetaste::HintergrundfarbeAuswaehlen);
+    connect(Formulartaste(tasten, QStringLiteral("Löschen"), "cmdLoeschen"), &QPushButton::clicked,
+            this, &frmArtikelgruppetaste::loeschen);
     tasten->addStretch();
     connect(Formulartaste(tasten, QStringLiteral("Speichern"), "cmdSpeichern"),
             &QPushButton::clicked, this, &frmArtikelgruppetaste::Datenbankaktualisieren);
@@ -73,6 +73,8 @@ frmArtikelgruppetaste::frmArtikelgruppetaste(Kontext& k, const QString& haupttas
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(oben);
     layout->addLayout(tasten);
+    // As wide as the till, so both halves of the form have room.
+    Einpassen(this, QSize(Fensterraum(eltern).width(), sizeHint().height()));
 }
 
 void frmArtikelgruppetaste::PLUDatenbankAbfrage() {
@@ -100,9 +102,9 @@ void frmArtikelgruppetaste::suchen() {
 }
 
 void frmArtikelgruppetaste::HintergrundfarbeAuswaehlen() {
-    const QColor farbe = QColorDialog::getColor(
-        m_farbe ? QColor::fromRgb(*m_farbe) : QColor(Qt::white), this,
-        QStringLiteral("Hintergrundfarbe"));
+    const QColor farbe =
+        QColorDialog::getColor(m_farbe ? QColor::fromRgb(*m_farbe) : QColor(Qt::white), this,
+                               QStringLiteral("Hintergrundfarbe"));
     if (!farbe.isValid()) return;
     m_farbe = farbe.rgb() & 0xFFFFFFu;
     farbeZeigen();

@@ -9,11 +9,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "admin/widgets/Formular.h"
 #include "admin/Tastenverwaltung.h"
 #include "admin/frmArtikelgruppetaste.h"
 #include "admin/frmHaupttaste.h"
+#include "admin/widgets/Formular.h"
 #include "ui/Absichern.h"
+#include "ui/widgets/Beschriftungszelle.h"
 #include "ui/widgets/Touchtaste.h"
 
 namespace {
@@ -40,7 +41,8 @@ Artikeltaste tasteIn(const QTableWidgetItem* zelle) {
 frmDirektwahltasteVerwaltung::frmDirektwahltasteVerwaltung(Kontext& k, QWidget* eltern)
     : QWidget(eltern), k(k) {
     setObjectName(QStringLiteral("frmDirektwahltasteVerwaltung"));
-    setStyleSheet(QStringLiteral("QWidget { font-size: 15pt; } QMenu::item { padding: 14px 28px; }"));
+    setStyleSheet(
+        QStringLiteral("QWidget { font-size: 15pt; } QMenu::item { padding: 14px 28px; }"));
 
     auto* spalte = new QWidget;
     m_haupttasten = new QVBoxLayout(spalte);
@@ -61,9 +63,10 @@ frmDirektwahltasteVerwaltung::frmDirektwahltasteVerwaltung(Kontext& k, QWidget* 
     grdWahltasten->horizontalHeader()->hide();
     grdWahltasten->verticalHeader()->hide();
     grdWahltasten->verticalHeader()->setDefaultSectionSize(72);
-    grdWahltasten->setWordWrap(true);
-    grdWahltasten->setStyleSheet(QStringLiteral("QTableWidget::item:selected { border: 3px solid "
-                                                "#1d3f73; color: black; }"));
+    grdWahltasten->setItemDelegate(new Beschriftungszelle(grdWahltasten));
+    grdWahltasten->setStyleSheet(
+        QStringLiteral("QTableWidget::item:selected { border: 3px solid "
+                       "#1d3f73; color: black; }"));
     connect(grdWahltasten, &QTableWidget::cellClicked, this,
             &frmDirektwahltasteVerwaltung::wahltasteBearbeiten);
 
@@ -96,15 +99,16 @@ frmDirektwahltasteVerwaltung::frmDirektwahltasteVerwaltung(Kontext& k, QWidget* 
             this, &frmDirektwahltasteVerwaltung::haupttasteBearbeiten);
     connect(mnuHaupttasten->addAction(QStringLiteral("Haupttaste entfernen")), &QAction::triggered,
             this, &frmDirektwahltasteVerwaltung::Hauptastenentfernen);
-    connect(mnuHaupttasten->addAction(QStringLiteral("Neue Haupttaste")), &QAction::triggered,
-            this, &frmDirektwahltasteVerwaltung::HauptastenNeu);
+    connect(mnuHaupttasten->addAction(QStringLiteral("Neue Haupttaste")), &QAction::triggered, this,
+            &frmDirektwahltasteVerwaltung::HauptastenNeu);
 
     // The main-key menu as keys too, for a finger that has no right button.
     auto* tasten = new QHBoxLayout;
     connect(Formulartaste(tasten, QStringLiteral("Neue Haupttaste"), "cmdNeueHaupttaste"),
             &QPushButton::clicked, this, &frmDirektwahltasteVerwaltung::HauptastenNeu);
-    connect(Formulartaste(tasten, QStringLiteral("Hauptaste Bearbeiten"), "cmdHaupttasteBearbeiten"),
-            &QPushButton::clicked, this, &frmDirektwahltasteVerwaltung::haupttasteBearbeiten);
+    connect(
+        Formulartaste(tasten, QStringLiteral("Hauptaste Bearbeiten"), "cmdHaupttasteBearbeiten"),
+        &QPushButton::clicked, this, &frmDirektwahltasteVerwaltung::haupttasteBearbeiten);
     connect(Formulartaste(tasten, QStringLiteral("Haupttaste entfernen"), "cmdHaupttasteEntfernen"),
             &QPushButton::clicked, this, &frmDirektwahltasteVerwaltung::Hauptastenentfernen);
 

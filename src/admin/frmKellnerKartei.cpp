@@ -13,6 +13,7 @@
 
 #include "ui/Absichern.h"
 #include "ui/widgets/Bildschirmtastatur.h"
+#include "ui/widgets/Fensterraum.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ frmKellnerKartei::frmKellnerKartei(Kontext& k, Karteimodus modus, std::int64_t i
         QStringLiteral("QWidget { font-size: 14pt; } "
                        "QCheckBox { min-height: 40px; font-size: 11pt; } "
                        "QCheckBox::indicator { width: 30px; height: 30px; } "
-                       "QPushButton { min-height: 60px; min-width: 180px; }"));
+                       ".QPushButton { min-height: 60px; min-width: 180px; }"));
 
     auto* spalten = new QHBoxLayout;
     spalten->addWidget(persoenlicheDaten());
@@ -126,7 +127,7 @@ frmKellnerKartei::frmKellnerKartei(Kontext& k, Karteimodus modus, std::int64_t i
 
     laden();
     // As large as the till's frame, so the long rights labels fit.
-    if (eltern) resize(eltern->window()->size());
+    Ueberdecken(this, eltern);
 }
 
 QWidget* frmKellnerKartei::persoenlicheDaten() {

@@ -8,12 +8,13 @@
 #include <QVBoxLayout>
 
 #include "admin/Artikelverwaltung.h"
-#include "admin/widgets/Formular.h"
 #include "admin/Warengruppenverwaltung.h"
 #include "admin/frmGericht.h"
 #include "admin/frmWarengruppe.h"
+#include "admin/widgets/Formular.h"
 #include "service/frmkarteAuswahl.h"
 #include "ui/Absichern.h"
+#include "ui/widgets/Tastenfluss.h"
 
 namespace {
 
@@ -28,11 +29,12 @@ QAction* eintrag(QMenu* menu, const QString& text, const char* name) {
 frmSpeisekarte::frmSpeisekarte(Kontext& k, QWidget* eltern)
     : QWidget(eltern), k(k), m_karte(new frmkarteAuswahl(k)) {
     setObjectName(QStringLiteral("frmSpeisekarte"));
-    setStyleSheet(QStringLiteral("QWidget { font-size: 15pt; } QMenu::item { padding: 14px 28px; }"));
+    setStyleSheet(
+        QStringLiteral("QWidget { font-size: 15pt; } QMenu::item { padding: 14px 28px; }"));
     QTreeWidget* baum = m_karte->gruppen();
     QTreeWidget* liste = m_karte->artikel();
-    liste->setHeaderLabels({QStringLiteral("PLU"), QStringLiteral("Gericht"),
-                            QStringLiteral("Verkaufpreis")});
+    liste->setHeaderLabels(
+        {QStringLiteral("PLU"), QStringLiteral("Gericht"), QStringLiteral("Verkaufpreis")});
     liste->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     // In PLU order, whichever way the list was filled.
     liste->setSortingEnabled(true);
@@ -55,7 +57,8 @@ frmSpeisekarte::frmSpeisekarte(Kontext& k, QWidget* eltern)
     mnuGericht->setObjectName(QStringLiteral("mnuGericht"));
     mnuNeuesGericht = eintrag(mnuGericht, QStringLiteral("Neues Gericht"), "mnuNeuesGericht");
     connect(mnuNeuesGericht, &QAction::triggered, this, &frmSpeisekarte::neuesGericht);
-    mnuGerichtBearbeiten = eintrag(mnuGericht, QStringLiteral("Bearbeiten"), "mnuGerichtBearbeiten");
+    mnuGerichtBearbeiten =
+        eintrag(mnuGericht, QStringLiteral("Bearbeiten"), "mnuGerichtBearbeiten");
     connect(mnuGerichtBearbeiten, &QAction::triggered, this, &frmSpeisekarte::gerichtBearbeiten);
     mnuGerichtLoeschen = eintrag(mnuGericht, QStringLiteral("Löschen"), "mnuGerichtLoeschen");
     connect(mnuGerichtLoeschen, &QAction::triggered, this, &frmSpeisekarte::gerichtLoeschen);
@@ -81,26 +84,37 @@ frmSpeisekarte::frmSpeisekarte(Kontext& k, QWidget* eltern)
     connect(liste, &QTreeWidget::currentItemChanged, this, &frmSpeisekarte::zustandZeigen);
     connect(m_karte, &frmkarteAuswahl::artikelGewaehlt, this, &frmSpeisekarte::gerichtBearbeiten);
 
-    // The menus' actions as keys too, for a finger that has no right button.
-    auto* tasten = new QHBoxLayout;
-    connect(Formulartaste(tasten, QStringLiteral("Neue Warengruppe"), "cmdNeueWarengruppe"),
+    // The menus' actions as keys too, for a finger that has no right button: the
+    // group keys and the dish keys side by side, one above the other where the
+    // panel is narrow.
+    auto* tasten = new Tastenfluss;
+    tasten->setSpacing(24);
+    const auto reihe = [tasten] {
+        auto* halter = new QWidget;
+        auto* zeile = new QHBoxLayout(halter);
+        zeile->setContentsMargins(0, 0, 0, 0);
+        tasten->addWidget(halter);
+        return zeile;
+    };
+    QHBoxLayout* gruppen = reihe();
+    connect(Formulartaste(gruppen, QStringLiteral("Neue Warengruppe"), "cmdNeueWarengruppe"),
             &QPushButton::clicked, this, &frmSpeisekarte::neueWarengruppe);
-    cmdWarengruppeBearbeiten =
-        Formulartaste(tasten, QStringLiteral("Warengruppe bearbeiten"), "cmdWarengruppeBearbeiten");
+    cmdWarengruppeBearbeiten = Formulartaste(gruppen, QStringLiteral("Warengruppe bearbeiten"),
+                                             "cmdWarengruppeBearbeiten");
     connect(cmdWarengruppeBearbeiten, &QPushButton::clicked, this,
             &frmSpeisekarte::warengruppeBearbeiten);
     cmdWarengruppeLoeschen =
-        Formulartaste(tasten, QStringLiteral("Warengruppe löschen"), "cmdWarengruppeLoeschen");
+        Formulartaste(gruppen, QStringLiteral("Warengruppe löschen"), "cmdWarengruppeLoeschen");
     connect(cmdWarengruppeLoeschen, &QPushButton::clicked, this,
             &frmSpeisekarte::warengruppeLoeschen);
-    tasten->addSpacing(24);
-    cmdNeuesGericht = Formulartaste(tasten, QStringLiteral("Neues Gericht"), "cmdNeuesGericht");
+    QHBoxLayout* gerichte = reihe();
+    cmdNeuesGericht = Formulartaste(gerichte, QStringLiteral("Neues Gericht"), "cmdNeuesGericht");
     connect(cmdNeuesGericht, &QPushButton::clicked, this, &frmSpeisekarte::neuesGericht);
     cmdGerichtBearbeiten =
-        Formulartaste(tasten, QStringLiteral("Gericht bearbeiten"), "cmdGerichtBearbeiten");
+        Formulartaste(gerichte, QStringLiteral("Gericht bearbeiten"), "cmdGerichtBearbeiten");
     connect(cmdGerichtBearbeiten, &QPushButton::clicked, this, &frmSpeisekarte::gerichtBearbeiten);
     cmdGerichtLoeschen =
-        Formulartaste(tasten, QStringLiteral("Gericht löschen"), "cmdGerichtLoeschen");
+        Formulartaste(gerichte, QStringLiteral("Gericht löschen"), "cmdGerichtLoeschen");
     connect(cmdGerichtLoeschen, &QPushButton::clicked, this, &frmSpeisekarte::gerichtLoeschen);
 
     auto* layout = new QVBoxLayout(this);
@@ -123,9 +137,7 @@ void frmSpeisekarte::Warengruppe(const QString& auswahl) {
     zustandZeigen();
 }
 
-void frmSpeisekarte::Artikelgruppe(const QString& wg) {
-    m_karte->artikelZeigen(wg);
-}
+void frmSpeisekarte::Artikelgruppe(const QString& wg) { m_karte->artikelZeigen(wg); }
 
 QString frmSpeisekarte::gewaehlteGruppe() const {
     const QTreeWidgetItem* item = m_karte->gruppen()->currentItem();

@@ -10,13 +10,14 @@
 #include "admin/widgets/Formular.h"
 #include "service/frmkarteAuswahl.h"
 #include "ui/Absichern.h"
+#include "ui/widgets/Fensterraum.h"
 
 frmSpeisekarteSuchen::frmSpeisekarteSuchen(Kontext& k, QWidget* eltern)
     : QDialog(eltern), k(k), m_karte(new frmkarteAuswahl(k)) {
     setObjectName(QStringLiteral("frmSpeisekarteSuchen"));
     setWindowTitle(QStringLiteral("Speisekarte"));
     setStyleSheet(QStringLiteral("QWidget { font-size: 15pt; }"));
-    resize(1000, 640);
+    Einpassen(this, QSize(1000, 640));
 
     txtSuchen = new QLineEdit;
     txtSuchen->setObjectName(QStringLiteral("txtSuchen"));

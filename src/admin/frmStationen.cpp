@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScrollArea>
 #include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -13,9 +12,9 @@
 #include <functional>
 #include <memory>
 
-#include "ui/Absichern.h"
 #include "admin/Stationsverwaltung.h"
 #include "service/Raumdaten.h"
+#include "ui/Absichern.h"
 
 // A table tile that follows the pointer: dragged from its middle, resized from
 // its right or bottom band. Tells its owner when it is let go.
@@ -23,14 +22,20 @@ class Tischkachel : public QWidget {
   public:
     Tischkachel(const Tischposition& tisch, QWidget* boden,
                 std::function<void(Tischkachel*)> losgelassen)
-        : QWidget(boden), m_name(tisch.name), m_losgelassen(std::move(losgelassen)) {
+        : QWidget(boden),
+          m_name(tisch.name),
+          m_plan(tisch.links, tisch.oben, tisch.breite, tisch.hoehe),
+          m_losgelassen(std::move(losgelassen)) {
         setObjectName(QStringLiteral("picTisch"));
-        setGeometry(tisch.links, tisch.oben, tisch.breite, tisch.hoehe);
+        setGeometry(m_plan);
         setMouseTracking(true);
         setAttribute(Qt::WA_AcceptTouchEvents, false);  // touches arrive as a pointer
     }
 
     const QString& name() const { return m_name; }
+    // Where the tile lies on the floor, in the stored units.
+    const QRect& plan() const { return m_plan; }
+    void setzePlan(const QRect& plan) { m_plan = plan; }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -61,14 +66,7 @@ class Tischkachel : public QWidget {
         update();
     }
 
-    void mouseMoveEvent(QMouseEvent* e) override {
-        if (!m_gehalten) {
-            zeigerFormSetzen(GriffAn(size(), e->position().toPoint()));
-            return;
-        }
-        setGeometry(KachelBewegt(geometry(), m_griff, m_versatz,
-                                 mapToParent(e->position().toPoint()), parentWidget()->size()));
-    }
+    void mouseMoveEvent(QMouseEvent* e) override;
 
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() != Qt::LeftButton || !m_gehalten) return;
@@ -93,18 +91,35 @@ class Tischkachel : public QWidget {
     }
 
     QString m_name;
+    QRect m_plan;
     std::function<void(Tischkachel*)> m_losgelassen;
     Kachelgriff m_griff = Kachelgriff::Verschieben;
     QPoint m_versatz;
     bool m_gehalten = false;
 };
 
-// The floor picture under the tiles, at its own size so stored positions match.
+// The floor picture under the tiles. Positions are stored for a floor of
+// kBoden; a smaller screen shows the floor and its tiles shrunk, so the whole
+// floor is in view without scrolling.
 class Bodenplan : public QWidget {
   public:
-    Bodenplan() {
-        setObjectName(QStringLiteral("imgLokal"));
-        setFixedSize(1000, 650);
+    static constexpr QSize kBoden{1000, 650};
+
+    Bodenplan() { setObjectName(QStringLiteral("imgLokal")); }
+
+    // The floor as drawn at the present scale.
+    QSize flaeche() const { return (QSizeF(kBoden) * m_massstab).toSize(); }
+
+    // A rectangle on the screen in the stored units.
+    QRect inPlan(const QRect& r) const {
+        return QRectF(QPointF(r.topLeft()) / m_massstab, QSizeF(r.size()) / m_massstab).toRect();
+    }
+
+    void anordnen() {
+        for (Tischkachel* kachel : kacheln())
+            kachel->setGeometry(QRectF(QPointF(kachel->plan().topLeft()) * m_massstab,
+                                       QSizeF(kachel->plan().size()) * m_massstab)
+                                    .toRect());
     }
 
     // An empty name shows no picture.
@@ -123,13 +138,30 @@ class Bodenplan : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.fillRect(rect(), QColor(0xf4, 0xf1, 0xea));
-        if (m_bild && m_bild->isValid()) m_bild->render(&p, rect());
+        const QRect boden(QPoint(), flaeche());
+        p.fillRect(boden, QColor(0xf4, 0xf1, 0xea));
+        if (m_bild && m_bild->isValid()) m_bild->render(&p, boden);
+    }
+
+    void resizeEvent(QResizeEvent*) override {
+        m_massstab =
+            std::min({1.0, width() / qreal(kBoden.width()), height() / qreal(kBoden.height())});
+        anordnen();
     }
 
   private:
     std::unique_ptr<QSvgRenderer> m_bild;
+    qreal m_massstab = 1.0;
 };
+
+void Tischkachel::mouseMoveEvent(QMouseEvent* e) {
+    if (!m_gehalten) {
+        zeigerFormSetzen(GriffAn(size(), e->position().toPoint()));
+        return;
+    }
+    setGeometry(KachelBewegt(geometry(), m_griff, m_versatz, mapToParent(e->position().toPoint()),
+                             static_cast<const Bodenplan*>(parentWidget())->flaeche()));
+}
 
 namespace {
 
@@ -167,13 +199,11 @@ frmStationen::frmStationen(Kontext& k, QWidget* eltern) : QWidget(eltern), k(k) 
     ListViewStationen->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     imgLokal = new Bodenplan;
-    auto* rollen = new QScrollArea;
-    rollen->setWidget(imgLokal);
 
     SSTabStationen = new QTabWidget;
     SSTabStationen->setObjectName(QStringLiteral("SSTabStationen"));
     SSTabStationen->addTab(ListViewStationen, QStringLiteral("Stationen"));
-    SSTabStationen->addTab(rollen, QStringLiteral("Tischplan"));
+    SSTabStationen->addTab(imgLokal, QStringLiteral("Tischplan"));
     connect(SSTabStationen, &QTabWidget::currentChanged, this, &frmStationen::reiterGewechselt);
 
     auto* aussen = new QVBoxLayout(this);
@@ -222,7 +252,8 @@ void frmStationen::TischeLaden() {
     Absichern(k, [&] {
         for (const Tischposition& tisch : TischeLesen(k.db, k.werte.station)) {
             auto* kachel = new Tischkachel(tisch, imgLokal, [this](Tischkachel* losgelassen) {
-                const QRect r = losgelassen->geometry();
+                const QRect r = imgLokal->inPlan(losgelassen->geometry());
+                losgelassen->setzePlan(r);
                 Absichern(k, [&] {
                     TabellePicTischSpeichern(
                         k.db, k.werte.station,
@@ -232,4 +263,5 @@ void frmStationen::TischeLaden() {
             kachel->show();
         }
     });
+    imgLokal->anordnen();
 }

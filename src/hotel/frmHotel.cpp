@@ -16,6 +16,7 @@
 #include "hotel/BerichtHotelAbrechnung.h"
 #include "ui/Absichern.h"
 #include "ui/widgets/Beruehrstil.h"
+#include "ui/widgets/Bildschirmtastatur.h"
 
 namespace {
 
@@ -23,11 +24,11 @@ const QString kBetrag = QStringLiteral("####0.00");
 
 // Drop-downs, date pickers and choices sized for a finger.
 const QString kStil = QStringLiteral(R"(
-QLabel, QLineEdit, QComboBox, QDateEdit, QRadioButton, QGroupBox { font-size: 20px; }
-QLineEdit, QComboBox, QDateEdit { min-height: 52px; padding: 2px 8px; }
+QLabel, QLineEdit, QComboBox, QDateEdit, QRadioButton, QGroupBox, QPushButton { font-size: 20px; }
+QLineEdit, QComboBox, QDateEdit { min-height: 48px; padding: 2px 8px; }
 QComboBox::drop-down, QDateEdit::drop-down { width: 48px; }
 QComboBox QAbstractItemView::item { min-height: 48px; }
-QRadioButton { min-height: 52px; spacing: 12px; }
+QRadioButton { min-height: 48px; spacing: 12px; }
 QRadioButton::indicator { width: 32px; height: 32px; }
 QLineEdit[readOnly="true"] { background: #eef2f7; font-weight: bold; }
 )");
@@ -65,10 +66,13 @@ frmHotel::frmHotel(Kontext& k, QWidget* eltern)
         datum->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     }
     m_gesamt->setReadOnly(true);
+    // Counts take the digit pad; prices need the comma of the full keyboard.
+    for (QLineEdit* zahl : {m_anzahl, m_naechte}) zahl->setProperty("ziffern", true);
 
     auto* felder = new QGridLayout;
-    felder->setHorizontalSpacing(24);
-    felder->setVerticalSpacing(12);
+    // Tight enough that both columns fit beside the station list at 1024 px.
+    felder->setHorizontalSpacing(12);
+    felder->setVerticalSpacing(8);
     const auto zeile = [felder](int reihe, int spalte, const char* text, QWidget* feld) {
         felder->addWidget(new QLabel(QString::fromUtf8(text)), reihe, spalte * 2);
         felder->addWidget(feld, reihe, spalte * 2 + 1);
@@ -78,10 +82,10 @@ frmHotel::frmHotel(Kontext& k, QWidget* eltern)
     zeile(1, 0, "Zimmernummer", m_zimmerNr);
     zeile(1, 1, "Zimmerart", m_zimmerArt);
     zeile(2, 0, "Zimmerleistung", m_leistung);
-    zeile(2, 1, "Anzahl", m_anzahl);
-    zeile(3, 0, "Übernachtungen", m_naechte);
-    zeile(3, 1, "Zimmerpreis", m_zimmerpreis);
-    zeile(4, 0, "Frühstückpreis", m_fruehstueck);
+    zeile(2, 1, "Anzahl", MitTastatur(m_anzahl));
+    zeile(3, 0, "Übernachtungen", MitTastatur(m_naechte));
+    zeile(3, 1, "Zimmerpreis", MitTastatur(m_zimmerpreis));
+    zeile(4, 0, "Frühstückpreis", MitTastatur(m_fruehstueck));
     zeile(4, 1, "Gesamtpreis", m_gesamt);
     felder->setColumnStretch(1, 1);
     felder->setColumnStretch(3, 1);
@@ -105,8 +109,8 @@ frmHotel::frmHotel(Kontext& k, QWidget* eltern)
     knoepfe->addWidget(schliessen);
 
     auto* aussen = new QVBoxLayout(this);
-    aussen->setContentsMargins(32, 24, 32, 24);
-    aussen->setSpacing(20);
+    aussen->setContentsMargins(16, 12, 16, 12);
+    aussen->setSpacing(12);
     aussen->addWidget(m_kopf);
     aussen->addLayout(felder);
     aussen->addWidget(rahmen);

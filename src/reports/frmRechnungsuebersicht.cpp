@@ -16,12 +16,13 @@
 #include "ui/Absichern.h"
 #include "ui/widgets/Beruehrstil.h"
 #include "ui/widgets/Datumsfeld.h"
+#include "ui/widgets/Fensterraum.h"
 
 namespace {
 
-const QStringList kGeld = {QStringLiteral("BAR"),    QStringLiteral("KARTE"),
+const QStringList kGeld = {QStringLiteral("BAR"),       QStringLiteral("KARTE"),
                            QStringLiteral("GUTSCHEIN"), QStringLiteral("Gesamt"),
-                           QStringLiteral("EPREIS"), QStringLiteral("GPREIS")};
+                           QStringLiteral("EPREIS"),    QStringLiteral("GPREIS")};
 
 }  // namespace
 
@@ -36,8 +37,7 @@ frmRechnungsuebersicht::frmRechnungsuebersicht(Kontext& k, QWidget* eltern)
     setObjectName(QStringLiteral("frmRechnungsuebersicht"));
     setWindowTitle(QStringLiteral("Rechnungsübersicht"));
     setStyleSheet(QStringLiteral("QWidget { font-size: 14pt; }"));
-    if (eltern) setGeometry(eltern->window()->geometry());
-    else resize(1280, 800);
+    Ueberdecken(this, eltern);
 
     DTPickerVon = Datumsfeld("DTPickerVon");
     DTPickerBis = Datumsfeld("DTPickerBis");
@@ -109,9 +109,8 @@ frmRechnungsuebersicht::frmRechnungsuebersicht(Kontext& k, QWidget* eltern)
         });
     });
     connect(cmdKassenbon, &QPushButton::clicked, this, [this] {
-        Absichern(this->k, [&] {
-            DruckeKassenbonVonUebersichtsrechnung(this->k, m_wahl.regNr.toInt());
-        });
+        Absichern(this->k,
+                  [&] { DruckeKassenbonVonUebersichtsrechnung(this->k, m_wahl.regNr.toInt()); });
     });
     connect(cmdRechnung, &QPushButton::clicked, this,
             [this] { Absichern(this->k, [&] { RechnungNachdrucken(this->k, m_wahl.regNr); }); });

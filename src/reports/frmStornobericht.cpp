@@ -10,6 +10,7 @@
 #include "reports/widgets/Raster.h"
 #include "ui/Absichern.h"
 #include "ui/widgets/Beruehrstil.h"
+#include "ui/widgets/Fensterraum.h"
 
 frmStornobericht::frmStornobericht(Kontext& k, const QDate& von, const QDate& bis,
                                    const QString& kellner, QWidget* eltern)
@@ -17,8 +18,7 @@ frmStornobericht::frmStornobericht(Kontext& k, const QDate& von, const QDate& bi
     setObjectName(QStringLiteral("frmStornobericht"));
     setWindowTitle(QStringLiteral("Stornobericht ") + Datumszeile(von, bis));
     setStyleSheet(QStringLiteral("QWidget { font-size: 13pt; }"));
-    if (eltern) setGeometry(eltern->window()->geometry());
-    else resize(1200, 700);
+    Ueberdecken(this, eltern);
 
     DataGrid1 = new Raster(QStringLiteral("DataGrid1"), true);
     lblTischStorno = new QLabel;

@@ -8,6 +8,7 @@
 #include "service/Extras.h"
 #include "service/Extrawahl.h"
 #include "ui/Absichern.h"
+#include "ui/widgets/Fensterraum.h"
 #include "ui/widgets/Touchtaste.h"
 
 frmExtra::frmExtra(Kontext& k, std::int64_t zeilenId, std::int64_t regId, QWidget* eltern)
@@ -15,7 +16,7 @@ frmExtra::frmExtra(Kontext& k, std::int64_t zeilenId, std::int64_t regId, QWidge
     setObjectName(QStringLiteral("frmExtra"));
     setWindowTitle(QStringLiteral("Extra"));
     setModal(true);
-    resize(560, 620);
+    Einpassen(this, QSize(560, 620));
 
     m_liste->setObjectName(QStringLiteral("ListViewExtra"));
     m_liste->setHeaderLabels({QStringLiteral("PLU"), QStringLiteral("Extra")});

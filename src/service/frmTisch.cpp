@@ -1,7 +1,5 @@
 #include "service/frmTisch.h"
 
-#include <algorithm>
-
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/Absichern.h"
+#include "ui/widgets/Beschriftungszelle.h"
 #include "ui/widgets/Touchtaste.h"
 
 frmTisch::frmTisch(Kontext& k, QWidget* eltern)
@@ -30,6 +29,9 @@ frmTisch::frmTisch(Kontext& k, QWidget* eltern)
     m_dgrTisch->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_dgrTisch->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_dgrTisch->setAlternatingRowColors(true);
+    // A dish's name longer than the room left wraps and shrinks rather than lose its end.
+    m_dgrTisch->setItemDelegateForColumn(Tischzeilenmodell::Gericht,
+                                         new Beschriftungszelle(m_dgrTisch));
     m_dgrTisch->verticalHeader()->hide();
     m_dgrTisch->verticalHeader()->setDefaultSectionSize(44);
     m_dgrTisch->setStyleSheet(QStringLiteral(

@@ -7,6 +7,7 @@
 #include "core/Kontext.h"
 #include "service/Umbuchen.h"
 #include "service/Umbuchungsziel.h"
+#include "ui/widgets/Fensterraum.h"
 #include "ui/widgets/Fenstertasten.h"
 #include "ui/widgets/Postenliste.h"
 #include "ui/widgets/Umbuchtasten.h"
@@ -39,7 +40,8 @@ frmTischUmbuchen::frmTischUmbuchen(Kontext& k, const Tischort& ziel, QWidget* el
     listen->addLayout(tasten.spalte);
     listen->addWidget(m_rechts, 1);
 
-    auto* schliessen = GrosseTaste(QStringLiteral("cmdSchliessen"), QStringLiteral("Schließen"), this);
+    auto* schliessen =
+        GrosseTaste(QStringLiteral("cmdSchliessen"), QStringLiteral("Schließen"), this);
     schliessen->setMinimumWidth(180);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
     auto* unten = new QHBoxLayout;
@@ -82,6 +84,6 @@ void TischUmbuchenZeigen(Kontext& k, QWidget* eltern) {
     }
     if (!ziel) return;
     frmTischUmbuchen fenster(k, *ziel, eltern);
-    fenster.resize(eltern ? eltern->size() : QSize(1200, 760));
+    Ueberdecken(&fenster, eltern);
     fenster.exec();
 }

@@ -14,7 +14,9 @@
 #include "service/AufHaus.h"
 #include "service/Umbuchen.h"
 #include "service/Zahlliste.h"
+#include "ui/widgets/Fensterraum.h"
 #include "ui/widgets/Postenliste.h"
+#include "ui/widgets/Tastenfluss.h"
 #include "ui/widgets/Umbuchtasten.h"
 
 namespace {
@@ -92,22 +94,26 @@ frmTotal::frmTotal(Kontext& k, QWidget* eltern)
     m_optionen[0]->setChecked(true);
     connect(gruppe, &QButtonGroup::idClicked, this, &frmTotal::zahlungsartGewaehlt);
 
-    auto* unten = new QHBoxLayout;
-    unten->addWidget(rahmen);
-    unten->addStretch();
+    // The slips and "Schließen" go below the payment choice where the screen is narrow.
+    auto* belege = new QWidget(this);
+    auto* tastenreihe = new QHBoxLayout(belege);
+    tastenreihe->setContentsMargins(0, 0, 0, 0);
     for (const auto& [name, beleg] :
          {std::pair{"cmdKassenbon", kKassenbon}, std::pair{"cmdRechnung", kRechnungBeleg},
           std::pair{"cmdKeinBon", kKeinBon}}) {
         auto* t = GrosseTaste(QString::fromUtf8(name), beleg, this);
         t->setMinimumWidth(150);
         connect(t, &QPushButton::clicked, this, [this, beleg] { abrechnen(beleg); });
-        unten->addWidget(t);
+        tastenreihe->addWidget(t);
     }
     auto* schliessen =
         GrosseTaste(QStringLiteral("cmdSchliessen"), QStringLiteral("Schließen"), this);
     schliessen->setMinimumWidth(150);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
-    unten->addWidget(schliessen);
+    tastenreihe->addWidget(schliessen);
+    auto* unten = new Tastenfluss;
+    unten->addWidget(rahmen);
+    unten->addWidget(belege);
 
     auto* fenster = new QVBoxLayout(this);
     fenster->addLayout(listen, 1);
@@ -200,7 +206,7 @@ void frmTotal::done(int ergebnis) {
 
 bool TotalZeigen(Kontext& k, QWidget* eltern) {
     frmTotal fenster(k, eltern);
-    fenster.resize(eltern ? eltern->size() : QSize(1200, 760));
+    Ueberdecken(&fenster, eltern);
     fenster.exec();
     return fenster.abgerechnet();
 }

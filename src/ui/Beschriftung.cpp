@@ -39,6 +39,27 @@ QStringList umbrechen(const QStringList& teile, const QFontMetricsF& masse, qrea
     return zeilen;
 }
 
+// A word too long for the width, cut into pieces that each fit with a hyphen:
+// a last resort before the ellipsis, for long compound words on narrow keys.
+QStringList trennen(const QStringList& teile, const QFontMetricsF& masse, qreal breite) {
+    QStringList getrennt;
+    for (const QString& teil : teile) {
+        QString rest = teil;
+        while (masse.horizontalAdvance(sichtbar(rest.trimmed())) > breite) {
+            int laenge = 1;
+            while (laenge + 1 < rest.size() &&
+                   masse.horizontalAdvance(sichtbar(rest.left(laenge + 1)) + QLatin1Char('-')) <=
+                       breite)
+                ++laenge;
+            if (laenge + 1 >= rest.size()) break;
+            getrennt << rest.left(laenge) + QLatin1Char('-');
+            rest = rest.mid(laenge);
+        }
+        getrennt << rest;
+    }
+    return getrennt;
+}
+
 bool passt(const QStringList& zeilen, const QFontMetricsF& masse, QSizeF flaeche) {
     if (zeilen.size() * masse.lineSpacing() > flaeche.height()) return false;
     for (const QString& zeile : zeilen)
@@ -54,10 +75,14 @@ Beschriftung BeschriftungEinpassen(const QString& text, const QFont& schrift, QS
     const QFontMetricsF masse(schrift);
     const QStringList teile = stuecke(text);
     const qreal kleinster = std::min(1.0, kKleinsteSchrift / masse.height());
-    for (qreal massstab = 1.0; massstab >= kleinster; massstab -= 0.05) {
-        const QSizeF platz(flaeche.width() / massstab, flaeche.height() / massstab);
-        const QStringList zeilen = umbrechen(teile, masse, platz.width());
-        if (passt(zeilen, masse, platz)) return {zeilen, massstab, false};
+    // Whole words at any readable size first; only then words broken.
+    for (const bool getrennt : {false, true}) {
+        for (qreal massstab = 1.0; massstab >= kleinster; massstab -= 0.05) {
+            const QSizeF platz(flaeche.width() / massstab, flaeche.height() / massstab);
+            const QStringList zeilen = umbrechen(
+                getrennt ? trennen(teile, masse, platz.width()) : teile, masse, platz.width());
+            if (passt(zeilen, masse, platz)) return {zeilen, massstab, false};
+        }
     }
     // Too small even then: as many lines as there is room for, each cut to the width.
     const QSizeF platz(flaeche.width() / kleinster, flaeche.height() / kleinster);

@@ -5,8 +5,9 @@
 #include <QStringList>
 
 // How a caption fits a key: broken into lines at spaces and after hyphens, and
-// drawn at a scale of the key's font. A caption that does not fit even at the
-// smallest readable scale is cut with an ellipsis.
+// drawn at a scale of the key's font. A word too long for the key even at the
+// smallest readable scale is broken with a hyphen; a caption that does not fit
+// even so is cut with an ellipsis.
 struct Beschriftung {
     QStringList zeilen;
     qreal massstab = 1.0;

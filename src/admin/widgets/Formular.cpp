@@ -24,7 +24,7 @@ QComboBox* Formularwahl(QFormLayout* form, const QString& beschriftung, const ch
     return wahl;
 }
 
-QPushButton* Formulartaste(QHBoxLayout* reihe, const QString& text, const char* name) {
+QPushButton* Formulartaste(QLayout* reihe, const QString& text, const char* name) {
     auto* taste = new Touchtaste(text);
     taste->setObjectName(QString::fromLatin1(name));
     taste->setMinimumSize(160, 64);

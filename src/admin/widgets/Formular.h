@@ -4,7 +4,7 @@
 
 class QComboBox;
 class QFormLayout;
-class QHBoxLayout;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -12,7 +12,7 @@ class QPushButton;
 QLineEdit* Formularfeld(QFormLayout* form, const QString& beschriftung, const char* name);
 QComboBox* Formularwahl(QFormLayout* form, const QString& beschriftung, const char* name);
 // A key of the form's bottom row; answers it for connecting.
-QPushButton* Formulartaste(QHBoxLayout* reihe, const QString& text, const char* name);
+QPushButton* Formulartaste(QLayout* reihe, const QString& text, const char* name);
 // Chooses the entry with that text, adding it when the list lacks it (a station
 // whose printer was removed stays visible rather than silently replaced).
 void WahlSetzen(QComboBox* wahl, const QString& text);

@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr int kKopfrand = 4;  // room either side of a heading
+
 // Dates are stored as ISO text and shown the German way.
 QString zellentext(const QVariant& wert) {
     const QString text = wert.toString();
@@ -26,6 +28,10 @@ Raster::Raster(const QString& name, bool idZeigen, QWidget* eltern)
     verticalHeader()->setVisible(false);
     verticalHeader()->setDefaultSectionSize(44);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Headings a size below the rows, so that many columns show theirs whole.
+    horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { font-size: 11pt; padding: 2px %1px; }")
+            .arg(kKopfrand));
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 }
 
@@ -62,15 +68,27 @@ void Raster::resizeEvent(QResizeEvent* e) {
 }
 
 void Raster::breitenSetzen() {
-    // Without parts, the visible columns share the width equally.
+    // Every heading is shown whole; the width left is shared by the parts, and
+    // without parts equally among the visible columns.
+    const QFontMetrics masse(horizontalHeader()->font());
     std::vector<double> teile;
-    for (int s = 0; s < columnCount(); ++s)
-        teile.push_back(isColumnHidden(s) ? 0
+    std::vector<int> kopfbreiten;
+    for (int s = 0; s < columnCount(); ++s) {
+        const QTableWidgetItem* kopf = horizontalHeaderItem(s);
+        kopfbreiten.push_back(
+            isColumnHidden(s) || !kopf ? 0 : masse.horizontalAdvance(kopf->text()) + 2 * kKopfrand);
+        teile.push_back(isColumnHidden(s)                        ? 0
                         : s < static_cast<int>(m_anteile.size()) ? m_anteile[s]
                                                                  : 1.0);
+    }
     const double summe = std::accumulate(teile.begin(), teile.end(), 0.0);
     if (summe <= 0) return;
     const int breite = viewport()->width();
+    const int koepfe = std::accumulate(kopfbreiten.begin(), kopfbreiten.end(), 0);
+    // Too narrow for all headings: plain shares, as good as it gets.
+    const int rest = koepfe <= breite ? breite - koepfe : breite;
     for (int s = 0; s < columnCount(); ++s)
-        if (!isColumnHidden(s)) setColumnWidth(s, static_cast<int>(breite * teile[s] / summe));
+        if (!isColumnHidden(s))
+            setColumnWidth(s, (koepfe <= breite ? kopfbreiten[s] : 0) +
+                                  static_cast<int>(rest * teile[s] / summe));
 }

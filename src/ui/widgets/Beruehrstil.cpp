@@ -1,13 +1,18 @@
 #include "ui/widgets/Beruehrstil.h"
 
+#include <QApplication>
+
 #include "ui/widgets/Umbruchtaste.h"
 
 QString Beruehrstil() {
     return QStringLiteral(R"(
 QPushButton, QToolButton {
-    min-height: 56px; min-width: 72px; padding: 4px 12px;
+    padding: 4px 12px;
     border: 1px solid #8a9bb3; border-radius: 8px; background: #eef2f7; color: #1b2a44;
 }
+/* Only plain buttons: the till's own keys set their sizes in code, and a style
+   minimum would override those when polished and push key rows off the screen. */
+.QPushButton, QToolButton { min-height: 56px; min-width: 72px; }
 QPushButton:pressed, QToolButton:pressed { background: #3d5a80; color: #ffffff; }
 QPushButton:disabled { color: #9aa4b2; background: #f4f5f7; }
 QLineEdit, QComboBox, QDateEdit, QSpinBox { min-height: 44px; padding: 2px 8px; }
@@ -19,10 +24,16 @@ QComboBox::drop-down { width: 44px; }
 QDateEdit::up-button, QDateEdit::down-button, QSpinBox::up-button, QSpinBox::down-button {
     width: 44px; }
 frmAnmeldung, frmPin2, frmTastenBasis { background: #f4f1ea; border: 2px solid #3d5a80; }
+frmAnmeldung *, frmPin2 *, frmTastenBasis * { font-size: 20px; }
 QMenu { font-size: 22px; }
 QMenu::item { padding: 14px 40px 14px 24px; }
 QMenu::item:selected { background: #3d5a80; color: #ffffff; }
 )");
+}
+
+void BeruehrAussehenSetzen() {
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 14));
+    qApp->setStyleSheet(Beruehrstil());
 }
 
 QPushButton* BeruehrKnopf(const QString& text, QWidget* eltern) {

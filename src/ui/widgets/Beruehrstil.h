@@ -9,6 +9,9 @@ class QWidget;
 // that visibly darkens while it is touched. Set once on the application.
 QString Beruehrstil();
 
+// Gives the application the till's font and touch look.
+void BeruehrAussehenSetzen();
+
 // A key that never takes the keyboard focus and is never the default button,
 // so Enter and the digits typed keep going to the window's own handling.
 QPushButton* BeruehrKnopf(const QString& text, QWidget* eltern);

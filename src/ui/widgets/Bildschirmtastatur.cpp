@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "ui/widgets/Fensterraum.h"
 #include "ui/widgets/Touchtaste.h"
 #include "ui/widgets/Ziffernblock.h"
 
@@ -31,6 +32,7 @@ Bildschirmtastatur::Bildschirmtastatur(const QString& text, bool nurZiffern, QWi
     m_feld->setReadOnly(true);
     m_feld->setFocusPolicy(Qt::NoFocus);
     m_feld->setMinimumHeight(56);
+    m_feld->setStyleSheet(QStringLiteral("font-size: 24px;"));
 
     const auto taste = [this](const QString& beschriftung, const QString& name) {
         auto* t = new Touchtaste(beschriftung, this);
@@ -99,8 +101,8 @@ void Bildschirmtastatur::umschalten(bool gross) {
 
 void Bildschirmtastatur::bearbeiten(QLineEdit* feld) {
     Bildschirmtastatur tastatur(feld->text(), ziffernfeld(feld), feld->window());
-    if (QWidget* fenster = feld->window())
-        tastatur.resize(fenster->width(), std::min(fenster->height(), fenster->height() * 3 / 4));
+    const QSize raum = Fensterraum(feld);
+    tastatur.resize(raum.width(), raum.height() * 3 / 4);
     if (tastatur.exec() == QDialog::Accepted) {
         feld->setText(tastatur.text());
         Q_EMIT feld->editingFinished();

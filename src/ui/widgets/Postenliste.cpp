@@ -35,6 +35,9 @@ Postenliste::Postenliste(const QString& gitter, const QString& summe, double ger
     QFont gross = m_tabelle->font();
     gross.setPointSize(13);
     m_tabelle->setFont(gross);
+    // Headings a size below the rows, so the narrow number columns show theirs whole.
+    m_tabelle->horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { font-size: 11pt; padding: 2px; }"));
     spalte->addWidget(m_tabelle, 1);
     m_tabelle->installEventFilter(this);
 
@@ -82,6 +85,5 @@ bool Postenliste::eventFilter(QObject* ziel, QEvent* ereignis) {
 void Postenliste::breitenSetzen() {
     const double anteile[] = {0.09, 0.08, m_gerichtAnteil, 0.16, 0.16};
     const int breite = m_tabelle->contentsRect().width();
-    for (int i = 0; i < 5; ++i)
-        m_tabelle->setColumnWidth(i, static_cast<int>(breite * anteile[i]));
+    for (int i = 0; i < 5; ++i) m_tabelle->setColumnWidth(i, static_cast<int>(breite * anteile[i]));
 }

@@ -1,12 +1,17 @@
 #include "ui/widgets/QtDialoge.h"
 
 #include <QApplication>
-#include <QInputDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "core/DbFehler.h"
 #include "service/frmTastenBasis.h"
+#include "ui/widgets/Beruehrstil.h"
+#include "ui/widgets/Bildschirmtastatur.h"
 #include "ui/widgets/Vorschau.h"
 
 namespace {
@@ -48,14 +53,26 @@ QString QtDialoge::zahlenblock(const QString& aufforderung) {
 
 std::optional<QString> QtDialoge::eingabe(const QString& aufforderung, const QString& titel,
                                           const QString& vorgabe) {
-    QInputDialog box(eltern());
+    QDialog box(eltern());
     box.setWindowTitle(titel);
-    box.setLabelText(aufforderung);
-    box.setTextValue(vorgabe);
-    box.setOkButtonText(QStringLiteral("OK"));
-    box.setCancelButtonText(QStringLiteral("Abbrechen"));
+    auto* feld = new QLineEdit(vorgabe);
+    feld->setObjectName(QStringLiteral("txtEingabe"));
+    feld->setMinimumHeight(48);
+    QObject::connect(feld, &QLineEdit::returnPressed, &box, &QDialog::accept);
+    QPushButton* ok = BeruehrKnopf(QStringLiteral("OK"), &box);
+    QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
+    QPushButton* abbrechen = BeruehrKnopf(QStringLiteral("Abbrechen"), &box);
+    QObject::connect(abbrechen, &QPushButton::clicked, &box, &QDialog::reject);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(ok);
+    knoepfe->addWidget(abbrechen);
+    auto* spalte = new QVBoxLayout(&box);
+    spalte->addWidget(new QLabel(aufforderung));
+    spalte->addWidget(MitTastatur(feld));
+    spalte->addLayout(knoepfe);
     if (box.exec() != QDialog::Accepted) return std::nullopt;
-    return box.textValue();
+    return feld->text();
 }
 
 void QtDialoge::vorschau(const Dokument& dokument) {

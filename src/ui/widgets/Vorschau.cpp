@@ -11,6 +11,7 @@
 #include "ui/Druckziel.h"
 #include "ui/bericht/Dokument.h"
 #include "ui/bericht/Zeichnen.h"
+#include "ui/widgets/Fensterraum.h"
 
 namespace {
 
@@ -65,9 +66,6 @@ void VorschauZeigen(const Dokument& dokument, Druckziel& drucker, QWidget* elter
     spalte->addWidget(vorschau, 1);
     spalte->addLayout(knoepfe);
 
-    if (eltern)
-        fenster.resize(eltern->window()->size() * 0.9);
-    else
-        fenster.resize(900, 700);
+    Einpassen(&fenster, Fensterraum(eltern) * 0.9);
     fenster.exec();
 }

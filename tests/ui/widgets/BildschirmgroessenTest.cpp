@@ -3,8 +3,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "core/MDIHauptmenu.h"
 #include "core/frmAnmeldung.h"
@@ -17,6 +21,7 @@
 #include "service/frmTastenMenu2.h"
 #include "support/DemoKontext.h"
 #include "support/Modal.h"
+#include "ui/widgets/Beruehrstil.h"
 #include "ui/widgets/Umbruchtaste.h"
 
 namespace {
@@ -27,52 +32,67 @@ bool bedienelement(const QWidget* w) {
            qobject_cast<const QAbstractSpinBox*>(w);
 }
 
-// A widget inside a scrolled area needs only its area on screen.
-bool inRollflaeche(const QWidget* w) {
-    for (const QWidget* e = w->parentWidget(); e && !e->isWindow(); e = e->parentWidget())
-        if (qobject_cast<const QAbstractScrollArea*>(e)) return true;
-    return false;
+// A widget inside a scrolled area need only lie in the area's content, which
+// scrolls; the area itself lies in its parents like any other widget and
+// scrolls only up and down.
+void liegtInnen(QWidget* w, const std::string& name) {
+    for (QWidget* e = w->parentWidget(); e; e = e->parentWidget()) {
+        auto* flaeche = qobject_cast<QAbstractScrollArea*>(e->parentWidget());
+        if (flaeche && e == flaeche->viewport()) break;
+        const QRect lage(w->mapTo(e, QPoint()), w->size());
+        EXPECT_TRUE(e->rect().contains(lage))
+            << name << " at " << lage.x() << "," << lage.y() << " " << lage.width() << "x"
+            << lage.height() << " leaves " << e->metaObject()->className() << " "
+            << e->objectName().toStdString() << " " << e->width() << "x" << e->height();
+        if (e->isWindow()) break;
+    }
+    if (auto* flaeche = qobject_cast<QScrollArea*>(w)) {
+        EXPECT_EQ(flaeche->horizontalScrollBar()->maximum(), 0) << name << " scrolls sideways";
+    }
 }
 
-// The window lies in the screen area; every visible key, field and grid lies
-// inside each of its parents; a key shows its whole caption or says it in full.
+// A key shows its whole caption or says it in full.
+void beschriftungPruefen(QAbstractButton* knopf, const std::string& name) {
+    auto* taste = qobject_cast<Umbruchtaste*>(knopf);
+    if (!taste) {
+        if (qobject_cast<QPushButton*>(knopf)) {
+            EXPECT_LE(knopf->fontMetrics().horizontalAdvance(OhneKuerzel(knopf->text())),
+                      knopf->width())
+                << name << " is not a key that fits its caption";
+        }
+        return;
+    }
+    const Beschriftung b = taste->beschriftung();
+    if (b.gekuerzt) {
+        EXPECT_EQ(taste->accessibleName(), OhneKuerzel(taste->text())) << name;
+        return;
+    }
+    const QFontMetricsF masse(taste->font());
+    const QRect platz = taste->beschriftungsflaeche();
+    EXPECT_LE(b.zeilen.size() * masse.lineSpacing() * b.massstab, platz.height() + 0.5) << name;
+    for (const QString& zeile : b.zeilen)
+        EXPECT_LE(masse.horizontalAdvance(OhneKuerzel(zeile)) * b.massstab, platz.width() + 0.5)
+            << name;
+}
+
+// The window lies in the screen area, every visible key, field, grid and
+// scrolled area lies where it can be touched, and no key's caption is cut.
 void pruefen(QWidget* fenster, const QRect& flaeche) {
-    QCoreApplication::processEvents();
+    // A scrolled area follows its content's layout a round of events later.
+    for (int runde = 0; runde < 3; ++runde) QCoreApplication::processEvents();
     // Where a dialog sits is the window system's choice; its size is ours.
     EXPECT_TRUE(fenster->isModal() ? flaeche.size().expandedTo(fenster->size()) == flaeche.size()
                                    : flaeche.contains(fenster->frameGeometry()))
         << fenster->objectName().toStdString() << " " << fenster->width() << "x"
         << fenster->height();
     for (QWidget* w : fenster->findChildren<QWidget*>()) {
-        if (!w->isVisible() || !bedienelement(w) || inRollflaeche(w)) continue;
+        if (!w->isVisible() || !(bedienelement(w) || qobject_cast<QScrollArea*>(w))) continue;
+        auto* knopf = qobject_cast<QAbstractButton*>(w);
         const std::string name =
-            (w->objectName() + QLatin1Char(' ') +
-             (qobject_cast<QAbstractButton*>(w) ? qobject_cast<QAbstractButton*>(w)->text()
-                                                : QString()))
+            (w->objectName() + QLatin1Char(' ') + (knopf ? knopf->text() : QString()))
                 .toStdString();
-        for (QWidget* e = w->parentWidget(); e; e = e->isWindow() ? nullptr : e->parentWidget())
-            EXPECT_TRUE(e->rect().contains(QRect(w->mapTo(e, QPoint()), w->size())))
-                << name << " leaves " << e->objectName().toStdString();
-        auto* taste = qobject_cast<Umbruchtaste*>(w);
-        if (!taste) {
-            if (auto* knopf = qobject_cast<QPushButton*>(w)) {
-                EXPECT_LE(knopf->fontMetrics().horizontalAdvance(OhneKuerzel(knopf->text())),
-                          knopf->width())
-                    << name << " is not a key that fits its caption";
-            }
-            continue;
-        }
-        const Beschriftung b = taste->beschriftung();
-        if (b.gekuerzt) {
-            EXPECT_EQ(taste->accessibleName(), OhneKuerzel(taste->text())) << name;
-            continue;
-        }
-        const QFontMetricsF masse(taste->font());
-        const QRect platz = taste->beschriftungsflaeche();
-        EXPECT_LE(b.zeilen.size() * masse.lineSpacing() * b.massstab, platz.height() + 0.5) << name;
-        for (const QString& zeile : b.zeilen)
-            EXPECT_LE(masse.horizontalAdvance(OhneKuerzel(zeile)) * b.massstab, platz.width() + 0.5)
-                << name;
+        liegtInnen(w, name);
+        if (knopf) beschriftungPruefen(knopf, name);
     }
 }
 
@@ -104,7 +124,19 @@ QList<QSize> groessen() {
     return {{1024, 768}, {1280, 800}, {1366, 768}, {1920, 1080}};
 }
 
-class Bildschirmgroessen : public ::testing::Test, public DemoKontext {};
+// The walk sees the screens in the program's touch look: its larger keys and
+// scroll bars are what must fit.
+class Bildschirmgroessen : public ::testing::Test, public DemoKontext {
+  protected:
+    Bildschirmgroessen() { BeruehrAussehenSetzen(); }
+    ~Bildschirmgroessen() override {
+        qApp->setStyleSheet(QString());
+        QApplication::setFont(m_schrift);
+    }
+
+  private:
+    const QFont m_schrift = QApplication::font();
+};
 
 }  // namespace
 
@@ -122,9 +154,11 @@ TEST_F(Bildschirmgroessen, EveryScreenFitsTheTerminalsAndNoCaptionIsCut) {
             pruefen(&hauptmenu, flaeche);
             ablichten(groesse, bildschirm.constData());
         };
+        QStringList gesehen;  // the modal windows met, by name
         const auto modal = [&](const char* bildschirm, const char* pin = nullptr) {
-            ImModalFenster(&hauptmenu, [=](QWidget* dialog) {
+            ImModalFenster(&hauptmenu, [=, &gesehen](QWidget* dialog) {
                 SCOPED_TRACE(bildschirm);
+                gesehen.append(dialog->objectName());
                 pruefen(dialog, flaeche);
                 ablichten(groesse, bildschirm);
                 if (pin)
@@ -142,12 +176,26 @@ TEST_F(Bildschirmgroessen, EveryScreenFitsTheTerminalsAndNoCaptionIsCut) {
             station->click();
             schritt(station->text().toUtf8());
         }
+        // The last station is the hotel: its room price opens the full screen keyboard.
+        modal("on-screen keyboard");
+        QTest::mouseClick(hauptmenu.findChild<QLineEdit*>("txtZimmerpreis")
+                              ->parentWidget()
+                              ->findChild<QPushButton*>("cmdTastatur"),
+                          Qt::LeftButton);
+        EXPECT_EQ(gesehen.value(gesehen.size() - 1), QStringLiteral("frmBildschirmtastatur"));
         modal("second PIN", "1234");
         QTest::mouseClick(link->findChild<QWidget*>("lblOberflaecheLink2"), Qt::LeftButton);
         for (QPushButton* bereich : link->findChildren<QPushButton*>("cmdVerwaltungLink")) {
             bereich->click();
             schritt(bereich->text().toUtf8());
         }
+        // The station editor's floor plan: positions are stored for a floor larger than
+        // the smaller screens leave it.
+        link->findChildren<QPushButton*>("cmdVerwaltungLink").first()->click();
+        auto* stationen = hauptmenu.findChild<QTreeWidget*>("ListViewStationen");
+        stationen->setCurrentItem(stationen->topLevelItem(0));
+        hauptmenu.findChild<QTabWidget*>("SSTabStationen")->setCurrentIndex(1);
+        schritt("floor plan editor");
         QTest::mouseClick(link->findChild<QWidget*>("lblOberflaecheLink1"), Qt::LeftButton);
         link->findChildren<QPushButton*>("cmdStationenLink").first()->click();
         schritt("back from the administration");
@@ -164,9 +212,13 @@ TEST_F(Bildschirmgroessen, EveryScreenFitsTheTerminalsAndNoCaptionIsCut) {
         schritt("order screen");
         modal("settlement");
         QTest::keyClick(bestellung, Qt::Key_O);
+        // Transfer starts from a marked line; the sent lines are on the other page.
         dialoge.zahlen = {QStringLiteral("7")};
+        QTest::mouseClick(bestellung->findChild<QPushButton*>("cmdTisch"), Qt::LeftButton);
+        QTest::keyClick(bestellung, Qt::Key_Down);
         modal("transfer");
         QTest::keyClick(bestellung, Qt::Key_U);
+        EXPECT_EQ(gesehen.value(gesehen.size() - 1), QStringLiteral("frmTischUmbuchen"));
         QTest::keyClick(bestellung, Qt::Key_T);
         schritt("landing after the table");
 

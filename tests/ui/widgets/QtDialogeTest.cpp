@@ -6,6 +6,7 @@
 #include "core/DbFehler.h"
 #include "support/Modal.h"
 #include "support/SpeicherDrucker.h"
+#include "support/Tastaturtippen.h"
 #include "ui/widgets/QtDialoge.h"
 
 namespace {
@@ -53,4 +54,11 @@ TEST(QtDialoge, RealWindowsAnswerAsTheRoutinesExpect) {
 
     ImModalFenster(&besitzer, [&](QWidget* box) { knopfDruecken(box, "Abbrechen"); });
     EXPECT_EQ(dialoge.eingabe("Name:", "Mitarbeiter"), std::nullopt);
+    // A prompt is answered without a physical keyboard, from the key beside its field.
+    ImModalFenster(&besitzer, [&](QWidget* box) {
+        DanebenTippen(box->findChild<QLineEdit*>("txtEingabe"), "12,50");
+        titel = knopfDruecken(box, "OK");
+    });
+    EXPECT_EQ(dialoge.eingabe("Betrag:", "Gutschein"), QStringLiteral("12,50"));
+    EXPECT_EQ(titel, QStringLiteral("Gutschein"));
 }
