@@ -2,6 +2,7 @@
 
 #include "core/Grenzen.h"
 #include "core/Kontext.h"
+#include "fiskal/Steuersatz.h"
 #include "service/Eingabe.h"
 #include "service/Katalogartikel.h"
 #include "service/Tischzeile.h"
@@ -16,12 +17,13 @@ std::optional<std::int64_t> zeileFuer(Kontext& k, const Katalogartikel& a, int m
     const QString suche = QStringLiteral(
         "SELECT ID, Menge FROM OffeneTische WHERE Station = ? AND Tisch = ? AND TischDetails = "
         "'Neu' "
-        "AND PLU = ? AND IDWG = ? AND Extra = 'Nein'");
+        "AND PLU = ? AND IDWG = ? AND Extra = 'Nein' AND MwStSatz = ?");
     Abfrage gefunden =
-        preisGleich ? k.db.abfrage(suche + QStringLiteral(" AND EPREIS = ? ORDER BY ID LIMIT 1"),
-                                   k.werte.station, k.werte.tisch, a.plu, kGetraenke, a.epreis)
-                    : k.db.abfrage(suche + QStringLiteral(" ORDER BY ID LIMIT 1"), k.werte.station,
-                                   k.werte.tisch, a.plu, kGetraenke);
+        preisGleich
+            ? k.db.abfrage(suche + QStringLiteral(" AND EPREIS = ? ORDER BY ID LIMIT 1"),
+                           k.werte.station, k.werte.tisch, a.plu, kGetraenke, a.mwstSatz, a.epreis)
+            : k.db.abfrage(suche + QStringLiteral(" ORDER BY ID LIMIT 1"), k.werte.station,
+                           k.werte.tisch, a.plu, kGetraenke, a.mwstSatz);
     if (gefunden.naechste()) {
         const std::int64_t id = gefunden.zahl(0);
         if (gefunden.zahl(1) + menge > kHoechstmenge) {
@@ -52,10 +54,11 @@ bool eintragen(Kontext& k, const Katalogartikel& a, int menge, bool preisGleich)
             "UPDATE OffeneTische SET RegID = ID, Kellner = ?, Station = ?, Tisch = ?, "
             "TischDetails = 'Neu', Stationsdrucker = ?, Bondrucker = ?, IDWG = ?, WG = ?, "
             "Gericht = ?, EPREIS = ?, PLU = ?, PLU_ID = ?, Extra = 'Nein', Kommentar = 'Nein', "
-            "Menge_Text = Menge || 'x', GPREIS = Menge * ?, Datum = ?, Zeit = ? WHERE ID = ?"),
+            "Menge_Text = Menge || 'x', GPREIS = Menge * ?, Datum = ?, Zeit = ?, MwStSatz = ? "
+            "WHERE ID = ?"),
         k.werte.kellner, k.werte.station, k.werte.tisch, a.stationsdrucker, a.bondrucker, a.idwg,
         a.wg, a.gericht, a.epreis, a.plu, a.plu, a.epreis, Geschaeftstag(jetzt),
-        Eintragszeit(jetzt), *id);
+        Eintragszeit(jetzt), a.mwstSatz, *id);
     t.bestaetigen();
     return true;
 }
@@ -70,6 +73,10 @@ bool GerichtEintragen(Kontext& k, const QString& plu, const QString& menge) {
         k.dialoge.meldung(kGerichtUnbekannt);
         return false;
     }
+    if (!artikel->mwstSatz) {
+        k.dialoge.meldung(kSteuersatzFehlt);
+        return false;
+    }
     return eintragen(k, *artikel, *anzahl, false);
 }
 
@@ -81,7 +88,11 @@ bool FreiesGerichtEintragen(Kontext& k, const QString& rolle, const QString& plu
         k.dialoge.meldung(kPreisZuHoch);
         return false;
     }
-    const QString idwg = plu == kFreiesGetraenk ? kGetraenke : QStringLiteral("Speisen");
-    return eintragen(k, Katalogartikel{plu, std::nullopt, idwg, gericht, preis, rolle, rolle},
-                     *anzahl, true);
+    // Drinks carry the standard rate, food served here the reduced one.
+    const bool getraenk = plu == kFreiesGetraenk;
+    return eintragen(
+        k,
+        Katalogartikel{plu, std::nullopt, getraenk ? kGetraenke : QStringLiteral("Speisen"),
+                       gericht, preis, rolle, rolle, getraenk ? kRegelsatz : kErmaessigterSatz},
+        *anzahl, true);
 }
