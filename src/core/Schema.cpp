@@ -142,11 +142,13 @@ DROP TABLE NachMitternacht;
 
 // Every order line carries the VAT rate of its article as entered (hundredths of
 // a percent), and a hotel bill the two rates it was priced at, the owner's
-// choice in Betrieb. Lines already there get their article's current rate; a
-// line whose article is gone or has no valid rate (extras on stored bills,
-// free-price lines) goes by its kind, drinks at the standard rate and all else
-// at the reduced one. Turnover already closed keeps the split it was reported
-// with: eat-in at the standard rate, take-away at the reduced one.
+// choice in Betrieb (the reduced rate for rooms and breakfast to start with).
+// Lines already there get their article's current rate; a line whose article
+// is gone or has no valid rate (extras on stored bills, free-price lines) goes
+// by its kind, drinks at the standard rate and all else at the reduced one.
+// Hotel bills and turnover already closed keep the rates they were printed
+// with: rooms and eat-in at the standard rate, breakfast and take-away at the
+// reduced one.
 void version5(Datenbank& db) {
     db.skript(QStringLiteral(R"(
 ALTER TABLE OffeneTische ADD COLUMN MwStSatz INTEGER;

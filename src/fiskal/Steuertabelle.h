@@ -30,7 +30,8 @@ class Steuertabelle {
     std::vector<Steuerzeile> zeilen() const;
 
   private:
-    std::vector<int> reihenfolge() const;
+    // The rates other than A and B, highest first.
+    std::vector<int> weitere() const;
 
     std::map<int, Geld> m_brutto;
 };
