@@ -34,14 +34,14 @@ double mittel(const std::vector<double>& ms) {
 void tischFuellen(Datenbank& db) {
     Transaktion t(db);
     for (int i = 0; i < 50; ++i) {
-        db.ausfuehren(QStringLiteral(
-                          "INSERT INTO OffeneTische (Station, Tisch, Kellner, TischDetails, PLU, "
-                          "PLU_ID, Gericht, Menge, Menge_Text, EPREIS, GPREIS, Extra, Kommentar, "
-                          "IDWG, WG, Stationsdrucker, Bondrucker, Datum, Zeit) VALUES ('Gastraum', "
-                          "'5', 'Tom', 'Alt', ?1, ?1, 'Gericht', 2, '2x', 450, 900, 'Nein', "
-                          "'Nein', 'Speisen', 'WG', 'kein Drucker', 'Küchendrucker', "
-                          "'2026-12-06', '12:00:00')"),
-                      QString::number(100 + i));
+        db.ausfuehren(
+            QStringLiteral("INSERT INTO OffeneTische (Station, Tisch, Kellner, TischDetails, PLU, "
+                           "PLU_ID, Gericht, Menge, Menge_Text, EPREIS, GPREIS, Extra, Kommentar, "
+                           "IDWG, WG, Stationsdrucker, Bondrucker, Datum, Zeit, MwStSatz) VALUES "
+                           "('Gastraum', '5', 'Tom', 'Alt', ?1, ?1, 'Gericht', 2, '2x', 450, 900, "
+                           "'Nein', 'Nein', 'Speisen', 'WG', 'kein Drucker', 'Küchendrucker', "
+                           "'2026-12-06', '12:00:00', 700)"),
+            QString::number(100 + i));
         db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET RegID = ID WHERE ID = ?"),
                       static_cast<std::int64_t>(db.letzteId()));
     }

@@ -30,8 +30,9 @@ double median(std::vector<double> ms) {
 }
 
 struct Kasse {
-    Kasse() : db(Datenbank::oeffnen(tmp.filePath(QStringLiteral("tavro.db")), kDatenbankKennwort)),
-              k(*db, uhr, dialoge, drucker) {
+    Kasse()
+        : db(Datenbank::oeffnen(tmp.filePath(QStringLiteral("tavro.db")), kDatenbankKennwort)),
+          k(*db, uhr, dialoge, drucker) {
         SchemaAktualisieren(*db);
     }
     QTemporaryDir tmp;
@@ -50,17 +51,20 @@ void rechnungenAnlegen(Datenbank& db) {
         for (int i = 0; i < 300; ++i) {
             ++regNr;
             const QDate datum = QDate(2026, 11, 1).addDays(tag);
-            const QString station = i % 4 ? QStringLiteral("Gastraum") : QString::fromUtf8(kAusserHaus);
-            db.ausfuehren(QStringLiteral("INSERT INTO Rechnungsuebersicht (RegNr, Datum, Zeit, "
-                                         "Station, Tisch, Mitarbeiter, BAR, KARTE, GUTSCHEIN, Beleg, "
-                                         "Zahlungsart, Gesamt) VALUES (?, ?, '12:00:00', ?, '5', "
-                                         "'Tom', ?, ?, 0, 'Kassenbon', '', ?)"),
-                          regNr, datum, station, i % 2 ? 2450 : 0, i % 2 ? 0 : 2450, 2450);
-            db.ausfuehren(QStringLiteral("INSERT INTO RechnungDetails (RegNr, Station, Tisch, "
-                                         "Kellner, Menge, PLU, Gericht, EPREIS, GPREIS, Datum, Zeit) "
-                                         "VALUES (?, ?, '5', 'Tom', 1, '1', 'Menü', 2450, 2450, ?, "
-                                         "'12:00:00')"),
-                          regNr, station, datum);
+            const QString station =
+                i % 4 ? QStringLiteral("Gastraum") : QString::fromUtf8(kAusserHaus);
+            db.ausfuehren(
+                QStringLiteral("INSERT INTO Rechnungsuebersicht (RegNr, Datum, Zeit, "
+                               "Station, Tisch, Mitarbeiter, BAR, KARTE, GUTSCHEIN, Beleg, "
+                               "Zahlungsart, Gesamt) VALUES (?, ?, '12:00:00', ?, '5', "
+                               "'Tom', ?, ?, 0, 'Kassenbon', '', ?)"),
+                regNr, datum, station, i % 2 ? 2450 : 0, i % 2 ? 0 : 2450, 2450);
+            db.ausfuehren(
+                QStringLiteral("INSERT INTO RechnungDetails (RegNr, Station, Tisch, "
+                               "Kellner, Menge, PLU, Gericht, EPREIS, GPREIS, Datum, Zeit, "
+                               "MwStSatz) VALUES (?, ?, '5', 'Tom', 1, '1', 'Menü', 2450, "
+                               "2450, ?, '12:00:00', 700)"),
+                regNr, station, datum);
         }
     t.bestaetigen();
 }
@@ -93,10 +97,11 @@ void BM_Umsatzbericht365Tage(benchmark::State& state) {
     {
         Transaktion t(*kasse.db);
         for (QDate d = von; d <= bis; d = d.addDays(1))
-            kasse.db->ausfuehren(QStringLiteral("INSERT INTO AlleUmsaetze (Datum, Lokal, "
-                                                "\"AußerHaus\", BAR, KARTE, GUTSCHEIN, Gesamt) "
-                                                "VALUES (?, 500000, 70000, 400000, 170000, 0, 570000)"),
-                                 d);
+            kasse.db->ausfuehren(
+                QStringLiteral("INSERT INTO AlleUmsaetze (Datum, Lokal, "
+                               "\"AußerHaus\", BAR, KARTE, GUTSCHEIN, Gesamt) "
+                               "VALUES (?, 500000, 70000, 400000, 170000, 0, 570000)"),
+                d);
         t.bestaetigen();
     }
     std::vector<double> boden, bericht;
@@ -108,7 +113,8 @@ void BM_Umsatzbericht365Tage(benchmark::State& state) {
                 von, bis);
             while (a.naechste()) benchmark::DoNotOptimize(a.zahl(1));
         });
-        messen(bericht, [&] { benchmark::DoNotOptimize(UmsatzberichtErzeugen(kasse.k, von, bis)); });
+        messen(bericht,
+               [&] { benchmark::DoNotOptimize(UmsatzberichtErzeugen(kasse.k, von, bis)); });
     }
     state.counters["boden_median_ms"] = median(boden);
     state.counters["bericht_median_ms"] = median(bericht);

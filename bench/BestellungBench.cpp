@@ -41,10 +41,10 @@ struct Kasse {
         SchemaAktualisieren(*db);
         db->ausfuehren(
             QStringLiteral("INSERT INTO Artikelgruppe (PLU, WG, IDWG, Gericht, EPREIS, "
-                           "Stationsdrucker, Bondrucker, Extra) VALUES "
+                           "Stationsdrucker, Bondrucker, Extra, MwSt) VALUES "
                            "('12', 'Bier', 'Getränke', 'Pils', 350, 'kein Drucker', "
-                           "'Thekendrucker', 0), ('20', 'Hauptgerichte', 'Speisen', "
-                           "'Schnitzel', 1290, 'kein Drucker', 'Küchendrucker', 1)"));
+                           "'Thekendrucker', 0, '19'), ('20', 'Hauptgerichte', 'Speisen', "
+                           "'Schnitzel', 1290, 'kein Drucker', 'Küchendrucker', 1, '7')"));
         k = std::make_unique<Kontext>(*db, uhr, dialoge, drucker);
         k->werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("1")};
     }

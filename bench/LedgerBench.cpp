@@ -45,8 +45,8 @@ struct Kasse {
         for (int i = 0; i < 10; ++i)
             db->ausfuehren(
                 QStringLiteral("INSERT INTO Artikelgruppe (PLU, WG, IDWG, Gericht, EPREIS, "
-                               "Stationsdrucker, Bondrucker, Extra) VALUES (?, 'WG', ?, ?, ?, "
-                               "'kein Drucker', 'Küchendrucker', 0)"),
+                               "Stationsdrucker, Bondrucker, Extra, MwSt) VALUES (?, 'WG', ?, ?, "
+                               "?, 'kein Drucker', 'Küchendrucker', 0, '19')"),
                 QString::number(10 + i),
                 i < 5 ? QStringLiteral("Getränke") : QStringLiteral("Speisen"),
                 QStringLiteral("Artikel %1").arg(i), 250 + 100 * i);
@@ -76,9 +76,11 @@ struct Kasse {
                 QStringLiteral(
                     "INSERT INTO OffeneTische (Station, Tisch, Kellner, TischDetails, PLU, "
                     "PLU_ID, Gericht, Menge, Menge_Text, EPREIS, GPREIS, Extra, Kommentar, IDWG, "
-                    "WG, Stationsdrucker, Bondrucker, Datum, Zeit) SELECT 'Gastraum', '1', 'Tom', "
-                    "?, PLU, PLU, Gericht, 1, '1x', EPREIS, EPREIS, 'Nein', 'Nein', IDWG, WG, "
-                    "Stationsdrucker, Bondrucker, '2026-12-06', '12:00:00' FROM Artikelgruppe "
+                    "WG, Stationsdrucker, Bondrucker, Datum, Zeit, MwStSatz) SELECT 'Gastraum', "
+                    "'1', "
+                    "'Tom', ?, PLU, PLU, Gericht, 1, '1x', EPREIS, EPREIS, 'Nein', 'Nein', IDWG, "
+                    "WG, Stationsdrucker, Bondrucker, '2026-12-06', '12:00:00', 1900 "
+                    "FROM Artikelgruppe "
                     "WHERE PLU = ?"),
                 details, QString::number(10 + i % 10));
         db->ausfuehren(QStringLiteral("UPDATE OffeneTische SET RegID = ID WHERE RegID IS NULL"));

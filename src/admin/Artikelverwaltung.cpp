@@ -1,19 +1,10 @@
 #include "admin/Artikelverwaltung.h"
 
-#include <QRegularExpression>
-
 #include "core/Grenzen.h"
 #include "core/Kontext.h"
+#include "fiskal/Steuersatz.h"
 
 namespace {
-
-// The VAT rate as a percentage from 0 to 100, comma or point before decimals.
-bool mwstGueltig(const QString& text) {
-    static const QRegularExpression form(QStringLiteral("^\\d{1,3}(?:[,.]\\d+)?$"));
-    const QString t = text.trimmed();
-    if (!form.match(t).hasMatch()) return false;
-    return QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble() <= 100.0;
-}
 
 // Checks the form in the order the user reads it; the first failure is shown.
 std::optional<Geld> pruefen(Kontext& k, const Artikelformular& f) {
@@ -31,8 +22,7 @@ std::optional<Geld> pruefen(Kontext& k, const Artikelformular& f) {
             "Der Verkaufpreis muss ein Betrag ab 0 mit höchstens zwei Nachkommastellen sein "
             "(z. B. 3,50)");
     if (*preis > kHoechstpreis) return nein(kPreisZuHoch);
-    if (!mwstGueltig(f.mwst))
-        return nein("Der Mehrwertsteuersatz muss eine Zahl von 0 bis 100 sein (z. B. 19)");
+    if (!SteuersatzLesen(f.mwst)) return nein(kSteuersatzUngueltig);
     return preis;
 }
 
@@ -47,8 +37,8 @@ void anhaengen(Kontext& k, const Artikelformular& f, Geld preis) {
         QStringLiteral("INSERT INTO Artikelgruppe (WG, PLU, Gericht, Extra, EPREIS, MwSt, "
                        "Bondrucker, Stationsdrucker, IDWG) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
                        "(SELECT IDWG FROM Warengruppe WHERE WG = ? LIMIT 1))"),
-        f.wg, f.plu.trimmed(), f.gericht.trimmed(), f.extra, preis, f.mwst.trimmed(),
-        f.bondrucker, f.stationsdrucker, f.wg);
+        f.wg, f.plu.trimmed(), f.gericht.trimmed(), f.extra, preis, f.mwst.trimmed(), f.bondrucker,
+        f.stationsdrucker, f.wg);
 }
 
 void ueberschreiben(Kontext& k, const Artikelformular& f, Geld preis) {

@@ -21,6 +21,10 @@ struct Artikelformular {
     bool extra = false;
 };
 
+inline const QString kSteuersatzUngueltig = QStringLiteral(
+    "Der Mehrwertsteuersatz muss eine Zahl über 0 bis 100 mit höchstens zwei Nachkommastellen "
+    "sein (z. B. 19 oder 7)");
+
 // The stored article for the form; none when the PLU is not listed.
 std::optional<Artikelformular> ArtikelBearbeitenZeigen(Kontext& k, const QString& plu);
 

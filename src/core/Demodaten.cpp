@@ -6,6 +6,7 @@
 #include "core/Datenbank.h"
 #include "core/Rechteschluessel.h"
 #include "core/Schema.h"
+#include "fiskal/Steuersatz.h"
 
 namespace {
 
@@ -199,14 +200,15 @@ void speisekarteAnlegen(Datenbank& db) {
         db.ausfuehren(QStringLiteral("INSERT INTO Warengruppe (WG, IDWG, Stationsdrucker, "
                                      "Bondrucker) VALUES (?, ?, 'kein Drucker', ?)"),
                       g.wg, g.idwg, g.bondrucker);
+        // Drinks carry the standard VAT rate, food served here the reduced one.
+        const char* const mwst =
+            QString::fromUtf8(g.idwg) == QString::fromUtf8(kGetraenke) ? "19" : "7";
         for (const Artikel& a : g.artikel)
             db.ausfuehren(
                 QStringLiteral("INSERT INTO Artikelgruppe (PLU, WG, IDWG, Gericht, EPREIS, "
                                "MwSt, Stationsdrucker, Bondrucker, Extra) "
                                "VALUES (?, ?, ?, ?, ?, ?, 'kein Drucker', ?, ?)"),
-                a.plu, g.wg, g.idwg, a.gericht, a.cent,
-                QString::fromUtf8(g.bondrucker) == QString::fromUtf8(kTheke) ? "19" : "7",
-                g.bondrucker, a.extra);
+                a.plu, g.wg, g.idwg, a.gericht, a.cent, mwst, g.bondrucker, a.extra);
         if (QString::fromUtf8(g.wg) == QStringLiteral("Extra")) continue;  // chosen in their window
 
         db.ausfuehren(
@@ -246,11 +248,13 @@ void hotelUndBetriebAnlegen(Datenbank& db) {
             QStringLiteral("INSERT INTO Hotelpreisliste (ZimmerNr, Zimmerart, Bezeichnung, "
                            "\"Ü\", \"ÜF\") VALUES (?, ?, ?, ?, ?)"),
             z.nr, z.art, z.bezeichnung, z.ue, z.uef);
-    db.ausfuehren(QStringLiteral("INSERT INTO Betrieb (Name, Adresszeile, Telefon, Steuernummer) "
-                                 "VALUES (?, ?, ?, ?)"),
+    // Rooms and breakfast both at the reduced VAT rate.
+    db.ausfuehren(QStringLiteral("INSERT INTO Betrieb (Name, Adresszeile, Telefon, Steuernummer, "
+                                 "MwStUebernachtung, MwStFruehstueck) VALUES (?, ?, ?, ?, ?, ?)"),
                   QStringLiteral("Hotel Lindenhof"),
                   QStringLiteral("Am Lindenhof 3 · 12345 Musterstadt"),
-                  QStringLiteral("Tel. 01234 567890"), QStringLiteral("St.-Nr. 123/456/78901"));
+                  QStringLiteral("Tel. 01234 567890"), QStringLiteral("St.-Nr. 123/456/78901"),
+                  kErmaessigterSatz, kErmaessigterSatz);
 }
 
 }  // namespace

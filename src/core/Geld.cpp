@@ -23,10 +23,6 @@ QString ungruppiert(std::int64_t cent) {
 
 Geld Geld::gerundet(double cent) { return Geld(static_cast<std::int64_t>(std::llround(cent))); }
 
-double Geld::netto(Geld brutto, int prozent) {
-    return static_cast<double>(brutto.cent()) * 100.0 / (100.0 + prozent);
-}
-
 std::optional<Geld> Geld::lesen(const QString& eingabe) {
     static const QRegularExpression form(
         QStringLiteral("^(-)?(\\d{1,3}(?:\\.\\d{3})+|\\d+)(?:[,.](\\d{1,2}))?$"));
@@ -48,7 +44,8 @@ QString Geld::text(const QString& muster) const {
         return deutsch().toCurrencyString(m_cent / 100.0).replace(QChar(0x00A0), QLatin1Char(' '));
     const int komma = muster.indexOf(QLatin1Char(','));
     const int punkt = muster.indexOf(QLatin1Char('.'));
-    if (komma >= 0 && (punkt < 0 || komma < punkt)) return deutsch().toString(m_cent / 100.0, 'f', 2);
+    if (komma >= 0 && (punkt < 0 || komma < punkt))
+        return deutsch().toString(m_cent / 100.0, 'f', 2);
     return ungruppiert(m_cent);
 }
 

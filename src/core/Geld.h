@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <optional>
 
-// An amount of money in whole cents. Net amounts that stay unrounded until they
-// are printed are plain doubles of cents; gerundet() makes money of them.
+// An amount of money in whole cents. Amounts that stay unrounded until they are
+// printed (net parts of gross prices) are plain doubles of cents; gerundet()
+// makes money of them.
 class Geld {
-public:
+  public:
     constexpr Geld() = default;
     constexpr explicit Geld(std::int64_t cent) : m_cent(cent) {}
 
@@ -19,14 +20,18 @@ public:
     constexpr Geld operator-(Geld b) const { return Geld(m_cent - b.m_cent); }
     constexpr Geld operator-() const { return Geld(-m_cent); }
     constexpr Geld operator*(std::int64_t n) const { return Geld(m_cent * n); }
-    Geld& operator+=(Geld b) { m_cent += b.m_cent; return *this; }
-    Geld& operator-=(Geld b) { m_cent -= b.m_cent; return *this; }
+    Geld& operator+=(Geld b) {
+        m_cent += b.m_cent;
+        return *this;
+    }
+    Geld& operator-=(Geld b) {
+        m_cent -= b.m_cent;
+        return *this;
+    }
     constexpr auto operator<=>(const Geld&) const = default;
 
     // Rounds a number of cents half away from zero.
     static Geld gerundet(double cent);
-    // The net part of a gross amount at a VAT rate in percent, unrounded (in cents).
-    static double netto(Geld brutto, int prozent);
 
     // Reads an amount typed by a user: digits with at most two decimals after a
     // comma or a point, optional thousands dots ("1.234,50"), an optional
@@ -44,6 +49,6 @@ public:
     // Same patterns for an unrounded amount of cents, rounded when shown.
     static QString text(double cent, const QString& muster);
 
-private:
+  private:
     std::int64_t m_cent = 0;
 };

@@ -5,11 +5,13 @@
 
 #include "core/Datenbank.h"
 #include "core/Rechteschluessel.h"
+#include "fiskal/Steuersatz.h"
 
 namespace {
 
 // Columns shared by the open lines, the pending and the permanent cancellations:
-// rows are copied between the three by position, so the lists must stay equal.
+// rows are copied between the three by position, so the lists must stay equal,
+// and a later step adds a column to all three in the same order.
 const char* const kZeilenspalten = R"(
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
     RegID INTEGER,
@@ -138,6 +140,57 @@ DROP TABLE NachMitternacht;
 )"));
 }
 
+// Every order line carries the VAT rate of its article as entered (hundredths of
+// a percent), and a hotel bill the two rates it was priced at, the owner's
+// choice in Betrieb (the reduced rate for rooms and breakfast to start with).
+// Lines already there get their article's current rate; a line whose article
+// is gone or has no valid rate (extras on stored bills, free-price lines) goes
+// by its kind, drinks at the standard rate and all else at the reduced one.
+// Hotel bills and turnover already closed keep the rates they were printed
+// with: rooms and eat-in at the standard rate, breakfast and take-away at the
+// reduced one.
+void version5(Datenbank& db) {
+    db.skript(QStringLiteral(R"(
+ALTER TABLE OffeneTische ADD COLUMN MwStSatz INTEGER;
+ALTER TABLE StornosTemporaer ADD COLUMN MwStSatz INTEGER;
+ALTER TABLE Stornos ADD COLUMN MwStSatz INTEGER;
+ALTER TABLE RechnungDetails ADD COLUMN MwStSatz INTEGER;
+ALTER TABLE Betrieb ADD COLUMN MwStUebernachtung INTEGER;
+ALTER TABLE Betrieb ADD COLUMN MwStFruehstueck INTEGER;
+UPDATE Betrieb SET MwStUebernachtung = %1, MwStFruehstueck = %1;
+ALTER TABLE AbrechnungHotel ADD COLUMN MwStUebernachtung INTEGER;
+ALTER TABLE AbrechnungHotel ADD COLUMN MwStFruehstueck INTEGER;
+UPDATE AbrechnungHotel SET MwStUebernachtung = %2, MwStFruehstueck = %1;
+CREATE TABLE Steuerumsaetze (Datum TEXT, MwStSatz INTEGER, Brutto INTEGER);
+CREATE INDEX Steuerumsaetze_Datum ON Steuerumsaetze (Datum);
+INSERT INTO Steuerumsaetze SELECT Datum, %2, Lokal FROM Abschlussumsaetze WHERE Lokal <> 0;
+INSERT INTO Steuerumsaetze SELECT Datum, %1, "AußerHaus" FROM Abschlussumsaetze
+    WHERE "AußerHaus" <> 0;
+)")
+                  .arg(kErmaessigterSatz)
+                  .arg(kRegelsatz));
+    const QString artikelspalte[] = {QStringLiteral("PLU_ID"), QStringLiteral("PLU_ID"),
+                                     QStringLiteral("PLU_ID"), QStringLiteral("PLU")};
+    const QString tabellen[] = {QStringLiteral("OffeneTische"), QStringLiteral("StornosTemporaer"),
+                                QStringLiteral("Stornos"), QStringLiteral("RechnungDetails")};
+    for (Abfrage a =
+             db.abfrage(QStringLiteral("SELECT PLU, MwSt FROM Artikelgruppe ORDER BY rowid"));
+         a.naechste();) {
+        const auto satz = SteuersatzLesen(a.text(1));
+        if (!satz) continue;
+        for (int i = 0; i < 4; ++i)
+            db.ausfuehren(QStringLiteral("UPDATE %1 SET MwStSatz = ? WHERE MwStSatz IS NULL AND "
+                                         "%2 = ?")
+                              .arg(tabellen[i], artikelspalte[i]),
+                          *satz, a.text(0));
+    }
+    for (const QString& tabelle : tabellen)
+        db.ausfuehren(QStringLiteral("UPDATE %1 SET MwStSatz = CASE WHEN IDWG = ? THEN ? ELSE ? "
+                                     "END WHERE MwStSatz IS NULL")
+                          .arg(tabelle),
+                      QStringLiteral("Getränke"), kRegelsatz, kErmaessigterSatz);
+}
+
 // Settings of the installation by name, such as the folder backups go to.
 void version8(Datenbank& db) {
     db.skript(QStringLiteral(
@@ -147,7 +200,7 @@ void version8(Datenbank& db) {
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {version1, version2, version3,
-                                                                       version4, version8};
+                                                                       version4, version5, version8};
     return liste;
 }
 

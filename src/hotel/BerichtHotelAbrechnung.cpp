@@ -4,36 +4,36 @@
 #include <QDir>
 
 #include "core/Kontext.h"
+#include "fiskal/Steuersatz.h"
+#include "fiskal/Steuertabelle.h"
 #include "hotel/ReportHotelabrechnung.h"
 #include "ui/bericht/Dokument.h"
-
-namespace {
-
-// The net part of a gross column, as printed: rounded only here.
-QString netto(const Datenzeile& zeile, const QString& brutto, int prozent) {
-    return Geld::text(Geld::netto(Geld(zeile.value(brutto).toLongLong()), prozent),
-                      QStringLiteral("####0.00"));
-}
-
-}  // namespace
 
 void BerichtHotelAbrechnung(Kontext& k) {
     Transaktion t(k.db);
     Abfrage a = k.db.abfrage(QStringLiteral(
         "SELECT Anreise, Abreise, TextUerbernachtungen, TextFruehstueck, "
         "[ZimmerEPÜ] AS [ZimmerEPÜBrutto], [ZimmerGPÜ] AS [ZimmerGPÜBrutto], "
-        "ZimmerEPF AS ZimmerEPFBrutto, ZimmerGPF AS ZimmerGPFBrutto, Gesamt AS SummeGesamt "
+        "ZimmerEPF AS ZimmerEPFBrutto, ZimmerGPF AS ZimmerGPFBrutto, Gesamt AS SummeGesamt, "
+        "MwStUebernachtung, MwStFruehstueck "
         "FROM AbrechnungHotel WHERE ID = (SELECT max(ID) FROM AbrechnungHotel)"));
     Berichtsdaten daten = BerichtsdatenAus(a);
     if (daten.empty()) {
         k.dialoge.meldung(kKeineHotelabrechnung);
         return;
     }
+    // Overnight and breakfast at the same rate share one row of the VAT table;
+    // a stay without breakfast shows no row for it.
     Datenzeile& zeile = daten.front();
-    zeile.insert(QStringLiteral("ZimmerGPÜNetto"),
-                 netto(zeile, QStringLiteral("ZimmerGPÜBrutto"), 19));
-    zeile.insert(QStringLiteral("ZimmerGPFNetto"),
-                 netto(zeile, QStringLiteral("ZimmerGPFBrutto"), 7));
+    Steuertabelle steuern;
+    const auto teil = [&](const char* satz, const char* brutto, const char* code) {
+        const int s = zeile.value(QString::fromUtf8(satz)).toInt();
+        const Geld betrag(zeile.value(QString::fromUtf8(brutto)).toLongLong());
+        if (!betrag.istNull()) steuern.hinzufuegen(s, betrag);
+        zeile.insert(QString::fromUtf8(code), SteuersatzText(s));
+    };
+    teil("MwStUebernachtung", "ZimmerGPÜBrutto", "UstUebernachtung");
+    teil("MwStFruehstueck", "ZimmerGPFBrutto", "UstFruehstueck");
 
     Abfrage betrieb = k.db.abfrage(QStringLiteral("SELECT Name, Adresszeile FROM Betrieb LIMIT 1"));
     const bool mitBetrieb = betrieb.naechste();
@@ -44,6 +44,7 @@ void BerichtHotelAbrechnung(Kontext& k) {
     Berichtslayout layout =
         ReportHotelabrechnung(QDir(QCoreApplication::applicationDirPath())
                                   .filePath(QStringLiteral("Logos/Logo_Lokal.svg")));
+    HotelsteuernSetzen(layout, steuern.zeilen());
     layout.setzeText(kKopf, QStringLiteral("lblName"), name);
     layout.setzeText(kKopf, QStringLiteral("lblAdresse"), adresse);
     layout.setzeText(kKopf, QStringLiteral("lblDatum"),

@@ -4,6 +4,7 @@
 
 #include "core/Grenzen.h"
 #include "core/Kontext.h"
+#include "fiskal/Steuersatz.h"
 
 namespace {
 
@@ -35,6 +36,15 @@ QString textUebernachtungen(const Hotelaufenthalt& a) {
     if (*a.zimmerAnzahl > 1) text = QStringLiteral("%1 Zimmer × %2").arg(*a.zimmerAnzahl).arg(text);
     if (!a.zimmerNr) return text + QStringLiteral(" Ü ohne Frühstück ");
     return text + QStringLiteral(" Ü im ") + a.zimmerArt + QStringLiteral(" ohne Frühstück ");
+}
+
+// The owner's VAT rates of overnight stays and of breakfast; none unless both are valid.
+std::optional<std::pair<int, int>> steuersaetze(Kontext& k) {
+    Abfrage a = k.db.abfrage(
+        QStringLiteral("SELECT MwStUebernachtung, MwStFruehstueck FROM Betrieb LIMIT 1"));
+    if (!a.naechste() || !SteuersatzImBereich(a.zahl(0)) || !SteuersatzImBereich(a.zahl(1)))
+        return std::nullopt;
+    return std::pair(static_cast<int>(a.zahl(0)), static_cast<int>(a.zahl(1)));
 }
 
 }  // namespace
@@ -73,6 +83,11 @@ bool HotelabrechnungSpeichern(Kontext& k, const Hotelaufenthalt& a) {
     }
     if (!kZahlungsarten.contains(a.zahlungsart))
         throw DbFehler(3265, QStringLiteral("Unbekannte Zahlungsart '%1'.").arg(a.zahlungsart));
+    const auto steuern = steuersaetze(k);
+    if (!steuern) {
+        k.dialoge.meldung(kHotelSteuersatzFehlt);
+        return false;
+    }
 
     // Every row covers all rooms, so rows and VAT add up to the total.
     const qint64 zimmerNaechte = static_cast<qint64>(*a.uebernachtungen) * *a.zimmerAnzahl;
@@ -85,14 +100,14 @@ bool HotelabrechnungSpeichern(Kontext& k, const Hotelaufenthalt& a) {
         QStringLiteral("INSERT INTO AbrechnungHotel (Mitarbeiter, Datum, Anreise, Abreise, "
                        "ZimmerAnzahl, ZimmerNr, ZimmerArt, Zimmerleistung, TextUerbernachtungen, "
                        "TextFruehstueck, [ZimmerEPÜ], [ZimmerEPÜF], ZimmerEPF, [ZimmerGPÜ], "
-                       "[ZimmerGPÜF], ZimmerGPF, Gesamt, %1) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                       "[ZimmerGPÜF], ZimmerGPF, Gesamt, MwStUebernachtung, MwStFruehstueck, %1) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
             .arg(Datenbank::bezeichner(a.zahlungsart)),
         k.werte.kellner, k.jetzt().date(), a.anreise, a.abreise, *a.zimmerAnzahl, a.zimmerNr,
         a.zimmerArt, a.zimmerleistung, textUebernachtungen(a),
         QString::number(zimmerNaechte) + QStringLiteral(" Frühstück "), zimmer - fruehstueck,
         zimmer, fruehstueck, (zimmer - fruehstueck) * zimmerNaechte, zimmer * zimmerNaechte,
-        fruehstueck * zimmerNaechte, gesamt, gesamt);
+        fruehstueck * zimmerNaechte, gesamt, steuern->first, steuern->second, gesamt);
     t.bestaetigen();
     return true;
 }

@@ -42,6 +42,8 @@ inline const QString kAngabenFehlen =
     QStringLiteral("Bitte Anzahl, Übernachtungen und Zimmerpreis eingeben.");
 inline const QString kFruehstueckZuTeuer =
     QStringLiteral("Der Frühstückpreis darf nicht höher als der Zimmerpreis sein.");
+inline const QString kHotelSteuersatzFehlt =
+    QStringLiteral("Für die Hotelabrechnung ist kein gültiger Steuersatz hinterlegt.");
 
 enum class Zahlfeld { Anzahl, Preis };
 
@@ -58,5 +60,7 @@ std::optional<Geld> Gesamtpreis(const Hotelaufenthalt& aufenthalt);
 
 // Stores the stay as one AbrechnungHotel row. Refuses with a message (and
 // stores nothing) a departure before the arrival, missing or negative numbers
-// and a breakfast dearer than the room.
+// and a breakfast dearer than the room. The bill keeps the VAT rates of
+// overnight stays and of breakfast the owner has set in Betrieb; without valid
+// ones it is refused too.
 bool HotelabrechnungSpeichern(Kontext& k, const Hotelaufenthalt& aufenthalt);

@@ -1,5 +1,7 @@
 #include "hotel/ReportHotelabrechnung.h"
 
+#include "fiskal/Steuerlayout.h"
+
 namespace {
 
 constexpr double kBreite = kBonbreite;
@@ -9,14 +11,16 @@ const Schrift kFett{8, true};
 const Schrift kTitel{14, true};
 const Schrift kSumme{12, true};
 
-// Columns of the amounts: VAT code, unit price (or net), total price (or gross).
+// Columns of the amounts: VAT code, unit price, total price.
 const double kCode = 20, kMitte = 34, kRechts = 53, kSpalte = 19;
+// The VAT table below the stay: rate, net, VAT, gross.
+const Steuerspalten kSteuerspalten{{0, 20, 37, 54, kBreite}, 5, kBetrag, false};
 
-// A row of three amounts under the columns; the first may be a fixed text.
+// A row of the VAT code and two amounts under the columns.
 void betragszeile(Berichtslayout& l, double oben, const QString& code, const QString& einzel,
-                  const QString& gesamt, const QString& name) {
-    l.bezeichnung(kDetail, QStringLiteral("lblUst") + name, {kCode, oben, kMitte - kCode, 5}, code,
-                  kText, Ausrichtung::Mitte);
+                  const QString& gesamt) {
+    l.textfeld(kDetail, QStringLiteral("txt") + code, {kCode, oben, kMitte - kCode, 5}, code, {},
+               kText, Ausrichtung::Mitte);
     l.textfeld(kDetail, QStringLiteral("txt") + einzel, {kMitte, oben, kSpalte, 5}, einzel, kBetrag,
                kText, Ausrichtung::Rechts);
     l.textfeld(kDetail, QStringLiteral("txt") + gesamt, {kRechts, oben, kSpalte, 5}, gesamt,
@@ -64,40 +68,15 @@ void koerper(Berichtslayout& l) {
     l.textfeld(kDetail, QStringLiteral("txtTextUerbernachtungen"), {0, 28, kBreite, 5},
                QStringLiteral("TextUerbernachtungen"), {}, kText)
         .wachsen = true;
-    betragszeile(l, 33, QStringLiteral("19%"), QStringLiteral("ZimmerEPÜBrutto"),
-                 QStringLiteral("ZimmerGPÜBrutto"), QStringLiteral("19"));
+    betragszeile(l, 33, QStringLiteral("UstUebernachtung"), QStringLiteral("ZimmerEPÜBrutto"),
+                 QStringLiteral("ZimmerGPÜBrutto"));
     l.textfeld(kDetail, QStringLiteral("txtTextFruehstueck"), {0, 39, kBreite, 5},
                QStringLiteral("TextFruehstueck"), {}, kText)
         .wachsen = true;
-    betragszeile(l, 44, QStringLiteral("7%"), QStringLiteral("ZimmerEPFBrutto"),
-                 QStringLiteral("ZimmerGPFBrutto"), QStringLiteral("7"));
+    betragszeile(l, 44, QStringLiteral("UstFruehstueck"), QStringLiteral("ZimmerEPFBrutto"),
+                 QStringLiteral("ZimmerGPFBrutto"));
     l.linie(kDetail, QStringLiteral("Linie3"), {0, 50.5, kBreite, 0});
-
-    // VAT table: the net amounts arrive as printed text, rounded only there.
-    l.bezeichnung(kDetail, QStringLiteral("lblNetto"), {kMitte, 51, kSpalte, 5},
-                  QStringLiteral("Netto"), kFett, Ausrichtung::Rechts);
-    l.bezeichnung(kDetail, QStringLiteral("lblBrutto"), {kRechts, 51, kSpalte, 5},
-                  QStringLiteral("Brutto"), kFett, Ausrichtung::Rechts);
-    const struct {
-        double oben;
-        const char* text;
-        const char* satz;
-        const char* netto;
-        const char* brutto;
-    } steuern[] = {{56, "Beträge 19% MSt", "19", "ZimmerGPÜNetto", "ZimmerGPÜBrutto"},
-                   {61, "Beträge 7% MSt", "7", "ZimmerGPFNetto", "ZimmerGPFBrutto"}};
-    for (const auto& s : steuern) {
-        const QString satz = QString::fromUtf8(s.satz);
-        l.bezeichnung(kDetail, QStringLiteral("lblBetraege") + satz, {0, s.oben, kMitte, 5},
-                      QString::fromUtf8(s.text), kText);
-        l.textfeld(kDetail, QStringLiteral("txt") + QString::fromUtf8(s.netto),
-                   {kMitte, s.oben, kSpalte, 5}, QString::fromUtf8(s.netto), {}, kText,
-                   Ausrichtung::Rechts);
-        l.textfeld(kDetail, QStringLiteral("txtMwStBrutto") + satz, {kRechts, s.oben, kSpalte, 5},
-                   QString::fromUtf8(s.brutto), kBetrag, kText, Ausrichtung::Rechts);
-    }
-    l.linie(kDetail, QStringLiteral("Linie4"), {0, 67.5, kBreite, 0});
-    l.bereich(kDetail).hoehe = 68;
+    l.bereich(kDetail).hoehe = 52;
 }
 
 }  // namespace
@@ -106,12 +85,18 @@ Berichtslayout ReportHotelabrechnung(const QString& logo) {
     Berichtslayout l(QStringLiteral("Hotelabrechnung"), kBreite);
     kopf(l, logo);
     koerper(l);
-    l.bezeichnung(kFuss, QStringLiteral("lblTotal"), {0, 1, 30, 7}, QStringLiteral("Total"),
+    SteuerkopfSetzen(l, kSteuerspalten, 0, kFett);
+    l.linie(kFuss, QStringLiteral("Linie4"), {0, 5.5, kBreite, 0});
+    l.bezeichnung(kFuss, QStringLiteral("lblTotal"), {0, 7, 30, 7}, QStringLiteral("Total"),
                   kSumme);
-    l.textfeld(kFuss, QStringLiteral("txtSummeGesamt"), {30, 1, 42, 7},
+    l.textfeld(kFuss, QStringLiteral("txtSummeGesamt"), {30, 7, 42, 7},
                QStringLiteral("SummeGesamt"), QStringLiteral("Currency"), kSumme,
                Ausrichtung::Rechts);
     // Room below the total so the cutter does not cut through it.
-    l.bereich(kFuss).hoehe = 16;
+    l.bereich(kFuss).hoehe = 22;
     return l;
+}
+
+void HotelsteuernSetzen(Berichtslayout& layout, const std::vector<Steuerzeile>& zeilen) {
+    SteuerzeilenSetzen(layout, kSteuerspalten, zeilen, kText);
 }

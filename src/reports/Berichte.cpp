@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "core/Kontext.h"
+#include "fiskal/Steuerumsaetze.h"
 #include "reports/Berichtslayouts.h"
 
 namespace {
@@ -10,7 +11,8 @@ namespace {
 const QString kAlle;  // an empty name stands for every staff member
 
 QString adresszeile(Datenbank& db) {
-    Abfrage a = db.abfrage(QStringLiteral("SELECT Name, Adresszeile, Telefon FROM Betrieb LIMIT 1"));
+    Abfrage a =
+        db.abfrage(QStringLiteral("SELECT Name, Adresszeile, Telefon FROM Betrieb LIMIT 1"));
     if (!a.naechste()) return {};
     QStringList teile;
     for (int i = 0; i < 3; ++i)
@@ -18,8 +20,8 @@ QString adresszeile(Datenbank& db) {
     return teile.join(QStringLiteral(" · "));
 }
 
-Dokument erzeugen(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten,
-                  const QDate& von, const QDate& bis) {
+Dokument erzeugen(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten, const QDate& von,
+                  const QDate& bis) {
     layout.setzeText(kKopf, QStringLiteral("lblAdresse"), adresszeile(k.db));
     layout.setzeText(kKopf, QStringLiteral("lblDatum"), Datumszeile(von, bis));
     return BerichtErzeugen(layout, daten);
@@ -33,8 +35,9 @@ Geld summe(Datenbank& db, const QString& sql) {
 // Sets one amount column of the waiter rows from a per-name sum.
 void kellnerspalte(Datenbank& db, const QString& spalte, Abfrage summen) {
     while (summen.naechste())
-        db.ausfuehren(QStringLiteral("UPDATE AktuellesBericht SET %1 = ? WHERE Kellner = ?").arg(spalte),
-                      summen.geld(1), summen.text(0));
+        db.ausfuehren(
+            QStringLiteral("UPDATE AktuellesBericht SET %1 = ? WHERE Kellner = ?").arg(spalte),
+            summen.geld(1), summen.text(0));
 }
 
 }  // namespace
@@ -55,8 +58,8 @@ Dokument KassenberichtErzeugen(Kontext& k, const QDate& von, const QDate& bis) {
                        "COALESCE(SUM(BAR), 0), COALESCE(SUM(KARTE), 0), COALESCE(SUM(Gesamt), 0) "
                        "FROM AlleUmsaetze WHERE Datum >= ? AND Datum <= ?"),
         von, bis);
-    Abfrage a = k.db.abfrage(QStringLiteral(
-        "SELECT Lokal, \"AußerHaus\", BAR, KARTE, Gesamt FROM AbschlussBericht"));
+    Abfrage a = k.db.abfrage(
+        QStringLiteral("SELECT Lokal, \"AußerHaus\", BAR, KARTE, Gesamt FROM AbschlussBericht"));
     const Berichtsdaten daten = BerichtsdatenAus(a);
     t.bestaetigen();
     Berichtslayout layout = ReportKassenbericht();
@@ -74,10 +77,12 @@ Dokument KellnerberichtErzeugen(Kontext& k, const QString& kellner, const QDate&
     Transaktion t(k.db);
     k.db.ausfuehren(QStringLiteral("DELETE FROM AktuellesBericht"));
     if (kellner == kAlle)
-        k.db.ausfuehren(QStringLiteral(
-            "INSERT INTO AktuellesBericht (Kellner) SELECT Mitarbeiter FROM Kellner ORDER BY rowid"));
+        k.db.ausfuehren(
+            QStringLiteral("INSERT INTO AktuellesBericht (Kellner) SELECT Mitarbeiter FROM Kellner "
+                           "ORDER BY rowid"));
     else
-        k.db.ausfuehren(QStringLiteral("INSERT INTO AktuellesBericht (Kellner) VALUES (?)"), kellner);
+        k.db.ausfuehren(QStringLiteral("INSERT INTO AktuellesBericht (Kellner) VALUES (?)"),
+                        kellner);
     // Rows exist only for the names above, so sums of other names show nowhere.
     const QString bereich = QStringLiteral(" WHERE Datum >= ? AND Datum <= ? GROUP BY ");
     kellnerspalte(k.db, QStringLiteral("Offen"),
@@ -93,11 +98,11 @@ Dokument KellnerberichtErzeugen(Kontext& k, const QString& kellner, const QDate&
                   k.db.abfrage(QStringLiteral("SELECT Kellner, SUM(GPREIS) FROM Stornos") +
                                    bereich + QStringLiteral("Kellner"),
                                von, bis));
-    const Geld gesamt = summe(
-        k.db, QStringLiteral("SELECT COALESCE(SUM(Offen), 0) + COALESCE(SUM(Kassiert), 0) "
-                             "FROM AktuellesBericht"));
-    Abfrage a = k.db.abfrage(
-        QStringLiteral("SELECT Kellner, Offen, Kassiert, Stornos FROM AktuellesBericht ORDER BY rowid"));
+    const Geld gesamt =
+        summe(k.db, QStringLiteral("SELECT COALESCE(SUM(Offen), 0) + COALESCE(SUM(Kassiert), 0) "
+                                   "FROM AktuellesBericht"));
+    Abfrage a = k.db.abfrage(QStringLiteral(
+        "SELECT Kellner, Offen, Kassiert, Stornos FROM AktuellesBericht ORDER BY rowid"));
     const Berichtsdaten daten = BerichtsdatenAus(a);
     t.bestaetigen();
     Berichtslayout layout = ReportKellnerBericht();
@@ -115,26 +120,15 @@ void BerichtEinKellner(Kontext& k, const QString& kellner, const QDate& von, con
 
 Dokument UmsatzberichtErzeugen(Kontext& k, const QDate& von, const QDate& bis) {
     Abfrage a = k.db.abfrage(
-        QStringLiteral("SELECT Datum, Datum AS Tag, SUM(Gesamt) AS Gesamt, SUM(Lokal) AS SummeLokal, "
-                       "SUM(\"AußerHaus\") AS SummeAusserHaus FROM AlleUmsaetze "
-                       "WHERE Datum >= ? AND Datum <= ? GROUP BY Datum ORDER BY Datum"),
+        QStringLiteral(
+            "SELECT Datum, Datum AS Tag, SUM(Gesamt) AS Gesamt, SUM(Lokal) AS SummeLokal, "
+            "SUM(\"AußerHaus\") AS SummeAusserHaus FROM AlleUmsaetze "
+            "WHERE Datum >= ? AND Datum <= ? GROUP BY Datum ORDER BY Datum"),
         von, bis);
-    Berichtsdaten daten = BerichtsdatenAus(a);
-    // Eat-in carries 19 % VAT, take-away 7 %; net parts stay unrounded until printed.
-    const auto teilen = [](Datenzeile& z, const QString& brutto, const QString& netto,
-                           const QString& mwst, int prozent) {
-        const Geld b(z.value(brutto).toLongLong());
-        const double n = Geld::netto(b, prozent);
-        z.insert(netto, n);
-        z.insert(mwst, static_cast<double>(b.cent()) - n);
-    };
-    for (Datenzeile& z : daten) {
-        teilen(z, QStringLiteral("SummeLokal"), QStringLiteral("NettoLokal"),
-               QStringLiteral("SummeMwStLokal"), 19);
-        teilen(z, QStringLiteral("SummeAusserHaus"), QStringLiteral("NettoAusserHaus"),
-               QStringLiteral("SummeMwStAusserHaus"), 7);
-    }
-    return erzeugen(k, ReportUmsatzbericht(), daten, von, bis);
+    const Berichtsdaten daten = BerichtsdatenAus(a);
+    Berichtslayout layout = ReportUmsatzbericht();
+    UmsatzsteuernSetzen(layout, SteuerumsaetzeLesen(k.db, von, bis).zeilen());
+    return erzeugen(k, std::move(layout), daten, von, bis);
 }
 
 void BerichtUmsatz(Kontext& k, const QDate& von, const QDate& bis) {

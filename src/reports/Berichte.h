@@ -21,7 +21,8 @@ Dokument KellnerberichtErzeugen(Kontext& k, const QString& kellner, const QDate&
 void BerichtAlleKellner(Kontext& k, const QDate& von, const QDate& bis);
 void BerichtEinKellner(Kontext& k, const QString& kellner, const QDate& von, const QDate& bis);
 
-// Turnover report: one line per date with the VAT split.
+// Turnover report: one line per date, and the range's turnover per VAT rate
+// as the lines of its bills carry it.
 Dokument UmsatzberichtErzeugen(Kontext& k, const QDate& von, const QDate& bis);
 void BerichtUmsatz(Kontext& k, const QDate& von, const QDate& bis);
 

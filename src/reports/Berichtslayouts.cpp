@@ -1,5 +1,6 @@
 #include "reports/Berichtslayouts.h"
 
+#include "fiskal/Steuerlayout.h"
 #include "service/Beleglayouts.h"
 
 namespace {
@@ -43,6 +44,9 @@ void summenfuss(Berichtslayout& l) {
     l.bereich(kFuss).hoehe = 14;
 }
 
+// The VAT table below the days: rate, net, VAT and gross of the whole range.
+const Steuerspalten kSteuerspalten{{10, 60, 100, 140, 180}, 7, kWaehrung, false};
+
 }  // namespace
 
 Berichtslayout ReportKassenbericht() {
@@ -81,18 +85,16 @@ Berichtslayout ReportKellnerBericht() {
 Berichtslayout ReportUmsatzbericht() {
     Berichtslayout l = mitKopf(QStringLiteral("Umsatzbericht"));
     const auto spalte = [&](const QString& name, double x, double w, const QString& text,
-                            Ausrichtung a) { l.bezeichnung(kKopf, name, {x, 58, w, 7}, text, kFett, a); };
+                            Ausrichtung a) {
+        l.bezeichnung(kKopf, name, {x, 58, w, 7}, text, kFett, a);
+    };
     spalte(QStringLiteral("lblTag"), 10, 35, QStringLiteral("Tag"), Ausrichtung::Links);
     spalte(QStringLiteral("lblDatumSpalte"), 45, 35, QStringLiteral("Datum"), Ausrichtung::Links);
     spalte(QStringLiteral("lblLokal"), 90, 40, QStringLiteral("Lokal"), Ausrichtung::Rechts);
     spalte(QStringLiteral("lblAusserHaus"), 140, 40, QStringLiteral("Außer Haus"),
            Ausrichtung::Rechts);
-    l.bezeichnung(kKopf, QStringLiteral("lblMwStLokal"), {90, 65, 40, 5},
-                  QStringLiteral("19% MwSt"), kKlein, Ausrichtung::Rechts);
-    l.bezeichnung(kKopf, QStringLiteral("lblMwStAusserHaus"), {140, 65, 40, 5},
-                  QStringLiteral("7% MwSt"), kKlein, Ausrichtung::Rechts);
-    l.linie(kKopf, QStringLiteral("Linie1"), {10, 71, 170, 0});
-    l.bereich(kKopf).hoehe = 73;
+    l.linie(kKopf, QStringLiteral("Linie1"), {10, 66, 170, 0});
+    l.bereich(kKopf).hoehe = 68;
 
     l.textfeld(kDetail, QStringLiteral("txtTag"), {10, 0, 35, 6}, QStringLiteral("Tag"),
                QStringLiteral("dddd"), kNormal);
@@ -104,22 +106,19 @@ Berichtslayout ReportUmsatzbericht() {
                QStringLiteral("SummeAusserHaus"), kWaehrung, kNormal, Ausrichtung::Rechts);
     l.bereich(kDetail).hoehe = 6.5;
 
-    const auto summe = [&](const QString& name, double x, double y, const QString& spalte,
-                           Schrift s) { l.funktion(kFuss, name, {x, y, 40, 7}, spalte, kWaehrung, s); };
     l.linie(kFuss, QStringLiteral("Linie2"), {10, 1, 170, 0});
-    l.bezeichnung(kFuss, QStringLiteral("lblNetto"), {10, 3, 60, 7}, QStringLiteral("Netto"), kNormal);
-    summe(QStringLiteral("FunktionNettoLokal"), 90, 3, QStringLiteral("NettoLokal"), kNormal);
-    summe(QStringLiteral("FunktionNettoAusserHaus"), 140, 3, QStringLiteral("NettoAusserHaus"), kNormal);
-    l.bezeichnung(kFuss, QStringLiteral("lblMwSt"), {10, 10, 60, 7}, QStringLiteral("MwSt"), kNormal);
-    summe(QStringLiteral("FunktionMwStLokal"), 90, 10, QStringLiteral("SummeMwStLokal"), kNormal);
-    summe(QStringLiteral("FunktionMwStAusserHaus"), 140, 10, QStringLiteral("SummeMwStAusserHaus"),
-          kNormal);
-    l.linie(kFuss, QStringLiteral("Linie3"), {10, 18, 170, 0});
-    l.bezeichnung(kFuss, QStringLiteral("lblGesamtumsatz"), {10, 20, 60, 8},
+    SteuerkopfSetzen(l, kSteuerspalten, 3, kFett);
+    l.linie(kFuss, QStringLiteral("Linie3"), {10, 12, 170, 0});
+    l.bezeichnung(kFuss, QStringLiteral("lblGesamtumsatz"), {10, 14, 60, 8},
                   QStringLiteral("Gesamtumsatz"), kFett);
-    summe(QStringLiteral("FunktionBrutto"), 140, 20, QStringLiteral("Gesamt"), kFett);
-    l.bereich(kFuss).hoehe = 30;
+    l.funktion(kFuss, QStringLiteral("FunktionBrutto"), {140, 14, 40, 8}, QStringLiteral("Gesamt"),
+               kWaehrung, kFett);
+    l.bereich(kFuss).hoehe = 24;
     return l;
+}
+
+void UmsatzsteuernSetzen(Berichtslayout& layout, const std::vector<Steuerzeile>& zeilen) {
+    SteuerzeilenSetzen(layout, kSteuerspalten, zeilen, kNormal);
 }
 
 Berichtslayout ReportHotelbericht() {

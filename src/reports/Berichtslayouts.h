@@ -1,5 +1,8 @@
 #pragma once
 
+#include <vector>
+
+#include "fiskal/Steuertabelle.h"
 #include "ui/bericht/Berichtslayout.h"
 
 // The A4 reports of the manager. Each header holds the logo Symbol1, the
@@ -12,7 +15,9 @@ Berichtslayout ReportKassenbericht();
 // Offen, Kassiert, Stornos; lblSummeBrutto set by the caller.
 Berichtslayout ReportKellnerBericht();
 // Turnover report "Umsatzbericht": one line per date (Datum, SummeLokal,
-// SummeAusserHaus), footer sums of the net, VAT and gross columns.
+// SummeAusserHaus); the footer holds the VAT table of the range, whose rows
+// UmsatzsteuernSetzen adds, and the sum of Gesamt.
 Berichtslayout ReportUmsatzbericht();
+void UmsatzsteuernSetzen(Berichtslayout& layout, const std::vector<Steuerzeile>& zeilen);
 // Hotel report "Hotelbericht": one line per hotel bill with the sum of Gesamt.
 Berichtslayout ReportHotelbericht();

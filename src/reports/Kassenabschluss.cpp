@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "core/Kontext.h"
+#include "fiskal/Steuerumsaetze.h"
 
 namespace {
 
@@ -47,10 +48,11 @@ void UmsaetzeAktualisieren(Kontext& k) {
     Transaktion t(k.db);
     // One pass over the bills: per date, eat-in and take-away sums, dates in order.
     Abfrage a = k.db.abfrage(
-        QStringLiteral("SELECT Datum, COALESCE(Station, '') = ? AS AusserHaus, "
-                       "COALESCE(SUM(BAR), 0) AS BAR, COALESCE(SUM(KARTE), 0) AS KARTE, "
-                       "COALESCE(SUM(GUTSCHEIN), 0) AS GUTSCHEIN, COALESCE(SUM(Gesamt), 0) AS Gesamt "
-                       "FROM Rechnungsuebersicht GROUP BY Datum, AusserHaus ORDER BY Datum"),
+        QStringLiteral(
+            "SELECT Datum, COALESCE(Station, '') = ? AS AusserHaus, "
+            "COALESCE(SUM(BAR), 0) AS BAR, COALESCE(SUM(KARTE), 0) AS KARTE, "
+            "COALESCE(SUM(GUTSCHEIN), 0) AS GUTSCHEIN, COALESCE(SUM(Gesamt), 0) AS Gesamt "
+            "FROM Rechnungsuebersicht GROUP BY Datum, AusserHaus ORDER BY Datum"),
         QString::fromUtf8(kAusserHaus));
     QString datum;
     Umsatz umsatz;
@@ -94,6 +96,7 @@ void UmsaetzeAbschliessen(Kontext& k) {
         "INSERT OR REPLACE INTO Abschlussumsaetze (Datum, Lokal, \"AußerHaus\", BAR, KARTE, "
         "GUTSCHEIN, Gesamt) SELECT Datum, Lokal, \"AußerHaus\", BAR, KARTE, GUTSCHEIN, Gesamt "
         "FROM AlleUmsaetze WHERE Datum IN (SELECT Datum FROM Rechnungsuebersicht)"));
+    SteuerumsaetzeAbschliessen(k.db);
     RechnungenLoeschen(k);
     t.bestaetigen();
 }

@@ -20,6 +20,7 @@ void RechnungenLoeschen(Kontext& k);
 QString KassenabschlussFrage(Kontext& k);
 
 // The data part of the till closing: the daily totals are brought up to date,
-// the stored bills become the closed turnover of their dates, and the bills are
+// the stored bills become the closed turnover of their dates (also per VAT
+// rate), and the bills are
 // deleted, all in one transaction.
 void UmsaetzeAbschliessen(Kontext& k);

@@ -3,9 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "fiskal/Steuerlayout.h"
+
 namespace {
 
 constexpr double kBreite = kBonbreite;
+constexpr double kKennung = kBreite - 4;  // the VAT mark at the right end of a line
 
 const Schrift kKlein{8, false};
 const Schrift kNormal{9, false};
@@ -43,65 +46,65 @@ void posten(Berichtslayout& l, bool mitPLU) {
                   kNormal, Ausrichtung::Mitte);
     l.textfeld(kDetail, QStringLiteral("txtEPREIS"), {links + 15, 5, 20, 5},
                QStringLiteral("Einzelpreis"), QStringLiteral("#####0.00"), kNormal);
-    l.textfeld(kDetail, QStringLiteral("txtSummeEPREIS"), {44, 5, kBreite - 44, 5},
+    l.textfeld(kDetail, QStringLiteral("txtSummeEPREIS"), {44, 5, kKennung - 45, 5},
                QStringLiteral("SummeBrutto"), QStringLiteral("Currency"), kNormal,
                Ausrichtung::Rechts);
+    l.textfeld(kDetail, QStringLiteral("txtMwStKennung"), {kKennung, 5, kBreite - kKennung, 5},
+               QStringLiteral("MwStKennung"), {}, kNormal, Ausrichtung::Rechts);
     l.bereich(kDetail).hoehe = 11;
 }
 
 // Below the total of a bill: each payment type used and its amount, one per
 // line, set when the bill is printed.
-constexpr double kZahlungHoehe = 6;
-
 void zahlung(Berichtslayout& l) {
-    l.bezeichnung(kFuss, QStringLiteral("lblZahlart"), {0, 23, 44, 5}, {}, kNormal).wachsen = true;
-    l.bezeichnung(kFuss, QStringLiteral("lblZahlbetrag"), {44, 23, kBreite - 44, 5}, {}, kNormal,
+    l.bezeichnung(kFuss, QStringLiteral("lblZahlart"), {0, 12, 44, 5}, {}, kNormal).wachsen = true;
+    l.bezeichnung(kFuss, QStringLiteral("lblZahlbetrag"), {44, 12, kBreite - 44, 5}, {}, kNormal,
                   Ausrichtung::Rechts)
         .wachsen = true;
 }
 
-void summen(Berichtslayout& l, const QString& dank, double ab) {
+// The VAT table: mark and rate, net, VAT, gross.
+const Steuerspalten kSteuerspalten{
+    {0, 22, 39, 56, kBreite}, 4.5, QStringLiteral("#####0.00"), true};
+
+// The total, the payment (not on the interim bill), the heads of the VAT table
+// (its rows are set when the bill is printed) and the thanks.
+void summen(Berichtslayout& l, const QString& dank, bool mitZahlung) {
     const QString waehrung = QStringLiteral("Currency");
     l.linie(kFuss, QStringLiteral("Linie1"), {0, 1.5, kBreite, 0});
-    l.bezeichnung(kFuss, QStringLiteral("lblNetto"), {0, 3, 44, 5}, QStringLiteral("Netto"),
-                  kNormal);
-    l.funktion(kFuss, QStringLiteral("FunktionSummeNetto"), {44, 3, kBreite - 44, 5},
-               QStringLiteral("SummeNetto"), waehrung, kNormal);
-    l.bezeichnung(kFuss, QStringLiteral("lblMwSt"), {0, 8, 44, 5},
-                  QStringLiteral("Enthaltene MwSt. 19%"), kNormal);
-    l.funktion(kFuss, QStringLiteral("FunktionSummeMwSt"), {44, 8, kBreite - 44, 5},
-               QStringLiteral("SummeMwSt"), waehrung, kNormal);
-    l.bezeichnung(kFuss, QStringLiteral("lblSumme"), {0, 14, 30, 8}, QStringLiteral("TOTAL"),
+    l.bezeichnung(kFuss, QStringLiteral("lblSumme"), {0, 3, 30, 8}, QStringLiteral("TOTAL"),
                   kSumme);
-    l.funktion(kFuss, QStringLiteral("FunktionSummeBrutto"), {30, 14, kBreite - 30, 8},
+    l.funktion(kFuss, QStringLiteral("FunktionSummeBrutto"), {30, 3, kBreite - 30, 8},
                QStringLiteral("SummeBrutto"), waehrung, kSumme);
-    l.bezeichnung(kFuss, QStringLiteral("lblBedanken"), {0, 24 + ab, kBreite, 6}, dank, kNormal,
+    if (mitZahlung) zahlung(l);
+    const double tabelle = mitZahlung ? 18 : 12;
+    SteuerkopfSetzen(l, kSteuerspalten, tabelle, {kKlein.punkt, true});
+    l.bezeichnung(kFuss, QStringLiteral("lblBedanken"), {0, tabelle + 6, kBreite, 6}, dank, kNormal,
                   Ausrichtung::Mitte);
-    l.bereich(kFuss).hoehe = 36 + ab;
+    l.bereich(kFuss).hoehe = tabelle + 18;
 }
 
 // The hospitality-expense form below the sums: captions with ruled lines that
 // run to the right edge, for the guest to fill in by hand.
 void bewirtungsbeleg(Berichtslayout& l) {
-    const double ab = kZahlungHoehe;
-    l.bezeichnung(kFuss, QStringLiteral("lblBeleg1"), {0, 34 + ab, kBreite, 8},
+    l.bezeichnung(kFuss, QStringLiteral("lblBeleg1"), {0, 34, kBreite, 8},
                   QStringLiteral("Angaben zum Nachweis der Höhe und der betrieblichen Veranlassung "
                                  "von Bewirtungs- Aufwendungen (Par.4 Abs.5 Ziff.2 EStG) ."),
                   kKlein)
         .wachsen = true;
-    l.bezeichnung(kFuss, QStringLiteral("lblBeleg2"), {0, 43 + ab, kBreite, 5}, {}, kKlein);
+    l.bezeichnung(kFuss, QStringLiteral("lblBeleg2"), {0, 43, kBreite, 5}, {}, kKlein);
 
     const double rechts = 31;
-    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung1"), {0, 51 + ab, rechts, 5},
+    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung1"), {0, 51, rechts, 5},
                   QStringLiteral("Tag der bewirtung"), kKlein);
-    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung2"), {rechts, 51 + ab, kBreite - rechts, 5}, {},
+    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung2"), {rechts, 51, kBreite - rechts, 5}, {},
                   kNormal);
-    l.linie(kFuss, QStringLiteral("Symbol2"), {rechts, 56 + ab, kBreite - rechts, 0});
-    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung3"), {0, 59 + ab, rechts, 5},
+    l.linie(kFuss, QStringLiteral("Symbol2"), {rechts, 56, kBreite - rechts, 0});
+    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung3"), {0, 59, rechts, 5},
                   QStringLiteral("Ort der Bewirtung"), kKlein);
-    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung4"), {rechts, 59 + ab, kBreite - rechts, 5}, {},
+    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung4"), {rechts, 59, kBreite - rechts, 5}, {},
                   kNormal);
-    l.linie(kFuss, QStringLiteral("Symbol3"), {rechts, 64 + ab, kBreite - rechts, 0});
+    l.linie(kFuss, QStringLiteral("Symbol3"), {rechts, 64, kBreite - rechts, 0});
 
     // Room to write below each of the last captions.
     const struct {
@@ -110,19 +113,19 @@ void bewirtungsbeleg(Berichtslayout& l) {
         const char* linie;
         double oben;
     } zeilen[] = {
-        {"Bezeichnung5", "Bewirtete Person(en)", "Symbol4", 68 + ab},
-        {"Bezeichnung6", "Anlaß der Bewirtung", "Symbol5", 82 + ab},
-        {"Bezeichnung7", "Ort, Datum", "Symbol6", 96 + ab},
+        {"Bezeichnung5", "Bewirtete Person(en)", "Symbol4", 68},
+        {"Bezeichnung6", "Anlaß der Bewirtung", "Symbol5", 82},
+        {"Bezeichnung7", "Ort, Datum", "Symbol6", 96},
     };
     for (const auto& z : zeilen) {
         l.bezeichnung(kFuss, QString::fromUtf8(z.name), {0, z.oben, kBreite, 5},
                       QString::fromUtf8(z.text), kKlein);
         l.linie(kFuss, QString::fromUtf8(z.linie), {0, z.oben + 11, kBreite, 0});
     }
-    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung8"), {0, 121 + ab, kBreite, 5},
+    l.bezeichnung(kFuss, QStringLiteral("Bezeichnung8"), {0, 121, kBreite, 5},
                   QStringLiteral("Unterschrift"), kKlein);
     // Space to sign, and for the cutter.
-    l.bereich(kFuss).hoehe = 142 + ab;
+    l.bereich(kFuss).hoehe = 142;
 }
 
 Berichtslayout beleg(Art art) {
@@ -134,8 +137,7 @@ Berichtslayout beleg(Art art) {
     kopf(l, titel);
     posten(l, zwischensumme);
     summen(l, zwischensumme ? QStringLiteral(" ") : QStringLiteral("Vielen Dank für Ihren Besuch."),
-           zwischensumme ? 0 : kZahlungHoehe);
-    if (!zwischensumme) zahlung(l);
+           !zwischensumme);
     if (art == Art::Rechnung) bewirtungsbeleg(l);
     return l;
 }
@@ -150,3 +152,7 @@ QString LogoDatei() {
 Berichtslayout ReportAbrechnung() { return beleg(Art::Abrechnung); }
 Berichtslayout ReportRechnung() { return beleg(Art::Rechnung); }
 Berichtslayout ReportZwischensumme() { return beleg(Art::Zwischensumme); }
+
+void SteuertabelleSetzen(Berichtslayout& layout, const std::vector<Steuerzeile>& zeilen) {
+    SteuerzeilenSetzen(layout, kSteuerspalten, zeilen, kKlein);
+}

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <vector>
+
+#include "fiskal/Steuertabelle.h"
 #include "ui/bericht/Berichtslayout.h"
 
 // The customer documents on the 80 mm receipt roll. Their detail band reads
-// Gericht, SummeMenge, Einzelpreis and SummeBrutto (and PLU on the interim bill);
-// the closing band sums SummeNetto, SummeMwSt and SummeBrutto under "TOTAL".
+// Gericht, SummeMenge, Einzelpreis, SummeBrutto and the VAT mark MwStKennung
+// (and PLU on the interim bill); the closing band sums SummeBrutto under "TOTAL"
+// and holds the heads of the VAT table, whose rows SteuertabelleSetzen adds.
 // Receipt and invoice then list the payment (lblZahlart, lblZahlbetrag) and
 // mark a reprint in the header (lblKopie).
 
@@ -15,6 +19,10 @@ Berichtslayout ReportAbrechnung();
 Berichtslayout ReportRechnung();
 // Interim bill "Zwischensumme": with article numbers, total "TOTAL", no thanks.
 Berichtslayout ReportZwischensumme();
+
+// Adds one row per rate to the VAT table (lblSteuersatz0, lblSteuerNetto0, ...)
+// and moves what lies below the table down by as many rows.
+void SteuertabelleSetzen(Berichtslayout& layout, const std::vector<Steuerzeile>& zeilen);
 
 // The logo printed at the top, from the program's folder.
 QString LogoDatei();

@@ -2,22 +2,23 @@
 
 #include "core/Grenzen.h"
 #include "core/Kontext.h"
+#include "fiskal/Steuersatz.h"
 #include "service/Eingabe.h"
 #include "service/Katalogartikel.h"
 #include "service/Tischzeile.h"
 
 namespace {
 
-// Finds the open table's new drink line of the same article and unit price to
-// merge into (lines with extras keep their own quantity, a line given away keeps
-// its 0,00 €) and adds to it, or inserts a line; answers its ID. A merge beyond
-// the largest quantity of a line is refused with its message.
+// Finds the open table's new drink line of the same article, unit price and
+// VAT rate to merge into (lines with extras keep their own quantity, a line
+// given away keeps its 0,00 €) and adds to it, or inserts a line; answers its
+// ID. A merge beyond the largest quantity of a line is refused with its message.
 std::optional<std::int64_t> zeileFuer(Kontext& k, const Katalogartikel& a, int menge) {
     Abfrage gefunden = k.db.abfrage(
         QStringLiteral("SELECT ID, Menge FROM OffeneTische WHERE Station = ? AND Tisch = ? AND "
                        "TischDetails = 'Neu' AND PLU = ? AND IDWG = ? AND Extra = 'Nein' AND "
-                       "EPREIS = ? ORDER BY ID LIMIT 1"),
-        k.werte.station, k.werte.tisch, a.plu, kGetraenke, a.epreis);
+                       "EPREIS = ? AND MwStSatz = ? ORDER BY ID LIMIT 1"),
+        k.werte.station, k.werte.tisch, a.plu, kGetraenke, a.epreis, a.mwstSatz);
     if (gefunden.naechste()) {
         const std::int64_t id = gefunden.zahl(0);
         if (gefunden.zahl(1) + menge > kHoechstmenge) {
@@ -48,10 +49,11 @@ bool eintragen(Kontext& k, const Katalogartikel& a, int menge) {
             "UPDATE OffeneTische SET RegID = ID, Kellner = ?, Station = ?, Tisch = ?, "
             "TischDetails = 'Neu', Stationsdrucker = ?, Bondrucker = ?, IDWG = ?, WG = ?, "
             "Gericht = ?, EPREIS = ?, PLU = ?, PLU_ID = ?, Extra = 'Nein', Kommentar = 'Nein', "
-            "Menge_Text = Menge || 'x', GPREIS = Menge * ?, Datum = ?, Zeit = ? WHERE ID = ?"),
+            "Menge_Text = Menge || 'x', GPREIS = Menge * ?, Datum = ?, Zeit = ?, MwStSatz = ? "
+            "WHERE ID = ?"),
         k.werte.kellner, k.werte.station, k.werte.tisch, a.stationsdrucker, a.bondrucker, a.idwg,
         a.wg, a.gericht, a.epreis, a.plu, a.plu, a.epreis, Geschaeftstag(jetzt),
-        Eintragszeit(jetzt), *id);
+        Eintragszeit(jetzt), a.mwstSatz, *id);
     t.bestaetigen();
     return true;
 }
@@ -66,6 +68,10 @@ bool GerichtEintragen(Kontext& k, const QString& plu, const QString& menge) {
         k.dialoge.meldung(kGerichtUnbekannt);
         return false;
     }
+    if (!artikel->mwstSatz) {
+        k.dialoge.meldung(kSteuersatzFehlt);
+        return false;
+    }
     return eintragen(k, *artikel, *anzahl);
 }
 
@@ -77,7 +83,11 @@ bool FreiesGerichtEintragen(Kontext& k, const QString& rolle, const QString& plu
         k.dialoge.meldung(kPreisZuHoch);
         return false;
     }
-    const QString idwg = plu == kFreiesGetraenk ? kGetraenke : QStringLiteral("Speisen");
-    return eintragen(k, Katalogartikel{plu, std::nullopt, idwg, gericht, preis, rolle, rolle},
-                     *anzahl);
+    // Drinks carry the standard rate, food served here the reduced one.
+    const bool getraenk = plu == kFreiesGetraenk;
+    return eintragen(
+        k,
+        Katalogartikel{plu, std::nullopt, getraenk ? kGetraenke : QStringLiteral("Speisen"),
+                       gericht, preis, rolle, rolle, getraenk ? kRegelsatz : kErmaessigterSatz},
+        *anzahl);
 }

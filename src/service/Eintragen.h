@@ -15,12 +15,13 @@ class Kontext;
 // merges here.
 // Refuses a quantity that is not a whole number from 1 to 9999 (kMengeUngueltig),
 // a merge that would make the line hold more than 9999 (kMengeZuHoch) and an
-// article number not in the catalogue (kGerichtUnbekannt).
+// article number not in the catalogue (kGerichtUnbekannt) and an article without
+// a valid VAT rate (kSteuersatzFehlt). The line keeps the rate the article has now.
 bool GerichtEintragen(Kontext& k, const QString& plu, const QString& menge);
 
 // A free-price item: PLU "998" is a drink (merges like one when the price is
-// equal), "999" food. `rolle` is the printer role, `gericht` the dish text. A
-// price above the highest price is refused (kPreisZuHoch).
+// equal) at the standard VAT rate, "999" food at the reduced one. `rolle` is the printer role,
+// `gericht` the dish text. A price above the highest price is refused (kPreisZuHoch).
 bool FreiesGerichtEintragen(Kontext& k, const QString& rolle, const QString& plu,
                             const QString& menge, const QString& gericht, Geld preis);
 

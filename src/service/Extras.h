@@ -8,7 +8,8 @@ class Kontext;
 
 // Adds one extra line per article number under the selected line (its ID) and
 // marks that line as having extras. The extra lines join the line's group and
-// carry its quantity. False when the line no longer exists.
+// carry its quantity, each at its own article's VAT rate. False when the line
+// no longer exists or an extra has no valid rate (kSteuersatzFehlt, nothing stored).
 bool ExtraEintragen(Kontext& k, std::int64_t zeilenId, const QStringList& extraPlus);
 
 // Is the extra already on the group (RegID) of the selected line? When it is,

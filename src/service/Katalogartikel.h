@@ -16,6 +16,7 @@ struct Katalogartikel {
     Geld epreis;
     QString stationsdrucker;
     QString bondrucker;
+    std::optional<int> mwstSatz;  // none when the catalogue holds no valid rate
 };
 
 // The first catalogue row with that article number; none when it is not listed.

@@ -1,15 +1,13 @@
 #include "service/Kundenbelege.h"
 
 #include "core/Kontext.h"
+#include "fiskal/Steuertabelle.h"
 #include "service/Beleglayouts.h"
 #include "service/Rechnungsspeicher.h"
 #include "service/Tischzeilen.h"
 #include "ui/Druckziel.h"
 
 namespace {
-
-// Receipts state 19 % whatever the station: the rate of eat-in turnover.
-constexpr int kMwStProzent = 19;
 
 struct Kopfwerte {
     QString station;
@@ -33,24 +31,31 @@ Betrieb betriebLesen(Kontext& k) {
     return {a.text(0), adresse.join(QLatin1Char('\n')), a.text(3)};
 }
 
-// Net and VAT per line, unrounded; the engine sums them and rounds when printing.
-Berichtsdaten mitSteuer(Abfrage abfrage) {
-    Berichtsdaten daten = BerichtsdatenAus(abfrage);
-    for (Datenzeile& z : daten) {
-        const Geld brutto(z.value(QStringLiteral("SummeBrutto")).toLongLong());
-        const double netto = Geld::netto(brutto, kMwStProzent);
-        z.insert(QStringLiteral("SummeNetto"), netto);
-        z.insert(QStringLiteral("SummeMwSt"), static_cast<double>(brutto.cent()) - netto);
-    }
-    return daten;
+// The lines of a document with the VAT mark of each, and its VAT table.
+struct Belegzeilen {
+    Berichtsdaten daten;
+    std::vector<Steuerzeile> steuern;
+};
+
+Belegzeilen mitSteuer(Abfrage abfrage) {
+    Belegzeilen b{BerichtsdatenAus(abfrage), {}};
+    Steuertabelle tabelle;
+    for (const Datenzeile& z : b.daten)
+        tabelle.hinzufuegen(z.value(QStringLiteral("MwStSatz")).toInt(),
+                            Geld(z.value(QStringLiteral("SummeBrutto")).toLongLong()));
+    for (Datenzeile& z : b.daten)
+        z.insert(QStringLiteral("MwStKennung"),
+                 tabelle.kennung(z.value(QStringLiteral("MwStSatz")).toInt()));
+    b.steuern = tabelle.zeilen();
+    return b;
 }
 
-Berichtsdaten offeneZeilen(Kontext& k, const QString& tisch) {
+Belegzeilen offeneZeilen(Kontext& k, const QString& tisch) {
     const Tischort ort = OrtAmTisch(k, tisch);
     // Ordered by category and group, so extras follow their line.
     return mitSteuer(k.db.abfrage(
         QStringLiteral("SELECT PLU, Gericht, EPREIS AS Einzelpreis, Menge AS SummeMenge, "
-                       "Menge * EPREIS AS SummeBrutto FROM OffeneTische WHERE ") +
+                       "Menge * EPREIS AS SummeBrutto, MwStSatz FROM OffeneTische WHERE ") +
             kOrtBedingung + QStringLiteral(" ORDER BY IDWG, RegID, ID"),
         ort.station, ort.tisch, ort.herkunft));
 }
@@ -77,8 +82,9 @@ struct Belegzeit {
     bool kopie = false;
 };
 
-Dokument erzeugen(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten,
+Dokument erzeugen(Kontext& k, Berichtslayout layout, const Belegzeilen& zeilen,
                   const Kopfwerte& kopf, const QString& kellnerzeile, const Belegzeit& zeit) {
+    SteuertabelleSetzen(layout, zeilen.steuern);
     const Betrieb betrieb = betriebLesen(k);
     layout.setzeText(kKopf, QStringLiteral("lblAdresse"), betrieb.adresse);
     layout.setzeText(kKopf, QStringLiteral("lblDatum"),
@@ -95,21 +101,20 @@ Dokument erzeugen(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten,
                          zeit.zeitpunkt.date().toString(QStringLiteral("dd.MM.yyyy")));
         layout.setzeText(kFuss, QStringLiteral("Bezeichnung4"), betrieb.name);
     }
-    return BerichtErzeugen(layout, daten);
+    return BerichtErzeugen(layout, zeilen.daten);
 }
 
 const QString kEsBedienteSie = QStringLiteral("Es bediente Sie ");
 
 std::optional<Dokument> ausOffenenZeilen(Kontext& k, const QString& tisch, Berichtslayout layout,
                                          const QString& zahlungsart, Geld gutschein) {
-    const Berichtsdaten daten = offeneZeilen(k, tisch);
-    if (daten.empty()) return std::nullopt;
+    const Belegzeilen zeilen = offeneZeilen(k, tisch);
+    if (zeilen.daten.empty()) return std::nullopt;
     Geld gesamt;
-    for (const Datenzeile& z : daten)
-        gesamt += Geld(z.value(QStringLiteral("SummeBrutto")).toLongLong());
+    for (const Steuerzeile& z : zeilen.steuern) gesamt += z.brutto;
     zahlungSetzen(layout, ZahlungAufteilen(zahlungsart, gesamt, gutschein));
     const Kopfwerte kopf{k.werte.station, k.werte.tisch, k.werte.kellner};
-    return erzeugen(k, std::move(layout), daten, kopf, kEsBedienteSie, {k.jetzt()});
+    return erzeugen(k, std::move(layout), zeilen, kopf, kEsBedienteSie, {k.jetzt()});
 }
 
 // A copy states how the bill was paid (as changed since, if so) and when it was settled.
@@ -119,20 +124,20 @@ bool nachdrucken(Kontext& k, int regNr, Berichtslayout layout) {
                        "WHERE RegNr = ? ORDER BY ID LIMIT 1"),
         regNr);
     if (!rechnung.naechste()) return false;
-    const Berichtsdaten daten = mitSteuer(k.db.abfrage(
+    const Belegzeilen zeilen = mitSteuer(k.db.abfrage(
         QStringLiteral("SELECT Station, Tisch, Kellner, Gericht, EPREIS AS Einzelpreis, "
-                       "Menge AS SummeMenge, Menge * EPREIS AS SummeBrutto FROM RechnungDetails "
-                       "WHERE RegNr = ? ORDER BY ID"),
+                       "Menge AS SummeMenge, Menge * EPREIS AS SummeBrutto, MwStSatz "
+                       "FROM RechnungDetails WHERE RegNr = ? ORDER BY ID"),
         regNr));
-    if (daten.empty()) return false;
+    if (zeilen.daten.empty()) return false;
     zahlungSetzen(layout, {rechnung.geld(2), rechnung.geld(3), rechnung.geld(4)});
     const Belegzeit zeit{Kalenderzeit(rechnung.datum(0), QTime::fromString(rechnung.text(1))),
                          true};
-    const Datenzeile& erste = daten.front();
+    const Datenzeile& erste = zeilen.daten.front();
     const Kopfwerte kopf{erste.value(QStringLiteral("Station")).toString(),
                          erste.value(QStringLiteral("Tisch")).toString(),
                          erste.value(QStringLiteral("Kellner")).toString()};
-    k.drucker.drucken(erzeugen(k, std::move(layout), daten, kopf, kEsBedienteSie, zeit));
+    k.drucker.drucken(erzeugen(k, std::move(layout), zeilen, kopf, kEsBedienteSie, zeit));
     return true;
 }
 
@@ -163,11 +168,11 @@ bool Rechnung(Kontext& k, const QString& tisch) {
 }
 
 bool Zwischensumme(Kontext& k) {
-    const Berichtsdaten daten = offeneZeilen(k, k.werte.tisch);
-    if (daten.empty()) return false;
+    const Belegzeilen zeilen = offeneZeilen(k, k.werte.tisch);
+    if (zeilen.daten.empty()) return false;
     const Kopfwerte kopf{k.werte.station, k.werte.tisch, k.werte.kellner};
     k.drucker.drucken(
-        erzeugen(k, ReportZwischensumme(), daten, kopf, QStringLiteral("Kellner: "), {k.jetzt()}));
+        erzeugen(k, ReportZwischensumme(), zeilen, kopf, QStringLiteral("Kellner: "), {k.jetzt()}));
     return true;
 }
 

@@ -60,8 +60,8 @@ std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QStri
     k.db.ausfuehren(
         QStringLiteral("INSERT INTO RechnungDetails (RegNr, Station, Tisch, Kellner, IDWG, WG, "
                        "Stationsdrucker, Bondrucker, Menge, PLU, Gericht, EPREIS, GPREIS, Datum, "
-                       "Zeit) SELECT ?, Station, ?, ?, IDWG, WG, Stationsdrucker, Bondrucker, "
-                       "Menge, PLU, Gericht, EPREIS, GPREIS, Datum, Zeit") +
+                       "Zeit, MwStSatz) SELECT ?, Station, ?, ?, IDWG, WG, Stationsdrucker, "
+                       "Bondrucker, Menge, PLU, Gericht, EPREIS, GPREIS, Datum, Zeit, MwStSatz") +
             zeilen + QStringLiteral(" ORDER BY ID"),
         regNr, k.werte.tisch, k.werte.kellner, ort.station, ort.tisch, ort.herkunft);
     k.db.ausfuehren(QStringLiteral("DELETE") + zeilen, ort.station, ort.tisch, ort.herkunft);

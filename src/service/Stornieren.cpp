@@ -22,14 +22,14 @@ std::optional<Tischzeile> zeileLesen(Datenbank& db, std::int64_t id, const QStri
 }
 
 // Records n of a sent line as pending cancellation. Repeated cancellations of
-// the same article and price on this table add up in one pending row, so the
-// ticket shows one line per dish.
+// the same article, price and VAT rate on this table add up in one pending
+// row, so the ticket shows one line per dish.
 void stornoVermerken(Kontext& k, const Tischzeile& zeile, std::int64_t n) {
     Zeilenkopie kopie(k.db, kOffeneTische, kStornosTemporaer);
     Abfrage offen = k.db.abfrage(
         QStringLiteral("SELECT ID, Menge FROM StornosTemporaer WHERE Station = ? AND Tisch = ? "
-                       "AND PLU = ? AND EPREIS = ? ORDER BY ID LIMIT 1"),
-        zeile.station, zeile.tisch, zeile.plu, zeile.epreis);
+                       "AND PLU = ? AND EPREIS = ? AND MwStSatz = ? ORDER BY ID LIMIT 1"),
+        zeile.station, zeile.tisch, zeile.plu, zeile.epreis, zeile.mwstSatz);
     std::int64_t q = n;
     std::int64_t stornoId = 0;
     if (offen.naechste()) {

@@ -25,5 +25,6 @@ Tischzeile Tischzeile::lesen(const Abfrage& a) {
     z.bondrucker = a.text(QStringLiteral("Bondrucker"));
     z.datum = a.datum(QStringLiteral("Datum"));
     z.zeit = a.text(QStringLiteral("Zeit"));
+    z.mwstSatz = static_cast<int>(a.zahl(QStringLiteral("MwStSatz")));
     return z;
 }

@@ -39,6 +39,7 @@ struct Tischzeile {
     QString bondrucker;
     QDate datum;
     QString zeit;
+    int mwstSatz = 0;  // hundredths of a percent
 
     static Tischzeile lesen(const Abfrage& a);
     bool operator==(const Tischzeile&) const = default;

@@ -18,15 +18,18 @@ QList<Tischzeile> lesen(Abfrage a) {
 
 const QString kQuelle = QStringLiteral("SELECT * FROM OffeneTische WHERE ") + kOrtBedingung;
 
-// The equal plain line at the destination a moved plain line merges into; one
-// that would then hold more than the largest quantity is none.
-std::optional<std::int64_t> partner(Kontext& k, const Tischort& nach, const QString& pluId,
-                                    Geld epreis, std::int64_t dazu) {
+// The equal plain line at the destination a moved plain line merges into (same
+// article, price and VAT rate); one that would then hold more than the largest
+// quantity is none.
+std::optional<std::int64_t> partner(Kontext& k, const Tischort& nach, const Tischzeile& z,
+                                    std::int64_t dazu) {
     Abfrage a = k.db.abfrage(
         QStringLiteral("SELECT ID FROM OffeneTische WHERE ") + kOrtBedingung +
             QStringLiteral(" AND TischDetails = 'Alt' AND PLU_ID = ? AND EPREIS = ? AND "
-                           "IFNULL(Extra, '') <> 'Ja' AND Menge + ? <= ? ORDER BY ID LIMIT 1"),
-        nach.station, nach.tisch, nach.herkunft, pluId, epreis, dazu, kHoechstmenge);
+                           "MwStSatz = ? AND IFNULL(Extra, '') <> 'Ja' AND Menge + ? <= ? "
+                           "ORDER BY ID LIMIT 1"),
+        nach.station, nach.tisch, nach.herkunft, z.pluId, z.epreis, z.mwstSatz, dazu,
+        kHoechstmenge);
     if (!a.naechste()) return std::nullopt;
     return a.zahl(0);
 }
@@ -112,7 +115,7 @@ void AllesUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach) {
         lesen(k.db.abfrage(kQuelle + QStringLiteral(" AND TischDetails = 'Alt' ORDER BY ID"),
                            von.station, von.tisch, von.herkunft));
     for (const Tischzeile& z : zeilen) {
-        const auto p = z.extra == kJa ? std::nullopt : partner(k, nach, z.pluId, z.epreis, z.menge);
+        const auto p = z.extra == kJa ? std::nullopt : partner(k, nach, z, z.menge);
         if (p) {
             mengeHinzufuegen(k, *p, z.menge);
             loeschen(k, z.id);
@@ -135,7 +138,7 @@ bool NurGerichtUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach, c
     if (!n) return true;
 
     Transaktion t(k.db);
-    const auto p = partner(k, nach, z.pluId, z.epreis, *n);
+    const auto p = partner(k, nach, z, *n);
     if (*n == z.menge) {
         if (p) {
             mengeHinzufuegen(k, *p, z.menge);

@@ -47,7 +47,8 @@ TEST_F(Demodaten, AFreshFileHoldsStationsTablesAndTheLists) {
               QStringList({"Kassenbericht", "Kellnerbericht", "Umsatzbericht", "Stornobericht",
                            "Hotelbericht"}));
     EXPECT_EQ(zahl("SELECT count(*) FROM Betrieb WHERE Name <> '' AND Adresszeile <> '' "
-                   "AND Telefon <> '' AND Steuernummer <> ''"),
+                   "AND Telefon <> '' AND Steuernummer <> '' AND MwStUebernachtung = 700 "
+                   "AND MwStFruehstueck = 700"),
               1);
     EXPECT_GT(zahl("SELECT count(*) FROM Hotelpreisliste WHERE \"Ü\" > 0 AND \"ÜF\" > \"Ü\""), 0);
 }
@@ -57,6 +58,10 @@ TEST_F(Demodaten, TheMenuCardIsCoherent) {
     EXPECT_GT(zahl("SELECT count(*) FROM Artikelgruppe WHERE Extra = 1"), 0);
     EXPECT_EQ(zahl("SELECT count(*) FROM Artikelgruppe WHERE IDWG = 'Getränke' "
                    "AND Bondrucker <> 'Thekendrucker'"),
+              0);
+    // Drinks at 19 % VAT, food and extras at 7 %.
+    EXPECT_EQ(zahl("SELECT count(*) FROM Artikelgruppe "
+                   "WHERE MwSt <> CASE IDWG WHEN 'Getränke' THEN '19' ELSE '7' END"),
               0);
     EXPECT_EQ(zahl("SELECT count(*) FROM Artikelgruppe WHERE IDWG = 'Speisen' "
                    "AND Bondrucker <> 'Küchendrucker'"),

@@ -6,10 +6,11 @@
 namespace {
 
 class HotelBericht : public DbTest {
-protected:
+  protected:
     HotelBericht() {
         k->werte.kellner = QStringLiteral("Anna");
         dialoge.beiVorschau = [this](const Dokument& d) { gezeigt.push_back(d); };
+        Hotelsteuersaetze(*db);
     }
 
     QString detail(const QString& name) const { return gezeigt.back().text(kDetail, name, 0); }
@@ -19,33 +20,53 @@ protected:
 
 }  // namespace
 
-TEST_F(HotelBericht, TheBillSplitsOvernightAndBreakfastWithNetAmountsRoundedWhenPrinted) {
-    db->ausfuehren(QStringLiteral("INSERT INTO Betrieb (Name, Adresszeile) VALUES (?, ?)"),
-                   QStringLiteral("Hotel Lindenhof"), QStringLiteral("Am Lindenhof 3"));
-    ASSERT_TRUE(HotelabrechnungSpeichern(*k, zweiNaechteEZ()));
-    BerichtHotelAbrechnung(*k);
-
-    ASSERT_EQ(gezeigt.size(), 1u);
-    const Dokument& d = gezeigt.back();
-    EXPECT_EQ(d.titel, QStringLiteral("Hotelabrechnung"));
-    EXPECT_EQ(d.texte(kKopf),
-              QStringList({"Hotel Lindenhof", "Am Lindenhof 3", "Hotelabrechnung", "06.12.2026"}));
-    EXPECT_EQ(d.detailzeilen(), 1);
-    EXPECT_EQ(detail("txtAnreise"), QStringLiteral("04.12.2026"));
-    EXPECT_EQ(detail("txtAbreise"), QStringLiteral("06.12.2026"));
-    EXPECT_EQ(detail("txtTextUerbernachtungen"), QStringLiteral("2 Ü im EZ ohne Frühstück "));
-    EXPECT_EQ(detail("lblUst19"), QStringLiteral("19%"));
-    EXPECT_EQ(detail("txtZimmerEPÜBrutto"), QStringLiteral("70,00"));
-    EXPECT_EQ(detail("txtZimmerGPÜBrutto"), QStringLiteral("140,00"));
-    EXPECT_EQ(detail("txtTextFruehstueck"), QStringLiteral("2 Frühstück "));
-    EXPECT_EQ(detail("lblUst7"), QStringLiteral("7%"));
-    EXPECT_EQ(detail("txtZimmerEPFBrutto"), QStringLiteral("10,00"));
-    EXPECT_EQ(detail("txtZimmerGPFBrutto"), QStringLiteral("20,00"));
-    EXPECT_EQ(detail("txtZimmerGPÜNetto"), QStringLiteral("117,65"));
-    EXPECT_EQ(detail("txtMwStBrutto19"), QStringLiteral("140,00"));
-    EXPECT_EQ(detail("txtZimmerGPFNetto"), QStringLiteral("18,69"));
-    EXPECT_EQ(detail("txtMwStBrutto7"), QStringLiteral("20,00"));
-    EXPECT_EQ(d.texte(kFuss), QStringList({"Total", "160,00 €"}));
+TEST_F(HotelBericht, TheBillSplitsOvernightAndBreakfastAtTheOwnersRates) {
+    const struct {
+        int uebernachtung, fruehstueck;
+        QString codeUebernachtung, codeFruehstueck;
+        std::vector<QStringList> steuern;  // rate, net, VAT, gross
+    } faelle[] = {
+        {1900,
+         700,
+         "19 %",
+         "7 %",
+         {{"19 %", "117,65", "22,35", "140,00"}, {"7 %", "18,69", "1,31", "20,00"}}},
+        {700, 700, "7 %", "7 %", {{"7 %", "149,53", "10,47", "160,00"}}},
+        {700,
+         1900,
+         "7 %",
+         "19 %",
+         {{"19 %", "16,81", "3,19", "20,00"}, {"7 %", "130,84", "9,16", "140,00"}}},
+    };
+    for (const auto& f : faelle) {
+        Hotelsteuersaetze(*db, f.uebernachtung, f.fruehstueck);
+        ASSERT_TRUE(HotelabrechnungSpeichern(*k, zweiNaechteEZ()));
+        BerichtHotelAbrechnung(*k);
+        const Dokument& d = gezeigt.back();
+        EXPECT_EQ(d.titel, QStringLiteral("Hotelabrechnung"));
+        EXPECT_EQ(d.texte(kKopf), QStringList({"Hotel Lindenhof", "Am Lindenhof 3",
+                                               "Hotelabrechnung", "06.12.2026"}));
+        EXPECT_EQ(d.detailzeilen(), 1);
+        EXPECT_EQ(detail("txtAnreise"), QStringLiteral("04.12.2026"));
+        EXPECT_EQ(detail("txtAbreise"), QStringLiteral("06.12.2026"));
+        EXPECT_EQ(detail("txtTextUerbernachtungen"), QStringLiteral("2 Ü im EZ ohne Frühstück "));
+        EXPECT_EQ(detail("txtUstUebernachtung"), f.codeUebernachtung);
+        EXPECT_EQ(detail("txtZimmerEPÜBrutto"), QStringLiteral("70,00"));
+        EXPECT_EQ(detail("txtZimmerGPÜBrutto"), QStringLiteral("140,00"));
+        EXPECT_EQ(detail("txtTextFruehstueck"), QStringLiteral("2 Frühstück "));
+        EXPECT_EQ(detail("txtUstFruehstueck"), f.codeFruehstueck);
+        EXPECT_EQ(detail("txtZimmerEPFBrutto"), QStringLiteral("10,00"));
+        EXPECT_EQ(detail("txtZimmerGPFBrutto"), QStringLiteral("20,00"));
+        for (std::size_t i = 0; i <= f.steuern.size(); ++i) {
+            QStringList zeile;
+            for (const char* spalte :
+                 {"lblSteuersatz", "lblSteuerNetto", "lblSteuerMwSt", "lblSteuerBrutto"})
+                zeile << d.text(kFuss, QString::fromUtf8(spalte) + QString::number(i));
+            EXPECT_EQ(zeile, i < f.steuern.size() ? f.steuern[i] : QStringList(4, QString()))
+                << f.uebernachtung << " " << i;
+        }
+        EXPECT_EQ(d.text(kFuss, "txtSummeGesamt"), QStringLiteral("160,00 €"));
+    }
 }
 
 TEST_F(HotelBericht, ThePreviewShowsTheNewestBillAndNothingWithoutOne) {
@@ -61,12 +82,11 @@ TEST_F(HotelBericht, ThePreviewShowsTheNewestBillAndNothingWithoutOne) {
     BerichtHotelAbrechnung(*k);
 
     ASSERT_EQ(gezeigt.size(), 2u);
-    EXPECT_EQ(gezeigt.front().texte(kFuss).last(), QStringLiteral("160,00 €"));
+    EXPECT_EQ(gezeigt.front().text(kFuss, "txtSummeGesamt"), QStringLiteral("160,00 €"));
     // Two rooms: rows, VAT table and total all cover both.
-    EXPECT_EQ(gezeigt.back().texte(kFuss).last(), QStringLiteral("320,00 €"));
+    EXPECT_EQ(gezeigt.back().text(kFuss, "txtSummeGesamt"), QStringLiteral("320,00 €"));
     EXPECT_EQ(detail("txtZimmerGPÜBrutto"), QStringLiteral("280,00"));
     EXPECT_EQ(detail("txtZimmerGPFBrutto"), QStringLiteral("40,00"));
-    EXPECT_EQ(detail("txtZimmerGPÜNetto"), QStringLiteral("235,29"));
-    EXPECT_EQ(detail("txtZimmerGPFNetto"), QStringLiteral("37,38"));
+    EXPECT_EQ(gezeigt.back().text(kFuss, "lblSteuerNetto0"), QStringLiteral("299,07"));
     EXPECT_TRUE(drucker.auftraege.empty());  // printed only from the preview
 }

@@ -5,8 +5,11 @@
 namespace {
 
 class Hotelabrechnung : public DbTest {
-protected:
-    Hotelabrechnung() { k->werte.kellner = QStringLiteral("O'Brien"); }
+  protected:
+    Hotelabrechnung() {
+        k->werte.kellner = QStringLiteral("O'Brien");
+        Hotelsteuersaetze(*db);
+    }
 
     int anzahlRechnungen() {
         Abfrage a = db->abfrage(QStringLiteral("SELECT count(*) FROM AbrechnungHotel"));
@@ -49,6 +52,8 @@ TEST_F(Hotelabrechnung, TwoNightsSingleRoomWithBreakfast) {
     EXPECT_EQ(r["BAR"], 16000);
     EXPECT_TRUE(r["KARTE"].isNull());
     EXPECT_TRUE(r["GUTSCHEIN"].isNull());
+    EXPECT_EQ(r["MwStUebernachtung"], 700);
+    EXPECT_EQ(r["MwStFruehstueck"], 700);
     EXPECT_TRUE(dialoge.meldungen.isEmpty());
 }
 
@@ -125,6 +130,16 @@ TEST_F(Hotelabrechnung, RefusesStaysThatWouldBillNonsense) {
         EXPECT_FALSE(HotelabrechnungSpeichern(*k, a)) << meldung.toStdString();
         EXPECT_EQ(dialoge.meldungen.takeLast(), meldung);
     }
+    // Without valid VAT rates of the owner no bill is priced.
+    for (const auto& [uebernachtung, fruehstueck] :
+         std::vector<std::pair<int, int>>{{0, 700}, {700, 10001}, {-700, 700}}) {
+        Hotelsteuersaetze(*db, uebernachtung, fruehstueck);
+        EXPECT_FALSE(HotelabrechnungSpeichern(*k, zweiNaechteEZ())) << uebernachtung;
+        EXPECT_EQ(dialoge.meldungen.takeLast(), kHotelSteuersatzFehlt);
+    }
+    db->ausfuehren(QStringLiteral("DELETE FROM Betrieb"));
+    EXPECT_FALSE(HotelabrechnungSpeichern(*k, zweiNaechteEZ()));
+    EXPECT_EQ(dialoge.meldungen.takeLast(), kHotelSteuersatzFehlt);
     EXPECT_EQ(anzahlRechnungen(), 0);
 }
 

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "core/MDIHauptmenu.h"
+#include "hotel/Aufenthalte.h"
 #include "hotel/BerichtHotelAbrechnung.h"
 #include "hotel/frmHotel.h"
 #include "service/frmLink.h"
@@ -23,6 +24,7 @@ class frmHotelBildschirm : public DbTest {
         zimmerpreis(1, "EZ", 7000, 8000);
         zimmerpreis(1, "DZ", 9000, std::nullopt);
         zimmerpreis(2, "EZ", 6000, 6500);
+        Hotelsteuersaetze(*db);
         k->werte.kellner = QStringLiteral("Anna");
         dialoge.beiVorschau = [this](const Dokument& d) { gezeigt.push_back(d); };
         fenster.resize(1100, 760);
@@ -87,7 +89,7 @@ TEST_F(frmHotelBildschirm, OpensOnLastNightsSingleRoomAndPrintsTheNewestBill) {
 
     EXPECT_EQ(gespeichert(), 2);
     ASSERT_EQ(gezeigt.size(), 2u);
-    EXPECT_EQ(gezeigt.back().texte(kFuss).last(), "320,00 €");
+    EXPECT_EQ(gezeigt.back().text(kFuss, "txtSummeGesamt"), "320,00 €");
     Abfrage karte =
         db->abfrage(QStringLiteral("SELECT KARTE, BAR FROM AbrechnungHotel "
                                    "ORDER BY ID DESC"));

@@ -1,4 +1,5 @@
 #include "LedgerTest.h"
+#include "fiskal/Steuersatz.h"
 #include "service/AufHaus.h"
 #include "service/Eingabe.h"
 #include "service/Eintragen.h"
@@ -161,4 +162,41 @@ TEST_F(FreiesGerichtEintragenTest, DrinksOfEqualPriceMergeFoodNever) {
     EXPECT_EQ(liste[1].epreis, Geld(300));
     EXPECT_EQ(liste[2].idwg, QStringLiteral("Speisen"));
     EXPECT_EQ(liste[3].bondrucker, kueche);
+}
+
+TEST_F(GerichtEintragenTest, LinesKeepTheRateTheirArticleHadAndArticlesWithoutOneAreRefused) {
+    steuersatz("20", "7");
+    steuersatz("502", "7,0");
+    ASSERT_TRUE(GerichtEintragen(*k, "10", "1"));
+    ASSERT_TRUE(GerichtEintragen(*k, "20", "1"));
+    ASSERT_TRUE(ExtraEintragen(*k, zeilen().last().id, {"501", "502"}));
+    const QString theke = QStringLiteral("ThekenDrucker");
+    ASSERT_TRUE(FreiesGerichtEintragen(*k, theke, kFreiesGetraenk, "1", "Getränke", Geld(250)));
+    ASSERT_TRUE(FreiesGerichtEintragen(*k, theke, kFreieSpeise, "1", "Speise", Geld(990)));
+    // A new rate in the catalogue reaches new lines only, so the beer no longer merges.
+    steuersatz("10", "7 %");
+    ASSERT_TRUE(GerichtEintragen(*k, "10", "1"));
+
+    const auto rate = [this] {
+        QList<int> saetze;
+        for (const Tischzeile& z : zeilen()) saetze << z.mwstSatz;
+        return saetze;
+    };
+    const QList<int> erwartet{1900, 700, 1900, 700, 1900, 700, 700};
+    EXPECT_EQ(rate(), erwartet);
+
+    const std::int64_t schnitzel = zeilen()[1].id;
+    for (const char* mwst : {"", "0", "101", "neunzehn", "19,005"}) {
+        steuersatz("20", QString::fromUtf8(mwst));
+        EXPECT_FALSE(GerichtEintragen(*k, "20", "1")) << mwst;
+        steuersatz("20", "7");
+        // One extra without a rate stops the whole choice.
+        steuersatz("502", QString::fromUtf8(mwst));
+        EXPECT_FALSE(ExtraEintragen(*k, zeilen().last().id, {"501", "502"})) << mwst;
+        EXPECT_EQ(dialoge.meldungen, QStringList(2, kSteuersatzFehlt)) << mwst;
+        dialoge.meldungen.clear();
+    }
+    EXPECT_EQ(rate(), erwartet);
+    EXPECT_EQ(zeilen().last().extra, kNein);
+    EXPECT_EQ(zeilen()[1].id, schnitzel);
 }

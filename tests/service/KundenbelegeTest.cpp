@@ -11,18 +11,20 @@ class Kundenbelege : public DbTest {
     Kundenbelege() {
         amTisch("Anna", "Gastraum", "5");
         db->ausfuehren(
-            "INSERT INTO Betrieb VALUES ('Hotel Lindenhof', 'Am Lindenhof 3', "
-            "'Tel. 0123', '12/345/678')");
+            "INSERT INTO Betrieb (Name, Adresszeile, Telefon, Steuernummer) VALUES "
+            "('Hotel Lindenhof', 'Am Lindenhof 3', 'Tel. 0123', '12/345/678')");
     }
 
     void zeile(const QString& gericht, int menge, std::int64_t cent,
-               const QString& tisch = QStringLiteral("5"), const QString& idwg = "Getränke") {
+               const QString& tisch = QStringLiteral("5"), const QString& idwg = "Getränke",
+               int mwst = 1900) {
         Posten p;
         p.tisch = tisch;
         p.gericht = gericht;
         p.menge = menge;
         p.cent = cent;
         p.idwg = idwg;
+        p.mwst = mwst;
         PostenAnlegen(*db, p);
     }
 
@@ -42,9 +44,7 @@ TEST_F(Kundenbelege, ReceiptPrintsLinesAndUnroundedTaxSums) {
     ASSERT_EQ(drucker.auftraege.size(), 1u);
     const Dokument& d = drucker.auftraege[0];
     EXPECT_EQ(d.titel, QStringLiteral("Abrechnung"));
-    EXPECT_EQ(d.texte(kDetail), QStringList({"Pils", "2", "x", "3,50", "7,00 €"}));
-    EXPECT_EQ(fuss(d, "FunktionSummeNetto"), "5,88 €");
-    EXPECT_EQ(fuss(d, "FunktionSummeMwSt"), "1,12 €");
+    EXPECT_EQ(d.texte(kDetail), QStringList({"Pils", "2", "x", "3,50", "7,00 €", "A"}));
     EXPECT_EQ(fuss(d, "FunktionSummeBrutto"), "7,00 €");
     EXPECT_EQ(fuss(d, "lblSumme"), "TOTAL");
     EXPECT_EQ(fuss(d, "lblZahlart"), "BAR");
@@ -56,18 +56,54 @@ TEST_F(Kundenbelege, ReceiptPrintsLinesAndUnroundedTaxSums) {
     EXPECT_EQ(kopf(d, "lblStationUNDTisch"), "Gastraum  -  Tisch: 5");
     EXPECT_EQ(kopf(d, "lblKellner"), "Es bediente Sie Anna");
 
-    // 2,9412 + 1,8487 rounds to 4,79 only when summed unrounded.
-    zeile("Pils", 1, 350, "6");
-    zeile("Wasser", 1, 220, "6");
-    ASSERT_TRUE(Abrechnung(*k, "6", kKassenbon));
-    EXPECT_EQ(fuss(drucker.auftraege[1], "FunktionSummeNetto"), "4,79 €");
-    EXPECT_EQ(fuss(drucker.auftraege[1], "FunktionSummeMwSt"), "0,91 €");
-    EXPECT_EQ(fuss(drucker.auftraege[1], "FunktionSummeBrutto"), "5,70 €");
+    EXPECT_EQ(fuss(d, "lblSteuersatz0"), "A 19 %");
+    EXPECT_EQ(fuss(d, "lblSteuerNetto0"), "5,88");
+    EXPECT_EQ(fuss(d, "lblSteuerMwSt0"), "1,12");
 
     // Other kinds only tell whether the table has lines.
     EXPECT_TRUE(Abrechnung(*k, "5", kKeinBon));
     EXPECT_TRUE(Abrechnung(*k, "5", "0"));
-    EXPECT_EQ(drucker.auftraege.size(), 2u);
+    EXPECT_EQ(drucker.auftraege.size(), 1u);
+}
+
+TEST_F(Kundenbelege, EveryDocumentMarksItsLinesAndSplitsTheVatPerRate) {
+    zeile("Weizen", 1, 480);
+    zeile("Tagessuppe", 1, 490, "5", "Speisen", 700);
+    ASSERT_TRUE(Abrechnung(*k, "5", kKassenbon));
+    ASSERT_TRUE(Rechnung(*k, "5"));
+    ASSERT_TRUE(Zwischensumme(*k));
+    ASSERT_EQ(RechnungDetails(*k, "5", kBar, {}, kKassenbon), 1);
+    ASSERT_TRUE(DruckeKassenbonVonUebersichtsrechnung(*k, 1));
+    ASSERT_TRUE(DruckeRechnungVonUebersichtsrechnung(*k, 1));
+    ASSERT_EQ(drucker.auftraege.size(), 5u);
+
+    const QStringList tabelle{"MwSt-Satz", "Netto", "MwSt", "Brutto",  //
+                              "A 19 %",    "4,03",  "0,77", "4,80",    //
+                              "B 7 %",     "4,58",  "0,32", "4,90"};
+    const char* const spalten[] = {"lblSteuersatz", "lblSteuerNetto", "lblSteuerMwSt",
+                                   "lblSteuerBrutto"};
+    for (const Dokument& d : drucker.auftraege) {
+        const std::string titel = d.titel.toStdString();
+        EXPECT_EQ(d.text(kDetail, "txtGericht", 0), "Weizen") << titel;
+        EXPECT_EQ(d.text(kDetail, "txtMwStKennung", 0), "A") << titel;
+        EXPECT_EQ(d.text(kDetail, "txtMwStKennung", 1), "B") << titel;
+        QStringList gedruckt;
+        for (const QString zeile : {"", "0", "1"})
+            for (const char* spalte : spalten)
+                gedruckt << d.text(kFuss, QString::fromUtf8(spalte) + zeile);
+        EXPECT_EQ(gedruckt, tabelle) << titel;
+        EXPECT_EQ(fuss(d, "FunktionSummeBrutto"), "9,70 €") << titel;
+        EXPECT_FALSE(d.texte(kFuss).join(' ').contains("Enthaltene")) << titel;
+
+        // The rows push the thanks and the hospitality form down instead of covering them.
+        QMap<QString, QRectF> lage;
+        for (const Druckelement& e : d.seiten.back().elemente)
+            if (e.bereich == kFuss) lage[e.name] = e.lage;
+        EXPECT_LE(lage["lblSteuersatz1"].bottom(), lage["lblBedanken"].top()) << titel;
+        if (lage.contains("lblBeleg1")) {
+            EXPECT_LE(lage["lblBedanken"].bottom(), lage["lblBeleg1"].top()) << titel;
+        }
+    }
 }
 
 TEST_F(Kundenbelege, AnEmptyTablePrintsNothing) {
@@ -81,7 +117,7 @@ TEST_F(Kundenbelege, AnEmptyTablePrintsNothing) {
     EXPECT_TRUE(drucker.auftraege.empty());
 }
 
-TEST_F(Kundenbelege, TakeAwayStatesNineteenPercentAndPayListShowsTheRealTable) {
+TEST_F(Kundenbelege, TakeAwayGoesByTheLinesRatesAndPayListShowsTheRealTable) {
     amTisch("Anna", "Außer Haus", "80");
     Posten p;
     p.station = "Außer Haus";
@@ -90,8 +126,8 @@ TEST_F(Kundenbelege, TakeAwayStatesNineteenPercentAndPayListShowsTheRealTable) {
     PostenAnlegen(*db, p.aufZahlliste());
     ASSERT_TRUE(Abrechnung(*k, kZahlen, kKassenbon));
     const Dokument& d = drucker.auftraege[0];
-    EXPECT_EQ(fuss(d, "lblMwSt"), "Enthaltene MwSt. 19%");
-    EXPECT_EQ(fuss(d, "FunktionSummeNetto"), "10,00 €");
+    EXPECT_EQ(fuss(d, "lblSteuersatz0"), "A 19 %");
+    EXPECT_EQ(fuss(d, "lblSteuerNetto0"), "10,00");
     EXPECT_EQ(kopf(d, "lblStationUNDTisch"), "Außer Haus  -  Tisch: 80");
 }
 
@@ -164,7 +200,7 @@ TEST_F(Kundenbelege, ReprintIsACopyWithTheOriginalsTimeAndPayment) {
         EXPECT_EQ(kopf(d, "lblKellner"), "Es bediente Sie Anna");
         EXPECT_EQ(fuss(d, "lblZahlart"), "KARTE");
         EXPECT_EQ(fuss(d, "lblZahlbetrag"), "7,00 €");
-        EXPECT_EQ(fuss(d, "FunktionSummeNetto"), "5,88 €");
+        EXPECT_EQ(fuss(d, "lblSteuerNetto0"), "5,88");
     }
     // The guests were hosted on the day of the bill.
     EXPECT_EQ(fuss(drucker.auftraege[1], "Bezeichnung2"), "07.12.2026");

@@ -219,3 +219,17 @@ TEST_F(Umbuchen, MovingBackAndForthKeepsTheQuantities) {
               std::string("1x Schnitzel 12,90 | + 1x Ketchup 0,50 | 3x Pils 10,50 | 2x Cola 5,60 | "
                           "1x Schnitzel 12,90 | + 1x Ketchup 0,50"));
 }
+
+TEST_F(Umbuchen, ALineAtAnotherVatRateKeepsItsOwnRow) {
+    PostenAnlegen(*db, pils(1).aufZahlliste());
+    Posten ermaessigt = pils(2);
+    ermaessigt.mwst = 700;
+    PostenAnlegen(*db, ermaessigt);
+    AllesUmbuchen(*k, tisch5, zahlen);
+    const auto zeilen = TischZeilen(*k, zahlen, Listenart::Umbuchung);
+    ASSERT_EQ(zeilen.size(), 2u);
+    EXPECT_EQ(zeilen[0].menge, 1);
+    EXPECT_EQ(zeilen[0].mwstSatz, 1900);
+    EXPECT_EQ(zeilen[1].menge, 2);
+    EXPECT_EQ(zeilen[1].mwstSatz, 700);
+}

@@ -38,7 +38,7 @@ TEST_F(Zahlliste, LinesLeftThereGoHomeAndNeverReachAnotherTablesBill) {
     ASSERT_TRUE(Abkassieren(*k, kKassenbon, kBar, {}));
     ASSERT_EQ(drucker.auftraege.size(), 1u);
     EXPECT_EQ(drucker.auftraege[0].texte(kDetail),
-              QStringList({"Pils", "1", "x", "3,50", "3,50 €"}));
+              QStringList({"Pils", "1", "x", "3,50", "3,50 €", "A"}));
     EXPECT_EQ(zahl("SELECT Gesamt FROM Rechnungsuebersicht"), 350);
     EXPECT_EQ(zahl("SELECT COUNT(*) FROM RechnungDetails WHERE Gericht = 'Cola'"), 0);
 

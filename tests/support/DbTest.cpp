@@ -37,11 +37,17 @@ void DbTest::station(const QString& name, const QStringList& tische) {
 }
 
 void DbTest::artikel(const QString& plu, const QString& gericht, std::int64_t cent,
-                     const QString& wg, const QString& idwg, const QString& bondrucker, bool extra) {
-    db->ausfuehren(QStringLiteral("INSERT INTO Artikelgruppe (PLU, WG, IDWG, Gericht, EPREIS, MwSt, "
-                                  "Stationsdrucker, Bondrucker, Extra) VALUES (?, ?, ?, ?, ?, '19', "
-                                  "'kein Drucker', ?, ?)"),
-                   plu, wg, idwg, gericht, cent, bondrucker, extra);
+                     const QString& wg, const QString& idwg, const QString& bondrucker,
+                     bool extra) {
+    db->ausfuehren(
+        QStringLiteral("INSERT INTO Artikelgruppe (PLU, WG, IDWG, Gericht, EPREIS, MwSt, "
+                       "Stationsdrucker, Bondrucker, Extra) VALUES (?, ?, ?, ?, ?, '19', "
+                       "'kein Drucker', ?, ?)"),
+        plu, wg, idwg, gericht, cent, bondrucker, extra);
+}
+
+void DbTest::steuersatz(const QString& plu, const QString& mwst) {
+    db->ausfuehren(QStringLiteral("UPDATE Artikelgruppe SET MwSt = ? WHERE PLU = ?"), mwst, plu);
 }
 
 void DbTest::offeneZeile(const QString& stationName, const QString& tisch,
@@ -62,9 +68,10 @@ std::int64_t DbTest::offeneZeile(const QString& plu, int menge, const QString& t
     const int zeilen = db->ausfuehren(
         QStringLiteral("INSERT INTO OffeneTische (Station, Tisch, Kellner, TischDetails, PLU, "
                        "PLU_ID, Gericht, Menge, Menge_Text, EPREIS, GPREIS, Extra, Kommentar, "
-                       "IDWG, WG, Stationsdrucker, Bondrucker, Datum, Zeit) "
+                       "IDWG, WG, Stationsdrucker, Bondrucker, Datum, Zeit, MwStSatz) "
                        "SELECT ?, ?, ?, ?, PLU, PLU, Gericht, ?, ?, EPREIS, EPREIS * ?, 'Nein', "
-                       "'Nein', IDWG, WG, Stationsdrucker, Bondrucker, ?, ? FROM Artikelgruppe "
+                       "'Nein', IDWG, WG, Stationsdrucker, Bondrucker, ?, ?, "
+                       "CAST(MwSt AS INTEGER) * 100 FROM Artikelgruppe "
                        "WHERE PLU = ? LIMIT 1"),
         k->werte.station, k->werte.tisch, kellnerName.isEmpty() ? k->werte.kellner : kellnerName,
         tischDetails, menge, QString::number(menge) + QLatin1Char('x'), menge, k->geschaeftstag(),

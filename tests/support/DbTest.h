@@ -15,20 +15,23 @@
 // Each test gets a fresh encrypted database with the full schema (no demo
 // data), a clock at 06.12.2026 12:00, scripted dialogs and a capturing printer.
 class DbTest : public ::testing::Test {
-protected:
+  protected:
     DbTest();
 
     QString dateipfad() const;
 
     // Builders for the rows a test needs. Rights may name stations made before.
     void kellner(const QString& name, const QString& pin1, const QString& pin2 = QString(),
-                 const QStringList& rechte = {}, const QString& status = QStringLiteral("aktiviert"),
+                 const QStringList& rechte = {},
+                 const QString& status = QStringLiteral("aktiviert"),
                  const QString& adminKey = QString());
     void station(const QString& name, const QStringList& tische = {});
     void artikel(const QString& plu, const QString& gericht, std::int64_t cent,
                  const QString& wg = QStringLiteral("Bier"),
                  const QString& idwg = QStringLiteral("Getränke"),
                  const QString& bondrucker = QStringLiteral("Thekendrucker"), bool extra = false);
+    // Sets the VAT rate of an article as the catalogue holds it: text as typed ("19", "7,0", "").
+    void steuersatz(const QString& plu, const QString& mwst);
     // A bare open line: enough to make a table occupied by a waiter.
     void offeneZeile(const QString& station, const QString& tisch, const QString& kellner);
     // Logs a staff member in as the current waiter and opens a table.

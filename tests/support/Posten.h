@@ -23,6 +23,7 @@ struct Posten {
     QString kellner = QStringLiteral("Tom");
     std::int64_t regId = 0;  // 0: its own ID
     QDate datum{2026, 12, 6};
+    int mwst = 1900;  // hundredths of a percent
 
     // The same line on the pay list of its table, as settlement puts it there.
     Posten aufZahlliste() const {
@@ -38,14 +39,13 @@ inline std::int64_t PostenAnlegen(Datenbank& db, const Posten& p) {
         QStringLiteral(
             "INSERT INTO OffeneTische (RegID, Station, Tisch, Kellner, TischDetails, PLU, PLU_ID, "
             "Gericht, Menge, Menge_Text, EPREIS, GPREIS, Extra, Kommentar, IDWG, WG, "
-            "Stationsdrucker, Bondrucker, Datum, Zeit, Herkunft) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
-            "?, "
-            "?, ?, ?, ?, 'Nein', ?, 'WG', 'kein Drucker', 'Thekendrucker', ?, '11:30:00', "
-            "NULLIF(?, ''))"),
+            "Stationsdrucker, Bondrucker, Datum, Zeit, Herkunft, MwStSatz) VALUES (?, ?, ?, ?, ?, "
+            "?, ?, ?, ?, ?, ?, ?, ?, 'Nein', ?, 'WG', 'kein Drucker', 'Thekendrucker', ?, "
+            "'11:30:00', NULLIF(?, ''), ?)"),
         p.regId, p.station, p.tisch, p.kellner, p.details, p.plu,
         p.pluId.isEmpty() ? p.plu : p.pluId, p.gericht, p.menge,
         p.plu.isEmpty() ? QString() : QString::number(p.menge) + QLatin1Char('x'), p.cent,
-        p.cent * p.menge, p.extra, p.idwg, p.datum, p.herkunft);
+        p.cent * p.menge, p.extra, p.idwg, p.datum, p.herkunft, p.mwst);
     const std::int64_t id = db.letzteId();
     if (p.regId == 0)
         db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET RegID = ID WHERE ID = ?"), id);

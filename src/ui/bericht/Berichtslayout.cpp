@@ -104,3 +104,10 @@ Berichtselement& Berichtslayout::element(const QString& b, const QString& name) 
 void Berichtslayout::setzeText(const QString& b, const QString& name, const QString& text) {
     element(b, name).text = text;
 }
+
+void Berichtslayout::platzSchaffen(const QString& b, double ab, double hoehe) {
+    Berichtsbereich& band = bereich(b);
+    for (Berichtselement& e : band.elemente)
+        if (e.lage.top() >= ab) e.lage.translate(0, hoehe);
+    band.hoehe += hoehe;
+}

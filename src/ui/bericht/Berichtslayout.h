@@ -59,7 +59,7 @@ struct Berichtsbereich {
 // sums. The caller builds it (or gets it from a layout function such as the
 // kitchen ticket's), sets label texts, and hands it with its data to the engine.
 class Berichtslayout {
-public:
+  public:
     // breite: paper width in mm (72 for the receipt roll, 190 for A4 reports);
     // seitenhoehe 0 means one endless page as long as the content (receipt roll).
     Berichtslayout(QString titel, double breite, double seitenhoehe = 0);
@@ -90,8 +90,11 @@ public:
     // An unknown control throws DbFehler.
     Berichtselement& element(const QString& bereich, const QString& name);
     void setzeText(const QString& bereich, const QString& name, const QString& text);
+    // Makes room for rows known only when printing (a VAT table): every control
+    // of the band from height `ab` on moves down by `hoehe`, and the band grows.
+    void platzSchaffen(const QString& bereich, double ab, double hoehe);
 
-private:
+  private:
     QString m_titel;
     double m_breite;
     double m_seitenhoehe;
