@@ -138,10 +138,23 @@ DROP TABLE NachMitternacht;
 )"));
 }
 
+// Printers per role and the durable print queue. The administration gains its
+// printer panel; a new file gets it with the demo installation instead.
+void version7(Datenbank& db) {
+    db.skript(QStringLiteral(R"(
+CREATE TABLE Druckerzuordnung (Rolle TEXT PRIMARY KEY, Drucker TEXT);
+CREATE TABLE Druckauftraege (ID INTEGER PRIMARY KEY AUTOINCREMENT, Rolle TEXT, Umleitung TEXT,
+    Titel TEXT, Dokument TEXT, Status TEXT, Wiederholung INTEGER DEFAULT 0,
+    Versuche INTEGER DEFAULT 0, Fehler TEXT, Datum TEXT, Zeit TEXT);
+CREATE INDEX Druckauftraege_Status ON Druckauftraege (Status, ID);
+INSERT INTO Verwaltung (Verwaltung) SELECT 'Drucker' WHERE EXISTS (SELECT 1 FROM Verwaltung);
+)"));
+}
+
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {version1, version2, version3,
-                                                                       version4};
+                                                                       version4, version7};
     return liste;
 }
 

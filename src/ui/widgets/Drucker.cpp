@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "druck/Druckrollen.h"
 #include "ui/bericht/Dokument.h"
 #include "ui/bericht/PdfDrucker.h"
 #include "ui/bericht/Zeichnen.h"
@@ -25,23 +26,23 @@ void SystemDrucker::drucken(const Dokument& dokument) {
                            .arg(m_name, dokument.titel));
 }
 
-namespace {
+Cupsausgang::Cupsausgang(const QString& datenbankOrdner)
+    : m_belege(QDir(datenbankOrdner).filePath(QStringLiteral("Belege"))) {}
 
-// CUPS names its queues without blanks; the configured name may be the queue's
-// name or its description.
-QString bondruckerWarteschlange() {
+QStringList Cupsausgang::warteschlangen() const { return QPrinterInfo::availablePrinterNames(); }
+
+QString Cupsausgang::standard() const {
+    // CUPS names its queues without blanks; the configured name may be the
+    // queue's name or its description.
     for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
         if (info.printerName() == kBondrucker || info.description() == kBondrucker)
             return info.printerName();
-    return QString();
+    if (const QPrinterInfo standard = QPrinterInfo::defaultPrinter(); !standard.isNull())
+        return standard.printerName();
+    return kPdfOrdner;
 }
 
-}  // namespace
-
-std::unique_ptr<Druckziel> DruckzielWaehlen(const QString& datenbankOrdner) {
-    if (const QString name = bondruckerWarteschlange(); !name.isEmpty())
-        return std::make_unique<SystemDrucker>(name);
-    if (const QPrinterInfo standard = QPrinterInfo::defaultPrinter(); !standard.isNull())
-        return std::make_unique<SystemDrucker>(standard.printerName());
-    return std::make_unique<PdfDrucker>(QDir(datenbankOrdner).filePath(QStringLiteral("Belege")));
+std::unique_ptr<Druckziel> Cupsausgang::ziel(const QString& drucker) const {
+    if (drucker == kPdfOrdner) return std::make_unique<PdfDrucker>(m_belege);
+    return std::make_unique<SystemDrucker>(drucker);
 }

@@ -6,7 +6,9 @@
 #include <QPushButton>
 
 #include "core/DbFehler.h"
+#include "druck/Druckrollen.h"
 #include "service/frmTastenBasis.h"
+#include "ui/bericht/Dokument.h"
 #include "ui/widgets/Vorschau.h"
 
 namespace {
@@ -59,5 +61,8 @@ std::optional<QString> QtDialoge::eingabe(const QString& aufforderung, const QSt
 }
 
 void QtDialoge::vorschau(const Dokument& dokument) {
-    VorschauZeigen(dokument, m_drucker, eltern());
+    // What is shown before printing is a report, whoever made it.
+    Dokument bericht = dokument;
+    bericht.rolle = kRolleBerichte;
+    VorschauZeigen(bericht, m_drucker, eltern());
 }
