@@ -145,7 +145,7 @@ void version7(Datenbank& db) {
 CREATE TABLE Druckerzuordnung (Rolle TEXT PRIMARY KEY, Drucker TEXT);
 CREATE TABLE Druckauftraege (ID INTEGER PRIMARY KEY AUTOINCREMENT, Rolle TEXT, Umleitung TEXT,
     Titel TEXT, Dokument TEXT, Status TEXT, Wiederholung INTEGER DEFAULT 0,
-    Versuche INTEGER DEFAULT 0, Fehler TEXT, Datum TEXT, Zeit TEXT);
+    Versuche INTEGER DEFAULT 0, Fehler TEXT, Datum TEXT, Zeit TEXT, Ausgabe TEXT);
 CREATE INDEX Druckauftraege_Status ON Druckauftraege (Status, ID);
 INSERT INTO Verwaltung (Verwaltung) SELECT 'Drucker' WHERE EXISTS (SELECT 1 FROM Verwaltung);
 )"));

@@ -84,9 +84,9 @@ int DruckauftraegeAbarbeiten(Datenbank& db, const Druckerausgang& ausgang,
         try {
             const Dokument dokument = AuftragsdokumentLesen(db, o.id);
             if (drucker != kKeinDrucker) ausgang.ziel(drucker)->drucken(dokument);
-            db.ausfuehren(QStringLiteral("UPDATE Druckauftraege SET Status = ?, Fehler = NULL "
-                                         "WHERE ID = ?"),
-                          kAuftragGedruckt, o.id);
+            db.ausfuehren(QStringLiteral("UPDATE Druckauftraege SET Status = ?, Fehler = NULL, "
+                                         "Ausgabe = ? WHERE ID = ?"),
+                          kAuftragGedruckt, drucker, o.id);
             ++gedruckt;
         } catch (const DbFehler& f) {
             db.ausfuehren(QStringLiteral("UPDATE Druckauftraege SET Status = ?, Versuche = "
@@ -110,8 +110,8 @@ Druckstand DruckstandLesen(Datenbank& db) {
 
 std::vector<Druckauftrag> DruckauftraegeLesen(Datenbank& db, const Druckerausgang& ausgang) {
     Abfrage a = db.abfrage(
-        QStringLiteral("SELECT ID, Rolle, Umleitung, Titel, Status, Fehler, Datum, Zeit, "
-                       "Wiederholung FROM Druckauftraege "
+        QStringLiteral("SELECT ID, Rolle, CASE WHEN Status = ?1 THEN Ausgabe ELSE Umleitung END, "
+                       "Titel, Status, Fehler, Datum, Zeit, Wiederholung FROM Druckauftraege "
                        "ORDER BY Status = ?1, CASE WHEN Status = ?1 THEN -ID ELSE ID END"),
         kAuftragGedruckt);
     std::vector<Druckauftrag> liste;

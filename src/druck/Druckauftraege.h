@@ -20,7 +20,9 @@ inline const QString kAuftragFehler = QStringLiteral("Fehler");
 struct Druckauftrag {
     std::int64_t id = 0;
     QString rolle;
-    QString drucker;  // where it prints now: its redirection, its role's choice or the default
+    // Where it came out, or where it prints now: its redirection, its role's
+    // choice or the default.
+    QString drucker;
     QString titel;
     QString status;
     QString fehler;  // of the last failed try

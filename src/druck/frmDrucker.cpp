@@ -19,13 +19,11 @@
 frmDrucker::frmDrucker(Kontext& k, const Druckerausgang& ausgang, QWidget* eltern)
     : QWidget(eltern), k(k), m_ausgang(ausgang) {
     setObjectName(QStringLiteral("frmDrucker"));
-    setStyleSheet(QStringLiteral("QWidget { font-size: 15pt; }"));
+    setStyleSheet(
+        QStringLiteral("QWidget { font-size: 15pt; } "
+                       "#lblDrucker { font-size: 20pt; font-weight: bold; }"));
     auto* titel = new QLabel(QStringLiteral("Drucker"));
     titel->setObjectName(QStringLiteral("lblDrucker"));
-    QFont schrift = titel->font();
-    schrift.setPointSize(20);
-    schrift.setBold(true);
-    titel->setFont(schrift);
     auto* raster = new QWidget;
     m_raster = new QGridLayout(raster);
     m_raster->setColumnStretch(1, 1);

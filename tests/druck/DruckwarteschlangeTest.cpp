@@ -91,6 +91,9 @@ TEST_F(Druckwarteschlangen, EachRoleToItsPrinterAndAFailingPrinterKeepsItsJobsIn
     EXPECT_EQ(kueche[1].text(kDetail, "txtSummeMenge", 0), "2x");
     EXPECT_EQ(kueche[0].text(kKopf, "lblDruckerstation"), "Küchenbon");
     EXPECT_EQ(DruckstandLesen(*db).wartend, 0);
+    // A printed job names the printer it came out on, whatever is chosen since.
+    DruckerZuordnen(*db, "Thekendrucker", "Kasse");
+    EXPECT_EQ(stati().last(), "Thekenbon Theke gedruckt");
     EXPECT_TRUE(dialoge.fehlermeldungen.isEmpty());
 }
 
