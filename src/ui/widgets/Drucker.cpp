@@ -14,8 +14,10 @@ SystemDrucker::SystemDrucker(QString druckername) : m_name(std::move(druckername
 void SystemDrucker::drucken(const Dokument& dokument) {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setPrinterName(m_name);
-    // An unknown name leaves QPrinter without a printer and begin() fails silently.
-    if (drucker.printerName().isEmpty() || !drucker.isValid())
+    // Without CUPS an unknown name leaves QPrinter without a printer and begin()
+    // fails silently; with CUPS it is taken as given and the job goes nowhere.
+    if (QPrinterInfo::printerInfo(m_name).isNull() || drucker.printerName().isEmpty() ||
+        !drucker.isValid())
         throw DbFehler(kDruckfehler,
                        QStringLiteral("Der Drucker \"%1\" ist nicht verfügbar.").arg(m_name));
     drucker.setDocName(dokument.titel);
