@@ -1,7 +1,11 @@
 #include "druck/frmDruckEinsetzen.h"
 
+#include <QTimer>
+
+#include "core/Kontext.h"
 #include "core/MDIHauptmenu.h"
 #include "druck/Druckarbeiter.h"
+#include "druck/Druckauftraege.h"
 #include "druck/frmDruckauftraege.h"
 #include "druck/frmDrucker.h"
 #include "druck/widgets/Druckermarke.h"
@@ -13,6 +17,18 @@ void DruckenEinsetzen(Kontext& k, MDIHauptmenu& hauptmenu, frmLink& link, int po
     auto* marke = new Druckermarke;
     hauptmenu.leistenmarkeEinfuegen(marke);
     QObject::connect(&arbeiter, &Druckarbeiter::stand, marke, &Druckermarke::setzeStand);
+    // A worker stuck in a printer reports nothing: the mark also looks itself.
+    auto* nachsehen = new QTimer(marke);
+    nachsehen->setInterval(1000);
+    QObject::connect(nachsehen, &QTimer::timeout, marke, [&k, marke] {
+        try {
+            const Druckstand s = DruckstandLesen(k.db);
+            marke->setzeStand(s.wartend, s.gestoert);
+        } catch (const DbFehler&) {
+            // The next look tries again.
+        }
+    });
+    nachsehen->start();
     QObject::connect(
         marke, &QToolButton::clicked, &hauptmenu, [&k, &hauptmenu, &ausgang, &arbeiter] {
             frmDruckauftraege liste(
