@@ -138,8 +138,9 @@ DROP TABLE NachMitternacht;
 )"));
 }
 
-// Printers per role and the durable print queue. The administration gains its
-// printer panel; a new file gets it with the demo installation instead.
+// Printers per role, the durable print queue and the note to the kitchen on
+// a line. The administration gains its printer panel; a new file gets it with
+// the demo installation instead.
 void version7(Datenbank& db) {
     db.skript(QStringLiteral(R"(
 CREATE TABLE Druckerzuordnung (Rolle TEXT PRIMARY KEY, Drucker TEXT);
@@ -148,6 +149,9 @@ CREATE TABLE Druckauftraege (ID INTEGER PRIMARY KEY AUTOINCREMENT, Rolle TEXT, U
     Versuche INTEGER DEFAULT 0, Fehler TEXT, Datum TEXT, Zeit TEXT, Ausgabe TEXT);
 CREATE INDEX Druckauftraege_Status ON Druckauftraege (Status, ID);
 INSERT INTO Verwaltung (Verwaltung) SELECT 'Drucker' WHERE EXISTS (SELECT 1 FROM Verwaltung);
+ALTER TABLE OffeneTische ADD COLUMN Notiz TEXT;
+ALTER TABLE StornosTemporaer ADD COLUMN Notiz TEXT;
+ALTER TABLE Stornos ADD COLUMN Notiz TEXT;
 )"));
 }
 

@@ -40,10 +40,13 @@ void drucken(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten, cons
 }  // namespace
 
 void TischNeuesGericht(Kontext& k, const QString& rolle, const QString& titel) {
-    // Ordered by group so an extra prints right under its dish. The waiter's own
-    // lines only: those are the ones leaving the table sends.
+    // Ordered by group so an extra prints right under its dish, a line's note
+    // right under the line. The waiter's own lines only: those are the ones
+    // leaving the table sends.
     Abfrage a = k.db.abfrage(
-        QStringLiteral("SELECT PLU, Gericht, Menge_Text, GPREIS, Bondrucker FROM OffeneTische "
+        QStringLiteral("SELECT PLU, Gericht || CASE WHEN coalesce(Notiz, '') = '' THEN '' "
+                       "ELSE char(10) || '» ' || Notiz END AS Gericht, Menge_Text, GPREIS, "
+                       "Bondrucker FROM OffeneTische "
                        "WHERE Station = ? AND Tisch = ? AND Kellner = ? AND TischDetails = 'Neu' "
                        "ORDER BY RegID, ID"),
         k.werte.station, k.werte.tisch, k.werte.kellner);

@@ -36,8 +36,10 @@ INSERT INTO OffeneTische (Station, Tisch, GPREIS) VALUES ('Gastraum', 'Zahlen', 
     }
     auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
     SchemaAktualisieren(*db);
-    for (const char* tabelle : {"OffeneTische", "StornosTemporaer", "Stornos"})
-        EXPECT_EQ(db->spalten(tabelle).last(), QStringLiteral("Herkunft")) << tabelle;
+    // Rows are copied between the three by position: their columns stay equal.
+    EXPECT_TRUE(db->spalten("OffeneTische").contains(QStringLiteral("Herkunft")));
+    for (const char* tabelle : {"StornosTemporaer", "Stornos"})
+        EXPECT_EQ(db->spalten(tabelle), db->spalten("OffeneTische")) << tabelle;
     EXPECT_EQ(text(*db, "SELECT group_concat(Datum, ' ') FROM Rechnungsuebersicht"),
               QStringLiteral("2026-12-06 2026-12-06"));
     EXPECT_EQ(text(*db, "SELECT GPREIS || '/' || IFNULL(Herkunft, '-') FROM OffeneTische"),
