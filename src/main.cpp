@@ -11,6 +11,9 @@
 #include "core/Schluesseldatei.h"
 #include "core/Wiederherstellung.h"
 #include "core/frmAnmeldung.h"
+#include "druck/Druckarbeiter.h"
+#include "druck/Druckwarteschlange.h"
+#include "druck/frmDruckEinsetzen.h"
 #include "reports/MDIBerichtsmenu.h"
 #include "reports/frmBerichte.h"
 #include "service/Zahlliste.h"
@@ -87,10 +90,15 @@ int main(int argc, char** argv) {
         QMessageBox::critical(nullptr, QStringLiteral("Fehler"), f.meldungstext());
         return 1;
     }
-    const auto drucker = DruckzielWaehlen(QFileInfo(db->pfad()).absolutePath());
+    const Cupsausgang ausgang(QFileInfo(db->pfad()).absolutePath());
     Systemuhr uhr;
-    QtDialoge dialoge(*drucker);
-    Kontext k(*db, uhr, dialoge, *drucker);
+    Druckarbeiter arbeiter(*db, ausgang, uhr.jetzt().date());
+    Druckwarteschlange drucker(*db, uhr, [&arbeiter] { arbeiter.anstossen(); });
+    QtDialoge dialoge(drucker);
+    Kontext k(*db, uhr, dialoge, drucker);
+    QObject::connect(&arbeiter, &Druckarbeiter::ausgefallen, &app, [](const QString& meldung) {
+        QMessageBox::critical(nullptr, QStringLiteral("Fehler"), meldung);
+    });
     try {
         ZahllisteZurueckbuchen(k);
     } catch (const DbFehler& f) {
@@ -100,9 +108,13 @@ int main(int argc, char** argv) {
     MDIHauptmenu hauptmenu(k);
     BerichtsmenuEinrichten(hauptmenu, k);
     SchluesselmenuEinrichten(hauptmenu, k, aufruf.schluessel);
+    // Jobs left waiting by the last run print while the first waiter logs in.
+    arbeiter.start();
     if (!AnmeldungZeigen(k, nullptr)) return 0;
     hauptmenu.kellnerAnzeigen();
-    LandeseiteEinsetzen(k, hauptmenu)->setzePanel(6, new frmBerichte(k));
+    frmLink* link = LandeseiteEinsetzen(k, hauptmenu);
+    link->setzePanel(6, new frmBerichte(k));
+    DruckenEinsetzen(k, hauptmenu, *link, 7, ausgang, arbeiter);
     hauptmenu.vollbildZeigen();
     return app.exec();
 }

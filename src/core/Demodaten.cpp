@@ -147,7 +147,7 @@ void stationenAnlegen(Datenbank& db) {
 
 void verwaltungUndBerichteAnlegen(Datenbank& db) {
     for (const char* bereich : {"Stationsverwaltung", "Mitarbeiterverwaltung", "Speisekarte",
-                                "Direktwahltasten", "Kreditkarten", "Berichte"})
+                                "Direktwahltasten", "Kreditkarten", "Berichte", "Drucker"})
         db.ausfuehren(QStringLiteral("INSERT INTO Verwaltung (Verwaltung) VALUES (?)"), bereich);
     for (const char* bericht :
          {"Kassenbericht", "Kellnerbericht", "Umsatzbericht", "Stornobericht", "Hotelbericht"})

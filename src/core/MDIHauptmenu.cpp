@@ -56,14 +56,14 @@ MDIHauptmenu::MDIHauptmenu(Kontext& k, QWidget* eltern) : QWidget(eltern), m_k(k
                        "QToolButton:pressed { background: #3d5a80; }"));
     connect(m_menuKnopf, &QToolButton::clicked, this, &MDIHauptmenu::menuKnopfGedrueckt);
 
-    auto* zeile = new QHBoxLayout(leiste);
-    zeile->setContentsMargins(16, 4, 8, 4);
-    zeile->setSpacing(32);
-    zeile->addWidget(m_kellner);
-    zeile->addStretch();
-    zeile->addWidget(m_datum);
-    zeile->addWidget(m_zeit);
-    zeile->addWidget(m_menuKnopf);
+    m_leiste = new QHBoxLayout(leiste);
+    m_leiste->setContentsMargins(16, 4, 8, 4);
+    m_leiste->setSpacing(32);
+    m_leiste->addWidget(m_kellner);
+    m_leiste->addStretch();
+    m_leiste->addWidget(m_datum);
+    m_leiste->addWidget(m_zeit);
+    m_leiste->addWidget(m_menuKnopf);
 
     auto* spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(0, 0, 0, 0);
@@ -101,6 +101,11 @@ void MDIHauptmenu::flaecheEinnehmen(const QRect& flaeche) {
 }
 
 void MDIHauptmenu::menuKnopfZeigen(bool sichtbar) { m_menuKnopf->setVisible(sichtbar); }
+
+void MDIHauptmenu::leistenmarkeEinfuegen(QWidget* marke) {
+    m_leiste->insertWidget(m_leiste->indexOf(m_datum), marke);
+    marke->show();  // also when the frame is on screen already
+}
 
 void MDIHauptmenu::kellnerAnzeigen() { m_kellner->setText(m_k.werte.kellner); }
 

@@ -4,6 +4,7 @@
 
 class Kontext;
 class QAction;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QStackedWidget;
@@ -26,6 +27,8 @@ class MDIHauptmenu : public QWidget {
 
     QStackedWidget* inhalt() const { return m_inhalt; }
     void menuKnopfZeigen(bool sichtbar);
+    // Places a mark (the printers') in the foot bar, left of the date.
+    void leistenmarkeEinfuegen(QWidget* marke);
     void kellnerAnzeigen();
     void kellnerLeeren();
 
@@ -44,6 +47,7 @@ class MDIHauptmenu : public QWidget {
 
     Kontext& m_k;
     QStackedWidget* m_inhalt;
+    QHBoxLayout* m_leiste;
     QLabel* m_kellner;
     QLabel* m_zeit;
     QLabel* m_datum;

@@ -191,6 +191,23 @@ INSERT INTO Steuerumsaetze SELECT Datum, %1, "AußerHaus" FROM Abschlussumsaetze
                       QStringLiteral("Getränke"), kRegelsatz, kErmaessigterSatz);
 }
 
+// Printers per role, the durable print queue and the note to the kitchen on
+// a line. The administration gains its printer panel; a new file gets it with
+// the demo installation instead.
+void version7(Datenbank& db) {
+    db.skript(QStringLiteral(R"(
+CREATE TABLE Druckerzuordnung (Rolle TEXT PRIMARY KEY, Drucker TEXT);
+CREATE TABLE Druckauftraege (ID INTEGER PRIMARY KEY AUTOINCREMENT, Rolle TEXT, Umleitung TEXT,
+    Titel TEXT, Dokument TEXT, Status TEXT, Wiederholung INTEGER DEFAULT 0,
+    Versuche INTEGER DEFAULT 0, Fehler TEXT, Datum TEXT, Zeit TEXT, Ausgabe TEXT);
+CREATE INDEX Druckauftraege_Status ON Druckauftraege (Status, ID);
+INSERT INTO Verwaltung (Verwaltung) SELECT 'Drucker' WHERE EXISTS (SELECT 1 FROM Verwaltung);
+ALTER TABLE OffeneTische ADD COLUMN Notiz TEXT;
+ALTER TABLE StornosTemporaer ADD COLUMN Notiz TEXT;
+ALTER TABLE Stornos ADD COLUMN Notiz TEXT;
+)"));
+}
+
 // Settings of the installation by name, such as the folder backups go to.
 void version8(Datenbank& db) {
     db.skript(QStringLiteral(
@@ -200,7 +217,8 @@ void version8(Datenbank& db) {
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {version1, version2, version3,
-                                                                       version4, version5, version8};
+                                                                       version4, version5, version7,
+                                                                       version8};
     return liste;
 }
 

@@ -6,13 +6,6 @@
 #include "service/Tischzeilen.h"
 #include "ui/Druckziel.h"
 
-QString BelegNichtGedruckt(int regNr) {
-    return QStringLiteral(
-               "Die Rechnung Nr. %1 ist gespeichert, der Beleg wurde aber nicht "
-               "gedruckt. Er kann in der Rechnungsübersicht nachgedruckt werden.")
-        .arg(regNr);
-}
-
 bool Abkassieren(Kontext& k, const QString& beleg, const QString& zahlungsart,
                  const Gutschein& gutschein) {
     if (beleg == kRechnungBeleg && !RechtPruefen(k, QStringLiteral("Rechnungen"))) return false;
@@ -28,15 +21,8 @@ bool Abkassieren(Kontext& k, const QString& beleg, const QString& zahlungsart,
         dokument = RechnungErzeugen(k, kZahlen, zahlungsart, gutschein.betrag);
     const auto regNr = RechnungDetails(k, kZahlen, zahlungsart, gutschein, beleg);
     if (!regNr) return false;
+    // The receipt is stored as a print job with its bill, or neither is.
+    if (dokument) k.drucker.drucken(*dokument);
     t.bestaetigen();
-
-    if (dokument) {
-        try {
-            k.drucker.drucken(*dokument);
-        } catch (const DbFehler& f) {
-            k.dialoge.fehler(f);
-            k.dialoge.meldung(BelegNichtGedruckt(*regNr));
-        }
-    }
     return true;
 }

@@ -28,6 +28,7 @@ constexpr int kStorno = 83;
 constexpr int kZwischensumme = 90;
 constexpr int kTischSchliessen = 84;
 constexpr int kTischLoeschen = 76;
+constexpr int kNotiz = 78;
 
 constexpr int kZiffer0 = 96;  // digits 0..9 are 96..105
 constexpr int kMal = 106;

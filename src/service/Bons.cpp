@@ -20,7 +20,8 @@ Berichtsdaten nurRolle(Berichtsdaten daten, const QString& rolle) {
     return daten;
 }
 
-void drucken(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten, const QString& titel) {
+void drucken(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten, const QString& rolle,
+             const QString& titel) {
     if (daten.empty()) return;
     layout.setzeText(kKopf, QStringLiteral("lblDruckerstation"), titel);
     layout.setzeText(kKopf, QStringLiteral("lblDatum"),
@@ -30,20 +31,28 @@ void drucken(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten, cons
         k.werte.station + QStringLiteral("  -  ") + QStringLiteral("Tisch: ") + k.werte.tisch);
     layout.setzeText(kKopf, QStringLiteral("lblKellner"),
                      QStringLiteral("Kellner: ") + k.werte.kellner);
-    k.drucker.drucken(BerichtErzeugen(layout, daten));
+    Dokument bon = BerichtErzeugen(layout, daten);
+    bon.titel = titel;
+    bon.rolle = rolle;
+    k.drucker.drucken(bon);
 }
 
 }  // namespace
 
 void TischNeuesGericht(Kontext& k, const QString& rolle, const QString& titel) {
-    // Ordered by group so an extra prints right under its dish.
+    // Ordered by group so an extra prints right under its dish, a line's note
+    // right under the line. The waiter's own lines only: those are the ones
+    // leaving the table sends.
     Abfrage a = k.db.abfrage(
-        QStringLiteral(
-            "SELECT PLU, Gericht, Menge_Text, GPREIS, Bondrucker FROM OffeneTische "
-            "WHERE Station = ? AND Tisch = ? AND TischDetails = 'Neu' ORDER BY RegID, ID"),
-        k.werte.station, k.werte.tisch);
+        QStringLiteral("SELECT PLU, Gericht || CASE WHEN coalesce(Notiz, '') = '' THEN '' "
+                       "ELSE char(10) || '» ' || Notiz END AS Gericht, Menge_Text, GPREIS, "
+                       "Bondrucker FROM OffeneTische "
+                       "WHERE Station = ? AND Tisch = ? AND Kellner = ? AND TischDetails = 'Neu' "
+                       "ORDER BY RegID, ID"),
+        k.werte.station, k.werte.tisch, k.werte.kellner);
     const bool theke = gleicheRolle(rolle, kThekendrucker);
-    drucken(k, theke ? ReportTheke() : ReportKüche(), nurRolle(BerichtsdatenAus(a), rolle), titel);
+    drucken(k, theke ? ReportTheke() : ReportKüche(), nurRolle(BerichtsdatenAus(a), rolle), rolle,
+            titel);
 }
 
 void Stornozettel(Kontext& k, const QString& rolle, const QString& titel) {
@@ -54,5 +63,5 @@ void Stornozettel(Kontext& k, const QString& rolle, const QString& titel) {
                        "FROM StornosTemporaer WHERE Station = ? AND Tisch = ? "
                        "ORDER BY IDWG, RegID, ID"),
         k.werte.station, k.werte.tisch);
-    drucken(k, ReportStornozettel(), nurRolle(BerichtsdatenAus(a), rolle), titel);
+    drucken(k, ReportStornozettel(), nurRolle(BerichtsdatenAus(a), rolle), rolle, titel);
 }

@@ -8,7 +8,8 @@ class Kontext;
 inline const QString kThekendrucker = QStringLiteral("Thekendrucker");
 inline const QString kKuechendrucker = QStringLiteral("Küchendrucker");
 
-// Prints the new lines of the open table that belong to the printer role: the bar
+// Prints the current waiter's new lines of the open table that belong to the
+// printer role, on that role's printer: the bar
 // ticket for the bar role, the kitchen ticket otherwise, titled as given
 // ("Thekenbon", "Küchenbon"). Prints nothing when there are none. Changes no data;
 // a printer failure throws DbFehler.

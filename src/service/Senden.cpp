@@ -23,28 +23,31 @@ struct NeueZeile {
     QString extra;
     Geld epreis;
     std::int64_t menge;
+    QString notiz;
 };
 
 QList<NeueZeile> neueZeilen(Kontext& k) {
     QList<NeueZeile> zeilen;
     Abfrage a = k.db.abfrage(
-        QStringLiteral("SELECT ID, PLU_ID, Extra, EPREIS, Menge FROM OffeneTische WHERE "
+        QStringLiteral("SELECT ID, PLU_ID, Extra, EPREIS, Menge, Notiz FROM OffeneTische WHERE "
                        "Station = ? AND Tisch = ? AND Kellner = ? AND TischDetails = 'Neu' "
                        "ORDER BY RegID, ID"),
         k.werte.station, k.werte.tisch, k.werte.kellner);
-    while (a.naechste()) zeilen.append({a.zahl(0), a.text(1), a.text(2), a.geld(3), a.zahl(4)});
+    while (a.naechste())
+        zeilen.append({a.zahl(0), a.text(1), a.text(2), a.geld(3), a.zahl(4), a.text(5)});
     return zeilen;
 }
 
 // The sent line a new line without extras joins; 0 when there is none. A line
 // that would then hold more than the largest quantity is no partner: the new
-// line stays a line of its own.
+// line stays a line of its own. So does a line with a note to the kitchen, and
+// a sent line with a note takes no other.
 std::int64_t zielzeile(Kontext& k, const NeueZeile& n) {
-    if (n.extra == kJa) return 0;
+    if (n.extra == kJa || !n.notiz.isEmpty()) return 0;
     Abfrage a = k.db.abfrage(
         QStringLiteral("SELECT ID FROM OffeneTische WHERE Station = ? AND Tisch = ? AND "
                        "TischDetails = 'Alt' AND PLU = ? AND Extra = ? AND EPREIS = ? "
-                       "AND Menge + ? <= ? ORDER BY ID LIMIT 1"),
+                       "AND Menge + ? <= ? AND coalesce(Notiz, '') = '' ORDER BY ID LIMIT 1"),
         k.werte.station, k.werte.tisch, n.pluId, n.extra, n.epreis, n.menge, kHoechstmenge);
     return a.naechste() ? a.zahl(0) : 0;
 }

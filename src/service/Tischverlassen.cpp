@@ -6,20 +6,16 @@
 #include "service/Senden.h"
 #include "ui/Absichern.h"
 
-// The tickets print outside any transaction, so a slow or stuck printer never
-// keeps the file locked; what they announce is stored afterwards, in one
-// transaction, and only when they have printed.
 bool TischVerlassen(Kontext& k, const QString& thekenrolle) {
-    const bool stornosGedruckt = Absichern(k, [&] {
+    return Absichern(k, [&] {
+        Transaktion t(k.db);
         Stornozettel(k, kThekendrucker, QStringLiteral("Storno-Theke"));
         Stornozettel(k, kKuechendrucker, QStringLiteral("Storno-Küche"));
         StornosTemporaerLoeschen(k);
-    });
-    if (!stornosGedruckt) return false;
-    return Absichern(k, [&] {
         TischNeuesGericht(k, thekenrolle, QStringLiteral("Thekenbon"));
         TischNeuesGericht(k, kKuechendrucker, QStringLiteral("Küchenbon"));
         TischNeuesGerichtLoeschen(k);
+        t.bestaetigen();
     });
 }
 

@@ -6,14 +6,13 @@
 
 class Kontext;
 
-// Leaving the open table: prints the bar and kitchen cancellation tickets and
-// moves the pending cancellations to the log, then prints the bar and kitchen
-// tickets of the new lines and sends them. Each of the two steps is whole or not
-// at all: when a ticket cannot be printed, the error is shown, that step's
-// cancellations stay pending or its lines stay new (nothing reaches the log or
-// counts as announced without its ticket) and the answer is false, so the
-// waiter stays at the table and can try again. Tickets printed before the
-// failure of the same step come out again on the retry.
+// Leaving the open table: the bar and kitchen cancellation tickets, the
+// pending cancellations moved to the log, the bar and kitchen tickets of the
+// waiter's new lines and those lines sent, all in one transaction. The till's
+// printer is the print queue, so the tickets are stored as jobs with what they
+// announce and the waiter leaves at once, whatever the printers do. When
+// anything fails, the error is shown, nothing is stored and the answer is
+// false: the waiter stays at the table and can try again.
 // `thekenrolle` is the bar role as the caller writes it (compared without case).
 bool TischVerlassen(Kontext& k, const QString& thekenrolle = kThekendrucker);
 

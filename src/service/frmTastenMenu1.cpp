@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "core/Rechte.h"
+#include "druck/Notizen.h"
 #include "service/Bestelltasten.h"
 #include "service/Extrawahl.h"
 #include "service/Kundenbelege.h"
@@ -34,7 +35,7 @@ frmTastenMenu1::frmTastenMenu1(Kontext& k, frmTisch& tisch, frmTastenMenu2& rech
         {"&Abmelden", Tastencode::kAbmelden},
         {"&Extra", Tastencode::kExtra},
         {"T&OTAL", Tastencode::kTotal},
-        {"", 0},
+        {"Notiz", Tastencode::kNotiz},
         {"&Storno", Tastencode::kStorno},
         {"&Zw. Summe", Tastencode::kZwischensumme},
         {"&Tisch schließen", Tastencode::kTischSchliessen},
@@ -85,6 +86,8 @@ void frmTastenMenu1::TastenMenu1(int code) {
             return verlassen(false);
         case Tastencode::kTischLoeschen:
             return tischLoeschen();
+        case Tastencode::kNotiz:
+            return notiz();
         default:
             return;
     }
@@ -124,6 +127,18 @@ void frmTastenMenu1::total() {
         Q_EMIT kassieren();
     else
         m_tisch.anzeigen(m_tisch.modus());
+}
+
+void frmTastenMenu1::notiz() {
+    const Tischzeile* zeile = m_tisch.aktuelleZeile();
+    if (!zeile) return;
+    const std::int64_t id = zeile->id;
+    const auto text =
+        m_k.dialoge.eingabe(QStringLiteral("Notiz für die Küche:"), QStringLiteral("Notiz"));
+    if (!text) return;
+    Absichern(m_k, [&] {
+        if (NotizSetzen(m_k, id, *text)) m_tisch.anzeigen(m_tisch.modus());
+    });
 }
 
 void frmTastenMenu1::stornieren() {

@@ -40,6 +40,8 @@ class frmTastenMenu1 : public QWidget {
     void verlassenMelden(bool abmelden);
     void total();
     void stornieren();
+    // The current line's note to the kitchen.
+    void notiz();
     void extra();
     // "Tisch löschen": every line of the table is cancelled, after a question.
     void tischLoeschen();

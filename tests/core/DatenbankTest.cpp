@@ -14,7 +14,7 @@ TEST_F(DatenbankTest, FreshFileHoldsEveryTableWithItsColumnsInOrder) {
         "ID",         "RegID",  "Station",   "Tisch",    "Kellner",    "TischDetails",
         "PLU",        "PLU_ID", "Gericht",   "Menge",    "Menge_Text", "EPREIS",
         "GPREIS",     "Extra",  "Kommentar", "IDWG",     "WG",         "Stationsdrucker",
-        "Bondrucker", "Datum",  "Zeit",      "Herkunft", "MwStSatz"};
+        "Bondrucker", "Datum",  "Zeit",      "Herkunft", "MwStSatz",   "Notiz"};
     EXPECT_EQ(db->spalten("OffeneTische"), zeilen);
     EXPECT_EQ(db->spalten("StornosTemporaer"), zeilen);
     EXPECT_EQ(db->spalten("Stornos"), zeilen);

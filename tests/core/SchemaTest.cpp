@@ -44,6 +44,10 @@ INSERT INTO AlleUmsaetze VALUES ('2026-12-06', 10000, 0, 10000, 0, 0, 10000),
                                 ('2026-12-07', 5000, 0, 5000, 0, 0, 5000);
 INSERT INTO OffeneTische (Station, Tisch, GPREIS) VALUES ('Gastraum', 'Zahlen', 350);
 )");
+    // Rows are copied between the three by position: their columns stay equal.
+    EXPECT_TRUE(db->spalten("OffeneTische").contains(QStringLiteral("Herkunft")));
+    for (const char* tabelle : {"StornosTemporaer", "Stornos"})
+        EXPECT_EQ(db->spalten(tabelle), db->spalten("OffeneTische")) << tabelle;
     EXPECT_EQ(text(*db, "SELECT group_concat(Datum, ' ') FROM Rechnungsuebersicht"),
               QStringLiteral("2026-12-06 2026-12-06"));
     EXPECT_EQ(text(*db, "SELECT GPREIS || '/' || IFNULL(Herkunft, '-') FROM OffeneTische"),
@@ -96,5 +100,6 @@ INSERT INTO Abschlussumsaetze (Datum, Lokal, "AußerHaus") VALUES ('2026-12-05',
         EXPECT_EQ(text(*db, QString::fromUtf8(sql)), QString::fromUtf8(erwartet)) << sql;
     // The three line tables still copy into each other by position.
     for (const char* tabelle : {"OffeneTische", "StornosTemporaer", "Stornos"})
-        EXPECT_EQ(db->spalten(tabelle).mid(21), QStringList({"Herkunft", "MwStSatz"})) << tabelle;
+        EXPECT_EQ(db->spalten(tabelle).mid(21), QStringList({"Herkunft", "MwStSatz", "Notiz"}))
+            << tabelle;
 }

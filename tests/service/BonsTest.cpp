@@ -20,17 +20,17 @@ struct Posten {
 };
 
 class Bons : public DbTest {
-protected:
+  protected:
     Bons() { amTisch(u"Bernd"_s, u"Gastraum"_s, u"7"_s); }
 
     std::int64_t zeile(const QString& tabelle, const Posten& p) {
         db->ausfuehren(
             QStringLiteral("INSERT INTO %1 (RegID, Station, Tisch, Kellner, TischDetails, "
                            "PLU, PLU_ID, Gericht, Menge_Text, GPREIS, Bondrucker, IDWG) "
-                           "VALUES (?, ?, ?, 'Anna', ?, ?, ?, ?, ?, ?, ?, ?)")
+                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                 .arg(tabelle),
-            p.regID, p.station, p.tisch, p.details, p.plu, p.plu, p.gericht, p.mengeText, p.gpreis,
-            p.bondrucker, p.idwg);
+            p.regID, p.station, p.tisch, k->werte.kellner, p.details, p.plu, p.plu, p.gericht,
+            p.mengeText, p.gpreis, p.bondrucker, p.idwg);
         const std::int64_t id = db->letzteId();
         if (p.regID == 0)
             db->ausfuehren(u"UPDATE %1 SET RegID = ID WHERE ID = ?"_s.arg(tabelle), id);
@@ -62,12 +62,16 @@ TEST_F(Bons, DrinksOnlyPrintTheBarTicketWithTheLeavingWaiterInTheHeader) {
     Posten biergarten{u"7"_s, {}, u"2"_s, u"Cola"_s, u"1x"_s, 300, u"Thekendrucker"_s};
     biergarten.station = u"Biergarten"_s;
     neu(biergarten);
+    // Nor another waiter's: it is sent, and printed, when that waiter leaves.
+    db->ausfuehren(u"UPDATE OffeneTische SET Kellner = 'Anna' WHERE ID = ?"_s,
+                   neu({u"7"_s, {}, u"3"_s, u"Wein"_s, u"1x"_s, 600, u"Thekendrucker"_s}));
 
     tischVerlassen();
 
     ASSERT_EQ(drucker.auftraege.size(), 1u);
     const Dokument& bon = drucker.auftraege[0];
-    EXPECT_EQ(bon.titel, u"Bon"_s);
+    EXPECT_EQ(bon.titel, u"Thekenbon"_s);
+    EXPECT_EQ(bon.rolle, u"Thekendrucker"_s);
     EXPECT_EQ(bon.texte(kKopf), (QStringList{u"Thekenbon"_s, u"06.12.2026 12:00:00"_s,
                                              u"Gastraum  -  Tisch: 7"_s, u"Kellner: Bernd"_s}));
     // The bar ticket has no PLU field.

@@ -5,11 +5,14 @@
 #include <QToolButton>
 
 #include "core/MDIHauptmenu.h"
+#include "druck/Druckarbeiter.h"
+#include "druck/frmDruckEinsetzen.h"
 #include "service/frmLink.h"
 #include "service/frmLinkEinsetzen.h"
 #include "service/frmRaum.h"
 #include "support/DemoKontext.h"
 #include "support/Modal.h"
+#include "support/Testausgang.h"
 
 namespace {
 
@@ -58,11 +61,20 @@ TEST_F(Einsetzen, TheManagerReachesTheStationEditorAndTheStaffList) {
     });
     QTest::mouseClick(link->findChild<QWidget*>("lblOberflaecheLink2"), Qt::LeftButton);
     const QList<QPushButton*> bereiche = link->findChildren<QPushButton*>("cmdVerwaltungLink");
-    ASSERT_EQ(bereiche.size(), 6);
+    ASSERT_EQ(bereiche.size(), 7);
     QTest::mouseClick(bereiche[0], Qt::LeftButton);
     EXPECT_TRUE(link->findChild<QWidget*>("frmStationen")->isVisible());
     QTest::mouseClick(bereiche[1], Qt::LeftButton);
     EXPECT_TRUE(link->findChild<QWidget*>("frmKellner")->isVisible());
     EXPECT_FALSE(link->findChild<QWidget*>("frmStationen")->isVisible());
+
+    // The printers: their panel behind the last key, their mark in the foot bar.
+    const Testausgang ausgang({"Bondrucker"});
+    Druckarbeiter arbeiter(*db, ausgang, uhr.jetzt().date());
+    DruckenEinsetzen(k, hauptmenu, *link, 7, ausgang, arbeiter);
+    QTest::mouseClick(bereiche[6], Qt::LeftButton);
+    EXPECT_EQ(bereiche[6]->text(), "Drucker");
+    EXPECT_TRUE(link->findChild<QWidget*>("frmDrucker")->isVisible());
+    EXPECT_TRUE(hauptmenu.findChild<QToolButton*>("cmdDruckermarke")->isVisible());
     EXPECT_EQ(dialoge.meldungen, QStringList());
 }

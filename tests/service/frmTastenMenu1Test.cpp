@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "core/Rechte.h"
+#include "druck/Notizen.h"
 #include "service/Bestelltasten.h"
 #include "service/Tischzeile.h"
 #include "service/frmTastenMenu1.h"
@@ -76,4 +77,13 @@ TEST_F(TastenMenu1Test, EveryTillKeyFollowsItsRightAndTheTillLock) {
             EXPECT_TRUE(drucker.auftraege.empty()) << fall;
         }
     }
+}
+
+TEST_F(TastenMenu1Test, TheNoteKeyAsksForTheNoteOfTheCurrentLine) {
+    tisch.oeffnen();
+    dialoge.eingaben = {QStringLiteral("ohne Eis")};
+    menu.TastenMenu1(Tastencode::kNotiz);
+    EXPECT_EQ(dialoge.aufforderungen, QStringList{"Notiz für die Küche:"});
+    // The beers are sent: no note for them any more.
+    EXPECT_EQ(dialoge.meldungen, QStringList{kNotizNurNeu});
 }

@@ -26,8 +26,11 @@ struct Seite {
 };
 
 class Dokument {
-public:
+  public:
     QString titel;
+    // The printer role it prints on ("Küchendrucker", "Berichte", ...); empty
+    // for the till's own receipts and invoices.
+    QString rolle;
     double breite = 0;  // mm
     double hoehe = 0;   // mm of each page
     std::vector<Seite> seiten;

@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "druck/Druckrollen.h"
 #include "ui/bericht/Dokument.h"
 #include "ui/bericht/PdfDrucker.h"
 #include "ui/bericht/Zeichnen.h"
@@ -13,8 +14,10 @@ SystemDrucker::SystemDrucker(QString druckername) : m_name(std::move(druckername
 void SystemDrucker::drucken(const Dokument& dokument) {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setPrinterName(m_name);
-    // An unknown name leaves QPrinter without a printer and begin() fails silently.
-    if (drucker.printerName().isEmpty() || !drucker.isValid())
+    // Without CUPS an unknown name leaves QPrinter without a printer and begin()
+    // fails silently; with CUPS it is taken as given and the job goes nowhere.
+    if (QPrinterInfo::printerInfo(m_name).isNull() || drucker.printerName().isEmpty() ||
+        !drucker.isValid())
         throw DbFehler(kDruckfehler,
                        QStringLiteral("Der Drucker \"%1\" ist nicht verfügbar.").arg(m_name));
     drucker.setDocName(dokument.titel);
@@ -25,23 +28,23 @@ void SystemDrucker::drucken(const Dokument& dokument) {
                            .arg(m_name, dokument.titel));
 }
 
-namespace {
+Cupsausgang::Cupsausgang(const QString& datenbankOrdner)
+    : m_belege(QDir(datenbankOrdner).filePath(QStringLiteral("Belege"))) {}
 
-// CUPS names its queues without blanks; the configured name may be the queue's
-// name or its description.
-QString bondruckerWarteschlange() {
+QStringList Cupsausgang::warteschlangen() const { return QPrinterInfo::availablePrinterNames(); }
+
+QString Cupsausgang::standard() const {
+    // CUPS names its queues without blanks; the configured name may be the
+    // queue's name or its description.
     for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
         if (info.printerName() == kBondrucker || info.description() == kBondrucker)
             return info.printerName();
-    return QString();
+    if (const QPrinterInfo standard = QPrinterInfo::defaultPrinter(); !standard.isNull())
+        return standard.printerName();
+    return kPdfOrdner;
 }
 
-}  // namespace
-
-std::unique_ptr<Druckziel> DruckzielWaehlen(const QString& datenbankOrdner) {
-    if (const QString name = bondruckerWarteschlange(); !name.isEmpty())
-        return std::make_unique<SystemDrucker>(name);
-    if (const QPrinterInfo standard = QPrinterInfo::defaultPrinter(); !standard.isNull())
-        return std::make_unique<SystemDrucker>(standard.printerName());
-    return std::make_unique<PdfDrucker>(QDir(datenbankOrdner).filePath(QStringLiteral("Belege")));
+std::unique_ptr<Druckziel> Cupsausgang::ziel(const QString& drucker) const {
+    if (drucker == kPdfOrdner) return std::make_unique<PdfDrucker>(m_belege);
+    return std::make_unique<SystemDrucker>(drucker);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <memory>
 
+#include "druck/Druckerausgang.h"
 #include "ui/Druckziel.h"
 
 // The receipt printer the till is configured for.
@@ -11,15 +12,25 @@ inline const QString kBondrucker = QStringLiteral("Star TSP100 Cutter (TSP143)")
 // Prints through CUPS on a named printer, without a dialog. A printer that
 // cannot be started (missing, out of paper) throws DbFehler.
 class SystemDrucker : public Druckziel {
-public:
+  public:
     explicit SystemDrucker(QString druckername);
     void drucken(const Dokument& dokument) override;
     const QString& name() const { return m_name; }
 
-private:
+  private:
     QString m_name;
 };
 
-// The choice made at start-up: the receipt printer when CUPS knows it, else the
-// system's default printer, else PDF files in Belege/ beside the database.
-std::unique_ptr<Druckziel> DruckzielWaehlen(const QString& datenbankOrdner);
+// The printers CUPS knows, and PDF files in Belege/ beside the database for
+// "PDF-Ordner". The default is the receipt printer when CUPS knows it, else
+// the system's default printer, else "PDF-Ordner".
+class Cupsausgang : public Druckerausgang {
+  public:
+    explicit Cupsausgang(const QString& datenbankOrdner);
+    QStringList warteschlangen() const override;
+    QString standard() const override;
+    std::unique_ptr<Druckziel> ziel(const QString& drucker) const override;
+
+  private:
+    QString m_belege;
+};

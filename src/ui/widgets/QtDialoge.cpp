@@ -9,7 +9,9 @@
 #include <QVBoxLayout>
 
 #include "core/DbFehler.h"
+#include "druck/Druckrollen.h"
 #include "service/frmTastenBasis.h"
+#include "ui/bericht/Dokument.h"
 #include "ui/widgets/Beruehrstil.h"
 #include "ui/widgets/Bildschirmtastatur.h"
 #include "ui/widgets/Vorschau.h"
@@ -76,5 +78,8 @@ std::optional<QString> QtDialoge::eingabe(const QString& aufforderung, const QSt
 }
 
 void QtDialoge::vorschau(const Dokument& dokument) {
-    VorschauZeigen(dokument, m_drucker, eltern());
+    // What is shown before printing is a report, whoever made it.
+    Dokument bericht = dokument;
+    bericht.rolle = kRolleBerichte;
+    VorschauZeigen(bericht, m_drucker, eltern());
 }

@@ -3,6 +3,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
+#include "druck/Druckrollen.h"
 #include "ui/bericht/Dokument.h"
 #include "ui/bericht/PdfDrucker.h"
 #include "ui/widgets/Drucker.h"
@@ -21,7 +22,9 @@ TEST(Drucker, AnUnknownPrinterIsAClearErrorAndWithoutPrintersTicketsGoToPdf) {
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         GTEST_SKIP() << "this machine has printers";
     QTemporaryDir tmp;
-    const auto ziel = DruckzielWaehlen(tmp.path());
+    const Cupsausgang ausgang(tmp.path());
+    EXPECT_EQ(ausgang.standard(), kPdfOrdner);
+    const auto ziel = ausgang.ziel(ausgang.standard());
     const auto* pdf = dynamic_cast<const PdfDrucker*>(ziel.get());
     ASSERT_NE(pdf, nullptr);
     EXPECT_EQ(pdf->ordner(), tmp.filePath(QStringLiteral("Belege")));
