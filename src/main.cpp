@@ -2,12 +2,15 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTextStream>
 
 #include "core/Datenbank.h"
 #include "core/Datenbankdatei.h"
 #include "core/Kontext.h"
 #include "core/MDIHauptmenu.h"
 #include "core/frmAnmeldung.h"
+#include "fiskal/Journalbefehle.h"
+#include "fiskal/Journalwaechter.h"
 #include "reports/MDIBerichtsmenu.h"
 #include "reports/frmBerichte.h"
 #include "service/Zahlliste.h"
@@ -35,9 +38,22 @@ QString datenbankpfad(const QApplication& app) {
                                    : StandardDatenbankpfad(QApplication::applicationDirPath());
 }
 
+// The journal's commands need no screen: they run before any window exists.
+int journalbefehl(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream aus(stdout), fehler(stderr);
+    return JournalbefehlAusfuehren(QCoreApplication::arguments(),
+                                   StandardDatenbankpfad(QCoreApplication::applicationDirPath()),
+                                   aus, fehler);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i) argumente << QString::fromLocal8Bit(argv[i]);
+    if (IstJournalbefehl(argumente)) return journalbefehl(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavro Kasse"));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -65,6 +81,12 @@ int main(int argc, char** argv) {
 
     MDIHauptmenu hauptmenu(k);
     BerichtsmenuEinrichten(hauptmenu, k);
+    Journalwaechter waechter(db->pfad());
+    QObject::connect(&waechter, &Journalwaechter::geprueft, &hauptmenu,
+                     [&hauptmenu](const QString& befund, bool inOrdnung) {
+                         if (!inOrdnung) hauptmenu.warnungZeigen(befund);
+                     });
+    waechter.starten();
     if (!AnmeldungZeigen(k, nullptr)) return 0;
     hauptmenu.kellnerAnzeigen();
     LandeseiteEinsetzen(k, hauptmenu)->setzePanel(6, new frmBerichte(k));

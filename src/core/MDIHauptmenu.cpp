@@ -61,6 +61,10 @@ MDIHauptmenu::MDIHauptmenu(Kontext& k, QWidget* eltern) : QWidget(eltern), m_k(k
     zeile->setSpacing(32);
     zeile->addWidget(m_kellner);
     zeile->addStretch();
+    m_warnung = leistenfeld(QStringLiteral("lblWarnung"), leiste);
+    m_warnung->setStyleSheet(QStringLiteral("QLabel { color: #ffd166; }"));
+    m_warnung->hide();
+    zeile->addWidget(m_warnung);
     zeile->addWidget(m_datum);
     zeile->addWidget(m_zeit);
     zeile->addWidget(m_menuKnopf);
@@ -123,4 +127,9 @@ void MDIHauptmenu::menuKnopfGedrueckt() {
     const QSize groesse = m_menu->sizeHint();
     const QPoint rechtsOben = m_menuKnopf->mapToGlobal(QPoint(m_menuKnopf->width(), 0));
     m_menu->popup(rechtsOben - QPoint(groesse.width(), groesse.height()));
+}
+
+void MDIHauptmenu::warnungZeigen(const QString& text) {
+    m_warnung->setText(QStringLiteral("⚠ ") + text);
+    m_warnung->show();
 }

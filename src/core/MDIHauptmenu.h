@@ -28,6 +28,8 @@ class MDIHauptmenu : public QWidget {
     void menuKnopfZeigen(bool sichtbar);
     void kellnerAnzeigen();
     void kellnerLeeren();
+    // A warning that stays in the foot bar, such as a journal found changed.
+    void warnungZeigen(const QString& text);
 
     // The pop-up menu behind the menu button. Its sections, in order: the bill
     // overview, the reports and the till closing, and "Kasse schließen".
@@ -45,6 +47,7 @@ class MDIHauptmenu : public QWidget {
     Kontext& m_k;
     QStackedWidget* m_inhalt;
     QLabel* m_kellner;
+    QLabel* m_warnung;
     QLabel* m_zeit;
     QLabel* m_datum;
     QToolButton* m_menuKnopf;

@@ -3,6 +3,8 @@
 #include <QStringList>
 
 #include "core/Kontext.h"
+#include "fiskal/Journal.h"
+#include "fiskal/Journalinhalte.h"
 
 namespace {
 
@@ -94,6 +96,8 @@ void UmsaetzeAbschliessen(Kontext& k) {
         "INSERT OR REPLACE INTO Abschlussumsaetze (Datum, Lokal, \"AußerHaus\", BAR, KARTE, "
         "GUTSCHEIN, Gesamt) SELECT Datum, Lokal, \"AußerHaus\", BAR, KARTE, GUTSCHEIN, Gesamt "
         "FROM AlleUmsaetze WHERE Datum IN (SELECT Datum FROM Rechnungsuebersicht)"));
+    // The journal keeps what is closed; its entry gives the closing its Z-Nr.
+    JournalAnhaengen(k, kJournalKassenabschluss, Abschlussinhalt(k.db));
     RechnungenLoeschen(k);
     t.bestaetigen();
 }

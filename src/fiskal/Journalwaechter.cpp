@@ -1,0 +1,28 @@
+#include "fiskal/Journalwaechter.h"
+
+#include <QThread>
+
+#include "core/Datenbank.h"
+#include "core/Datenbankdatei.h"
+#include "fiskal/Journalpruefung.h"
+
+Journalwaechter::Journalwaechter(const QString& pfad, QObject* eltern) : QObject(eltern) {
+    m_thread = QThread::create([this, pfad] {
+        try {
+            auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
+            const auto befund = JournalPruefen(
+                *db, [] { return QThread::currentThread()->isInterruptionRequested(); });
+            if (befund) Q_EMIT geprueft(Befundtext(*befund), !befund->veraendertAb);
+        } catch (const DbFehler& f) {
+            Q_EMIT geprueft(QStringLiteral("Journal nicht prüfbar: ") + f.beschreibung(), false);
+        }
+    });
+}
+
+void Journalwaechter::starten() { m_thread->start(QThread::LowPriority); }
+
+Journalwaechter::~Journalwaechter() {
+    m_thread->requestInterruption();
+    m_thread->wait();
+    delete m_thread;
+}
