@@ -10,7 +10,6 @@
 #include "core/MDIHauptmenu.h"
 #include "core/frmAnmeldung.h"
 #include "fiskal/Journalbefehle.h"
-#include "fiskal/Journalwaechter.h"
 #include "reports/MDIBerichtsmenu.h"
 #include "reports/frmBerichte.h"
 #include "service/Zahlliste.h"
@@ -81,12 +80,7 @@ int main(int argc, char** argv) {
 
     MDIHauptmenu hauptmenu(k);
     BerichtsmenuEinrichten(hauptmenu, k);
-    Journalwaechter waechter(db->pfad());
-    QObject::connect(&waechter, &Journalwaechter::geprueft, &hauptmenu,
-                     [&hauptmenu](const QString& befund, bool inOrdnung) {
-                         if (!inOrdnung) hauptmenu.warnungZeigen(befund);
-                     });
-    waechter.starten();
+    hauptmenu.journalPruefen(db->pfad());
     if (!AnmeldungZeigen(k, nullptr)) return 0;
     hauptmenu.kellnerAnzeigen();
     LandeseiteEinsetzen(k, hauptmenu)->setzePanel(6, new frmBerichte(k));

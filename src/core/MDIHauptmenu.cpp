@@ -15,6 +15,7 @@
 #include "core/Rechte.h"
 #include "core/Rechteschluessel.h"
 #include "core/frmPin2.h"
+#include "fiskal/Journalwaechter.h"
 
 namespace {
 
@@ -127,6 +128,14 @@ void MDIHauptmenu::menuKnopfGedrueckt() {
     const QSize groesse = m_menu->sizeHint();
     const QPoint rechtsOben = m_menuKnopf->mapToGlobal(QPoint(m_menuKnopf->width(), 0));
     m_menu->popup(rechtsOben - QPoint(groesse.width(), groesse.height()));
+}
+
+void MDIHauptmenu::journalPruefen(const QString& datenbankpfad) {
+    auto* waechter = new Journalwaechter(datenbankpfad, this);
+    connect(waechter, &Journalwaechter::geprueft, this, [this](const QString& befund, bool gut) {
+        if (!gut) warnungZeigen(befund);
+    });
+    waechter->starten();
 }
 
 void MDIHauptmenu::warnungZeigen(const QString& text) {

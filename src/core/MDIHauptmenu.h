@@ -28,8 +28,9 @@ class MDIHauptmenu : public QWidget {
     void menuKnopfZeigen(bool sichtbar);
     void kellnerAnzeigen();
     void kellnerLeeren();
-    // A warning that stays in the foot bar, such as a journal found changed.
-    void warnungZeigen(const QString& text);
+    // Checks the journal of the database file in the background; a journal
+    // found changed (or not readable) is a warning that stays in the foot bar.
+    void journalPruefen(const QString& datenbankpfad);
 
     // The pop-up menu behind the menu button. Its sections, in order: the bill
     // overview, the reports and the till closing, and "Kasse schließen".
@@ -43,6 +44,7 @@ class MDIHauptmenu : public QWidget {
 
   private:
     void uhrzeitZeigen();
+    void warnungZeigen(const QString& text);
 
     Kontext& m_k;
     QStackedWidget* m_inhalt;
