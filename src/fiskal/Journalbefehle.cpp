@@ -44,12 +44,12 @@ int JournalbefehlAusfuehren(const QStringList& argumente, const QString& standar
         if (!QFileInfo(pfad).isFile())
             throw DbFehler(SQLITE_CANTOPEN, QStringLiteral("Die Datenbank '%1' gibt es nicht.")
                                                 .arg(QDir::toNativeSeparators(pfad)));
-        auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
         if (parser.isSet(pruefen)) {
-            const Journalbefund befund = *JournalPruefen(*db);
+            const Journalbefund befund = *JournalPruefen(pfad);
             aus << Befundtext(befund) << Qt::endl;
             return befund.veraendertAb ? 1 : 0;
         }
+        auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
         const Exportbericht bericht =
             JournalExportieren(*db, parser.value(export_), parser.value(von), parser.value(bis));
         aus << bericht.meldung << Qt::endl;

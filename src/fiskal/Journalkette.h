@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 struct evp_md_ctx_st;
+struct evp_md_st;
 
 // The SHA-256 chain over the journal (OpenSSL's EVP digest). An entry's chain
 // value is the lower-case hex SHA-256 of the previous entry's chain value (64
@@ -23,6 +24,7 @@ class Journalkette {
     QByteArray wert(QByteArrayView vorher, std::initializer_list<QByteArrayView> felder);
 
   private:
+    evp_md_st* m_sha256;  // fetched once: an implicit fetch on every digest is slow
     evp_md_ctx_st* m_ctx;
 };
 

@@ -1,32 +1,77 @@
 #include "fiskal/Journalpruefung.h"
 
+#include <future>
+
 #include "core/Datenbank.h"
+#include "core/Datenbankdatei.h"
 #include "fiskal/Journalkette.h"
 
-std::optional<Journalbefund> JournalPruefen(Datenbank& db, const std::function<bool()>& abbrechen) {
-    Abfrage a =
-        db.abfrage(QStringLiteral("SELECT Nr, Zeit, Geschaeftstag, Kasse, Art, ZNr, RegNr, "
-                                  "Inhalt, Kette FROM Journal ORDER BY Nr"));
-    Journalkette kette;
+namespace {
+
+std::int64_t zahl(Datenbank& db, const QString& sql) {
+    Abfrage a = db.abfrage(sql);
+    a.naechste();
+    return a.zahl(0);
+}
+
+// Checks the entries numbered von to bis, each against its predecessor's
+// stored chain value. Answers the first entry found changed or missing, or
+// nothing; a stop is told through `abgebrochen`.
+std::optional<std::int64_t> abschnittPruefen(Datenbank& db, std::int64_t von, std::int64_t bis,
+                                             const Abbruchfrage& abbrechen, bool& abgebrochen) {
     QByteArray vorher = kKettenanfang;
-    Journalbefund befund;
+    if (von > 1) {
+        Abfrage a = db.abfrage(QStringLiteral("SELECT Kette FROM Journal WHERE Nr = ?"), von - 1);
+        if (a.naechste()) vorher = a.utf8(0).toByteArray();
+    }
+    Abfrage a = db.abfrage(QStringLiteral("SELECT Nr, Zeit, Geschaeftstag, Kasse, Art, ZNr, RegNr, "
+                                          "Inhalt, Kette FROM Journal WHERE Nr >= ? AND Nr <= ? "
+                                          "ORDER BY Nr"),
+                           von, bis);
+    Journalkette kette;
+    std::int64_t erwartet = von;
     while (a.naechste()) {
-        const std::int64_t erwartet = befund.eintraege + 1;
-        if ((erwartet & 0xFFF) == 0 && abbrechen()) return std::nullopt;
+        if ((erwartet & 0xFFF) == 0 && abbrechen()) {
+            abgebrochen = true;
+            return std::nullopt;
+        }
         const QByteArray wert = kette.wert(vorher, {a.utf8(0), a.utf8(1), a.utf8(2), a.utf8(3),
                                                     a.utf8(4), a.utf8(5), a.utf8(6), a.utf8(7)});
-        if (a.zahl(0) != erwartet || a.utf8(8) != wert) {
-            befund.veraendertAb = erwartet;
-            break;
-        }
+        if (a.zahl(0) != erwartet || a.utf8(8) != wert) return erwartet;
         vorher = wert;
-        befund.eintraege = erwartet;
+        ++erwartet;
     }
-    if (befund.veraendertAb) {
-        Abfrage anzahl = db.abfrage(QStringLiteral("SELECT COUNT(*) FROM Journal"));
-        anzahl.naechste();
-        befund.eintraege = anzahl.zahl(0);
-    }
+    if (erwartet <= bis) return erwartet;  // the last ones are missing
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Journalbefund> JournalPruefen(Datenbank& db, const Abbruchfrage& abbrechen) {
+    Journalbefund befund;
+    befund.eintraege = zahl(db, QStringLiteral("SELECT COUNT(*) FROM Journal"));
+    const std::int64_t letzte = zahl(db, QStringLiteral("SELECT IFNULL(MAX(Nr), 0) FROM Journal"));
+    bool abgebrochen = false;
+    befund.veraendertAb = abschnittPruefen(db, 1, letzte, abbrechen, abgebrochen);
+    if (abgebrochen) return std::nullopt;
+    return befund;
+}
+
+std::optional<Journalbefund> JournalPruefen(const QString& pfad, const Abbruchfrage& abbrechen) {
+    auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
+    Journalbefund befund;
+    befund.eintraege = zahl(*db, QStringLiteral("SELECT COUNT(*) FROM Journal"));
+    const std::int64_t letzte = zahl(*db, QStringLiteral("SELECT IFNULL(MAX(Nr), 0) FROM Journal"));
+    const std::int64_t mitte = letzte / 2;
+    bool hintenAbgebrochen = false, vorneAbgebrochen = false;
+    auto hinten = std::async(std::launch::async, [&] {
+        auto zweite = Datenbank::oeffnen(pfad, kDatenbankKennwort);
+        return abschnittPruefen(*zweite, mitte + 1, letzte, abbrechen, hintenAbgebrochen);
+    });
+    const auto vorne = abschnittPruefen(*db, 1, mitte, abbrechen, vorneAbgebrochen);
+    const auto hintenBefund = hinten.get();
+    if (vorneAbgebrochen || hintenAbgebrochen) return std::nullopt;
+    befund.veraendertAb = vorne ? vorne : hintenBefund;
     return befund;
 }
 

@@ -2,16 +2,14 @@
 
 #include <QThread>
 
-#include "core/Datenbank.h"
-#include "core/Datenbankdatei.h"
+#include "core/DbFehler.h"
 #include "fiskal/Journalpruefung.h"
 
 Journalwaechter::Journalwaechter(const QString& pfad, QObject* eltern) : QObject(eltern) {
     m_thread = QThread::create([this, pfad] {
         try {
-            auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
-            const auto befund = JournalPruefen(
-                *db, [] { return QThread::currentThread()->isInterruptionRequested(); });
+            const auto befund =
+                JournalPruefen(pfad, [this] { return m_thread->isInterruptionRequested(); });
             if (befund) Q_EMIT geprueft(Befundtext(*befund), !befund->veraendertAb);
         } catch (const DbFehler& f) {
             Q_EMIT geprueft(QStringLiteral("Journal nicht prüfbar: ") + f.beschreibung(), false);
