@@ -8,20 +8,16 @@
 
 namespace {
 
-// Finds the open table's new drink line to merge into (lines with extras keep
-// their own quantity) and adds to it, or inserts a line; answers its ID. A
-// merge beyond the largest quantity of a line is refused with its message.
-std::optional<std::int64_t> zeileFuer(Kontext& k, const Katalogartikel& a, int menge,
-                                      bool preisGleich) {
-    const QString suche = QStringLiteral(
-        "SELECT ID, Menge FROM OffeneTische WHERE Station = ? AND Tisch = ? AND TischDetails = "
-        "'Neu' "
-        "AND PLU = ? AND IDWG = ? AND Extra = 'Nein'");
-    Abfrage gefunden =
-        preisGleich ? k.db.abfrage(suche + QStringLiteral(" AND EPREIS = ? ORDER BY ID LIMIT 1"),
-                                   k.werte.station, k.werte.tisch, a.plu, kGetraenke, a.epreis)
-                    : k.db.abfrage(suche + QStringLiteral(" ORDER BY ID LIMIT 1"), k.werte.station,
-                                   k.werte.tisch, a.plu, kGetraenke);
+// Finds the open table's new drink line of the same article and unit price to
+// merge into (lines with extras keep their own quantity, a line given away keeps
+// its 0,00 €) and adds to it, or inserts a line; answers its ID. A merge beyond
+// the largest quantity of a line is refused with its message.
+std::optional<std::int64_t> zeileFuer(Kontext& k, const Katalogartikel& a, int menge) {
+    Abfrage gefunden = k.db.abfrage(
+        QStringLiteral("SELECT ID, Menge FROM OffeneTische WHERE Station = ? AND Tisch = ? AND "
+                       "TischDetails = 'Neu' AND PLU = ? AND IDWG = ? AND Extra = 'Nein' AND "
+                       "EPREIS = ? ORDER BY ID LIMIT 1"),
+        k.werte.station, k.werte.tisch, a.plu, kGetraenke, a.epreis);
     if (gefunden.naechste()) {
         const std::int64_t id = gefunden.zahl(0);
         if (gefunden.zahl(1) + menge > kHoechstmenge) {
@@ -42,9 +38,9 @@ std::optional<int> mengeGeprueft(Kontext& k, const QString& text) {
     return menge;
 }
 
-bool eintragen(Kontext& k, const Katalogartikel& a, int menge, bool preisGleich) {
+bool eintragen(Kontext& k, const Katalogartikel& a, int menge) {
     Transaktion t(k.db);
-    const auto id = zeileFuer(k, a, menge, preisGleich);
+    const auto id = zeileFuer(k, a, menge);
     if (!id) return false;
     const QDateTime jetzt = k.jetzt();
     k.db.ausfuehren(
@@ -70,7 +66,7 @@ bool GerichtEintragen(Kontext& k, const QString& plu, const QString& menge) {
         k.dialoge.meldung(kGerichtUnbekannt);
         return false;
     }
-    return eintragen(k, *artikel, *anzahl, false);
+    return eintragen(k, *artikel, *anzahl);
 }
 
 bool FreiesGerichtEintragen(Kontext& k, const QString& rolle, const QString& plu,
@@ -83,5 +79,5 @@ bool FreiesGerichtEintragen(Kontext& k, const QString& rolle, const QString& plu
     }
     const QString idwg = plu == kFreiesGetraenk ? kGetraenke : QStringLiteral("Speisen");
     return eintragen(k, Katalogartikel{plu, std::nullopt, idwg, gericht, preis, rolle, rolle},
-                     *anzahl, true);
+                     *anzahl);
 }

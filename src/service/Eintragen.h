@@ -11,7 +11,8 @@ class Kontext;
 // lines (OffeneTischeAnzeigen with "Neu") and empties its entry field either way.
 
 // Adds `menge` of the article as a new line. A drink merges into the table's new
-// line of the same article unless that line has extras; food never merges here.
+// line of the same article and price unless that line has extras; food never
+// merges here.
 // Refuses a quantity that is not a whole number from 1 to 9999 (kMengeUngueltig),
 // a merge that would make the line hold more than 9999 (kMengeZuHoch) and an
 // article number not in the catalogue (kGerichtUnbekannt).

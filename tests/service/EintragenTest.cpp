@@ -1,4 +1,5 @@
 #include "LedgerTest.h"
+#include "service/AufHaus.h"
 #include "service/Eingabe.h"
 #include "service/Eintragen.h"
 #include "service/Extras.h"
@@ -61,6 +62,21 @@ TEST_F(GerichtEintragenTest, FoodAndDrinksWithExtrasGetLinesOfTheirOwn) {
     EXPECT_EQ(liste[2].menge, 1);
     EXPECT_EQ(liste[4].menge, 3);
     EXPECT_EQ(liste[4].pluId, QStringLiteral("30"));
+}
+
+TEST_F(GerichtEintragenTest, ADrinkGivenAwayIsNotChargedAgainByTheNextOrder) {
+    kellner("Chefin", "4000", {}, {"Rabatte"});
+    amTisch("Chefin", "Gastraum", "1");
+    ASSERT_TRUE(GerichtEintragen(*k, "10", "2"));
+    ASSERT_TRUE(AufHaus(*k, {"Gastraum", "1"}, zeilen().first().id));
+    ASSERT_TRUE(GerichtEintragen(*k, "10", "1"));
+
+    const auto liste = zeilen();
+    ASSERT_EQ(liste.size(), 2);
+    EXPECT_EQ(liste[0].menge, 2);
+    EXPECT_EQ(liste[0].gpreis, Geld());
+    EXPECT_EQ(liste[1].menge, 1);
+    EXPECT_EQ(liste[1].gpreis, Geld(350));
 }
 
 TEST_F(GerichtEintragenTest, TheMergeStaysOnTheOpenTable) {
