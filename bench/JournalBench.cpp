@@ -50,7 +50,7 @@ void BM_JournalPruefen(benchmark::State& state) {
         t.bestaetigen();
     }
     for (auto _ : state) {
-        const auto befund = JournalPruefen(pfad);
+        const auto befund = JournalPruefen(pfad, kDatenbankKennwort);
         if (!befund || befund->veraendertAb || befund->eintraege != eintraege)
             state.SkipWithError("chain not intact");
     }

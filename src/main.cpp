@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
 
     MDIHauptmenu hauptmenu(k);
     BerichtsmenuEinrichten(hauptmenu, k);
-    hauptmenu.journalPruefen(db->pfad());
+    hauptmenu.journalPruefen(*db);
     if (!AnmeldungZeigen(k, nullptr)) return 0;
     hauptmenu.kellnerAnzeigen();
     LandeseiteEinsetzen(k, hauptmenu)->setzePanel(6, new frmBerichte(k));

@@ -172,6 +172,7 @@ std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteAr
     const int rc = sqlite3_open_v2(pfad.toUtf8().constData(), &handle,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     std::unique_ptr<Datenbank> db(new Datenbank(handle, pfad));
+    db->m_schluessel = schluessel;
     if (rc != SQLITE_OK)
         nichtZuOeffnen(pfad, rc,
                        QString::fromUtf8(handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc)));

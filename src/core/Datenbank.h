@@ -122,6 +122,8 @@ public:
 
     std::int64_t letzteId() const { return sqlite3_last_insert_rowid(m_handle); }
     const QString& pfad() const { return m_pfad; }
+    // The passphrase it was opened with, for a second connection to the same file.
+    const QByteArray& schluessel() const { return m_schluessel; }
 
     // The real columns of a table, in their order.
     QStringList spalten(const QString& tabelle);
@@ -146,6 +148,7 @@ private:
 
     sqlite3* m_handle;
     QString m_pfad;
+    QByteArray m_schluessel;
     QHash<QString, sqlite3_stmt*> m_cache;
     QHash<sqlite3_stmt*, bool> m_inBenutzung;
     int m_sicherungspunkte = 0;

@@ -130,8 +130,8 @@ void MDIHauptmenu::menuKnopfGedrueckt() {
     m_menu->popup(rechtsOben - QPoint(groesse.width(), groesse.height()));
 }
 
-void MDIHauptmenu::journalPruefen(const QString& datenbankpfad) {
-    auto* waechter = new Journalwaechter(datenbankpfad, this);
+void MDIHauptmenu::journalPruefen(const Datenbank& db) {
+    auto* waechter = new Journalwaechter(db.pfad(), db.schluessel(), this);
     connect(waechter, &Journalwaechter::geprueft, this, [this](const QString& befund, bool gut) {
         if (!gut) warnungZeigen(befund);
     });

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Datenbank;
 class Kontext;
 class QAction;
 class QLabel;
@@ -30,7 +31,7 @@ class MDIHauptmenu : public QWidget {
     void kellnerLeeren();
     // Checks the journal of the database file in the background; a journal
     // found changed (or not readable) is a warning that stays in the foot bar.
-    void journalPruefen(const QString& datenbankpfad);
+    void journalPruefen(const Datenbank& db);
 
     // The pop-up menu behind the menu button. Its sections, in order: the bill
     // overview, the reports and the till closing, and "Kasse schließen".

@@ -45,7 +45,7 @@ int JournalbefehlAusfuehren(const QStringList& argumente, const QString& standar
             throw DbFehler(SQLITE_CANTOPEN, QStringLiteral("Die Datenbank '%1' gibt es nicht.")
                                                 .arg(QDir::toNativeSeparators(pfad)));
         if (parser.isSet(pruefen)) {
-            const Journalbefund befund = *JournalPruefen(pfad);
+            const Journalbefund befund = *JournalPruefen(pfad, kDatenbankKennwort);
             aus << Befundtext(befund) << Qt::endl;
             return befund.veraendertAb ? 1 : 0;
         }

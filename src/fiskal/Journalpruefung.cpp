@@ -3,7 +3,6 @@
 #include <future>
 
 #include "core/Datenbank.h"
-#include "core/Datenbankdatei.h"
 #include "fiskal/Journalkette.h"
 
 namespace {
@@ -57,15 +56,16 @@ std::optional<Journalbefund> JournalPruefen(Datenbank& db, const Abbruchfrage& a
     return befund;
 }
 
-std::optional<Journalbefund> JournalPruefen(const QString& pfad, const Abbruchfrage& abbrechen) {
-    auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
+std::optional<Journalbefund> JournalPruefen(const QString& pfad, const QByteArray& schluessel,
+                                            const Abbruchfrage& abbrechen) {
+    auto db = Datenbank::oeffnen(pfad, schluessel);
     Journalbefund befund;
     befund.eintraege = zahl(*db, QStringLiteral("SELECT COUNT(*) FROM Journal"));
     const std::int64_t letzte = zahl(*db, QStringLiteral("SELECT IFNULL(MAX(Nr), 0) FROM Journal"));
     const std::int64_t mitte = letzte / 2;
     bool hintenAbgebrochen = false, vorneAbgebrochen = false;
     auto hinten = std::async(std::launch::async, [&] {
-        auto zweite = Datenbank::oeffnen(pfad, kDatenbankKennwort);
+        auto zweite = Datenbank::oeffnen(pfad, schluessel);
         return abschnittPruefen(*zweite, mitte + 1, letzte, abbrechen, hintenAbgebrochen);
     });
     const auto vorne = abschnittPruefen(*db, 1, mitte, abbrechen, vorneAbgebrochen);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -29,7 +30,8 @@ std::optional<Journalbefund> JournalPruefen(
 // of the journal are read at the same time, as decrypting the pages is what
 // takes long.
 std::optional<Journalbefund> JournalPruefen(
-    const QString& pfad, const Abbruchfrage& abbrechen = [] { return false; });
+    const QString& pfad, const QByteArray& schluessel,
+    const Abbruchfrage& abbrechen = [] { return false; });
 
 // "Journal in Ordnung: N Einträge" or "Journal verändert ab Eintrag N".
 QString Befundtext(const Journalbefund& befund);

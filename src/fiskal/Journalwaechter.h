@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -11,7 +12,7 @@ class QThread;
 class Journalwaechter : public QObject {
     Q_OBJECT
   public:
-    explicit Journalwaechter(const QString& pfad, QObject* eltern = nullptr);
+    Journalwaechter(const QString& pfad, const QByteArray& schluessel, QObject* eltern = nullptr);
     ~Journalwaechter() override;
 
     // Starts the check; connect to geprueft() before.

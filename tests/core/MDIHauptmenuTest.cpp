@@ -113,7 +113,7 @@ TEST_F(Hauptmenu, AJournalFoundChangedAtStartIsAWarningInTheFootBar) {
             db->skript(
                 "DROP TRIGGER Journal_unveraenderlich; DROP TRIGGER Journal_unloeschbar; "
                 "INSERT INTO Journal VALUES (1, '', '', '', '', 1, NULL, '{}', '');");
-        fenster.journalPruefen(db->pfad());
+        fenster.journalPruefen(*db);
         EXPECT_EQ(QTest::qWaitFor([&] { return warnung->isVisibleTo(&fenster); },
                                   veraendert ? 10000 : 500),
                   veraendert);
