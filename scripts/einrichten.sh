@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PAKETE=(qt6-base-dev qt6-svg-dev libsqlcipher-dev sqlcipher libgtest-dev libgmock-dev
+PAKETE=(qt6-base-dev qt6-svg-dev libsqlcipher-dev sqlcipher libssl-dev libgtest-dev libgmock-dev
         libbenchmark-dev cmake ninja-build pkg-config ccache fonts-dejavu-core
         libgl-dev xvfb xauth x11-utils poppler-utils)
 

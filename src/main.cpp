@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTextStream>
 #include <cstdio>
 
 #include "core/Datenbank.h"
@@ -14,6 +15,7 @@
 #include "druck/Druckarbeiter.h"
 #include "druck/Druckwarteschlange.h"
 #include "druck/frmDruckEinsetzen.h"
+#include "fiskal/Journalbefehle.h"
 #include "reports/MDIBerichtsmenu.h"
 #include "reports/frmBerichte.h"
 #include "service/Zahlliste.h"
@@ -71,9 +73,22 @@ int wiederherstellen(const Aufruf& aufruf) {
     }
 }
 
+// The journal's commands need no screen: they run before any window exists.
+int journalbefehl(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream aus(stdout), fehler(stderr);
+    return JournalbefehlAusfuehren(QCoreApplication::arguments(),
+                                   StandardDatenbankpfad(QCoreApplication::applicationDirPath()),
+                                   aus, fehler);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i) argumente << QString::fromLocal8Bit(argv[i]);
+    if (IstJournalbefehl(argumente)) return journalbefehl(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavro Kasse"));
     const Aufruf aufruf = aufrufLesen(app);
@@ -108,6 +123,7 @@ int main(int argc, char** argv) {
     MDIHauptmenu hauptmenu(k);
     BerichtsmenuEinrichten(hauptmenu, k);
     SchluesselmenuEinrichten(hauptmenu, k, aufruf.schluessel);
+    hauptmenu.journalPruefen(*db);
     // Jobs left waiting by the last run print while the first waiter logs in.
     arbeiter.start();
     if (!AnmeldungZeigen(k, nullptr)) return 0;

@@ -2,9 +2,14 @@
 
 #include "core/Grenzen.h"
 #include "core/Kontext.h"
+#include "fiskal/Journal.h"
+#include "fiskal/Journalinhalte.h"
 #include "fiskal/Steuersatz.h"
 
 namespace {
+
+const QString kArtikeltabelle = QStringLiteral("Artikelgruppe");
+const QString kPLU = QStringLiteral("PLU");
 
 // Checks the form in the order the user reads it; the first failure is shown.
 std::optional<Geld> pruefen(Kontext& k, const Artikelformular& f) {
@@ -67,6 +72,7 @@ bool ArtikelNeuSpeichern(Kontext& k, const Artikelformular& f) {
     if (!preis) return false;
     Transaktion t(k.db);
     const QString plu = f.plu.trimmed();
+    Stammdatenaenderung aenderung(k.db, kArtikeltabelle, kPLU, plu);
     if (vorhanden(k, plu)) {
         if (!k.dialoge.frage(QStringLiteral(" Die PLU = ") + plu +
                              QStringLiteral(" ist bereits vorhanden. Möchten Sie die Daten "
@@ -77,6 +83,7 @@ bool ArtikelNeuSpeichern(Kontext& k, const Artikelformular& f) {
         if (!k.dialoge.frage(QStringLiteral("Möchten Sie die neuen Daten Speichern"))) return false;
         anhaengen(k, f, *preis);
     }
+    aenderung.journalieren(k, kJournalArtikel);
     t.bestaetigen();
     return true;
 }
@@ -85,6 +92,7 @@ bool ArtikelBearbeitenSpeichern(Kontext& k, const Artikelformular& f, const QStr
     const std::optional<Geld> preis = pruefen(k, f);
     if (!preis) return false;
     Transaktion t(k.db);
+    Stammdatenaenderung aenderung(k.db, kArtikeltabelle, kPLU, altePLU, f.plu.trimmed());
     if (vorhanden(k, f.plu.trimmed())) {
         k.dialoge.meldung(QStringLiteral("gefunden"));
         if (!k.dialoge.frage(QStringLiteral(
@@ -99,6 +107,7 @@ bool ArtikelBearbeitenSpeichern(Kontext& k, const Artikelformular& f, const QStr
         k.db.ausfuehren(QStringLiteral("DELETE FROM Artikelgruppe WHERE PLU = ?"), altePLU);
         anhaengen(k, f, *preis);
     }
+    aenderung.journalieren(k, kJournalArtikel);
     t.bestaetigen();
     return true;
 }
@@ -108,7 +117,9 @@ bool ArtikelLoeschen(Kontext& k, const QString& plu) {
                          QStringLiteral(" mit allen zugehörigen Daten wirklich löschen")))
         return false;
     Transaktion t(k.db);
+    Stammdatenaenderung aenderung(k.db, kArtikeltabelle, kPLU, plu);
     k.db.ausfuehren(QStringLiteral("DELETE FROM Artikelgruppe WHERE PLU = ?"), plu);
+    aenderung.journalieren(k, kJournalArtikel);
     t.bestaetigen();
     return true;
 }

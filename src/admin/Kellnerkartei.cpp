@@ -5,6 +5,7 @@
 #include "core/Kontext.h"
 #include "core/Rechte.h"
 #include "core/Rechteschluessel.h"
+#include "fiskal/Journal.h"
 
 namespace {
 
@@ -160,6 +161,7 @@ bool KarteiSpeichern(Kontext& k, Karteimodus modus, std::int64_t id, const Karte
     const bool verwalterVorher = VerwalterVorhanden(k.db);
     const QString bisher = istNeu(modus) ? QString() : MitarbeiterName(k.db, id);
     const std::int64_t zeile = istNeu(modus) ? neueZeile(k.db) : id;
+    Stammdatenaenderung aenderung = MitarbeiterAenderung(k.db, zeile);
     persoenlicheDatenSchreiben(k.db, zeile, kartei);
     if (modus != Karteimodus::MitarbeiterBearbeitenNurPersoenlicheDaten) {
         k.db.ausfuehren(QStringLiteral("UPDATE Kellner SET Mitarbeiter = ? WHERE ID = ?"), name,
@@ -174,6 +176,7 @@ bool KarteiSpeichern(Kontext& k, Karteimodus modus, std::int64_t id, const Karte
         k.dialoge.meldung(kLetzterVerwalter);
         return false;  // the guard rolls the change back
     }
+    aenderung.journalieren(k, kJournalMitarbeiter);
     t.bestaetigen();
     // A waiter who renamed himself stays the current waiter under his new name.
     if (!bisher.isEmpty() && bisher == k.werte.kellner &&
@@ -184,6 +187,8 @@ bool KarteiSpeichern(Kontext& k, Karteimodus modus, std::int64_t id, const Karte
 
 void MitarbeiterLoeschen(Kontext& k, std::int64_t id) {
     Transaktion t(k.db);
+    Stammdatenaenderung aenderung = MitarbeiterAenderung(k.db, id);
     k.db.ausfuehren(QStringLiteral("DELETE FROM Kellner WHERE ID = ?"), id);
+    aenderung.journalieren(k, kJournalMitarbeiter);
     t.bestaetigen();
 }

@@ -6,6 +6,7 @@
 #include "core/Kontext.h"
 #include "core/Rechte.h"
 #include "core/Rechteschluessel.h"
+#include "fiskal/Journal.h"
 
 namespace {
 
@@ -95,8 +96,10 @@ bool SperreAendern(Kontext& k, std::int64_t id, bool aktiv, const std::function<
     if (!aktiv && LetzterVerwalter(k, id)) return false;
     if (!pin2()) return false;
     Transaktion t(k.db);
+    Stammdatenaenderung aenderung = MitarbeiterAenderung(k.db, id);
     k.db.ausfuehren(QStringLiteral("UPDATE Kellner SET Status = ? WHERE ID = ?"),
                     aktiv ? kAktiviert : QStringLiteral("deaktiviert"), id);
+    aenderung.journalieren(k, kJournalMitarbeiter);
     t.bestaetigen();
     return true;
 }
@@ -116,8 +119,15 @@ std::optional<bool> StationszugangUmschalten(Kontext& k, std::int64_t id, const 
             3265, QStringLiteral("Die Station '%1' hat keine Spalte in Kellner.").arg(station));
     const QString spalte = Datenbank::bezeichner(*gefunden);
     Transaktion t(k.db);
+    Stammdatenaenderung aenderung = MitarbeiterAenderung(k.db, id);
     const bool neu = !gespeichert(k.db, spalte, id);
     k.db.ausfuehren(QStringLiteral("UPDATE Kellner SET %1 = ? WHERE ID = ?").arg(spalte), neu, id);
+    aenderung.journalieren(k, kJournalMitarbeiter);
     t.bestaetigen();
     return neu;
+}
+
+Stammdatenaenderung MitarbeiterAenderung(Datenbank& db, std::int64_t id) {
+    return Stammdatenaenderung(db, QStringLiteral("Kellner"), QStringLiteral("ID"),
+                               QVariant::fromValue<qlonglong>(id));
 }

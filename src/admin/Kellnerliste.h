@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "fiskal/Journalinhalte.h"
+
 class Datenbank;
 class Kontext;
 
@@ -56,3 +58,7 @@ bool VerwalterVorhanden(Datenbank& db, std::int64_t ausser = 0);
 // Would locking or removing the entry take away the last such member? Shows
 // kLetzterVerwalter when it would.
 bool LetzterVerwalter(Kontext& k, std::int64_t id);
+
+// Records, once written, what a change did to the staff member's row (rights,
+// lock, station access, personal data) in the journal.
+Stammdatenaenderung MitarbeiterAenderung(Datenbank& db, std::int64_t id);

@@ -61,6 +61,11 @@ QString Abfrage::text(int index) const {
     return zeichen ? QString::fromUtf8(zeichen, sqlite3_column_bytes(m_stmt, index)) : QString();
 }
 
+QByteArrayView Abfrage::utf8(int index) const {
+    const auto* zeichen = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index));
+    return QByteArrayView(zeichen, zeichen ? sqlite3_column_bytes(m_stmt, index) : 0);
+}
+
 std::int64_t Abfrage::zahl(int index) const { return sqlite3_column_int64(m_stmt, index); }
 
 QDate Abfrage::datum(int index) const { return QDate::fromString(text(index), Qt::ISODate); }

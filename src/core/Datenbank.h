@@ -42,6 +42,8 @@ public:
     bool istNull(const QString& name) const { return istNull(spaltenindex(name)); }
     QString text(int index) const;
     QString text(const QString& name) const { return text(spaltenindex(name)); }
+    // The column as UTF-8 text without a copy; valid until the next step.
+    QByteArrayView utf8(int index) const;
     std::int64_t zahl(int index) const;
     std::int64_t zahl(const QString& name) const { return zahl(spaltenindex(name)); }
     Geld geld(int index) const { return Geld(zahl(index)); }

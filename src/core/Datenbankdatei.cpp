@@ -41,35 +41,6 @@ void anlegen(const QString& pfad, const QByteArray& schluessel) {
                            .arg(QDir::toNativeSeparators(pfad)));
 }
 
-// With the installation's own key; a file made before there were key files
-// opens with the program's password, with or without a key file beside it.
-std::unique_ptr<Datenbank> mitSchluessel(const QString& pfad, const QString& schluesselpfad) {
-    const bool eigenerSchluessel = QFileInfo::exists(schluesselpfad);
-    if (eigenerSchluessel) {
-        try {
-            return Datenbank::oeffnen(pfad, SchluesselLesen(schluesselpfad));
-        } catch (const DbFehler& f) {
-            if (f.nummer() != SQLITE_NOTADB) throw;
-        }
-    }
-    try {
-        return Datenbank::oeffnen(pfad, kDatenbankKennwort);
-    } catch (const DbFehler& f) {
-        // An empty file says so itself; it needs no key.
-        if (f.nummer() != SQLITE_NOTADB || QFileInfo(pfad).size() == 0) throw;
-        throw DbFehler(
-            f.nummer(),
-            (eigenerSchluessel
-                 ? QStringLiteral("Die Datenbank '%1' lässt sich mit dem Schlüssel aus "
-                                  "'%2' nicht öffnen: Die Schlüsseldatei gehört zu einer "
-                                  "anderen Datenbank, oder die Datei ist beschädigt.")
-                 : QStringLiteral("Die Datenbank '%1' ist beschädigt, oder ihr fehlt die "
-                                  "Schlüsseldatei '%2': Legen Sie die Schlüsseldatei mit "
-                                  "der Passphrase vom Notfallblatt wieder an."))
-                .arg(QDir::toNativeSeparators(pfad), QDir::toNativeSeparators(schluesselpfad)));
-    }
-}
-
 // A damaged file is found at the start, before anything is written to it.
 void schnellPruefen(Datenbank& db) {
     Abfrage befund = db.abfrage(QStringLiteral("PRAGMA quick_check"));
@@ -102,6 +73,34 @@ QString StandardDatenbankpfad(const QString& programmordner) {
     return QDir(daten).filePath(kDateiname);
 }
 
+std::unique_ptr<Datenbank> DatenbankMitSchluessel(const QString& pfad,
+                                                  const QString& schluesselpfad) {
+    const bool eigenerSchluessel = QFileInfo::exists(schluesselpfad);
+    if (eigenerSchluessel) {
+        try {
+            return Datenbank::oeffnen(pfad, SchluesselLesen(schluesselpfad));
+        } catch (const DbFehler& f) {
+            if (f.nummer() != SQLITE_NOTADB) throw;
+        }
+    }
+    try {
+        return Datenbank::oeffnen(pfad, kDatenbankKennwort);
+    } catch (const DbFehler& f) {
+        // An empty file says so itself; it needs no key.
+        if (f.nummer() != SQLITE_NOTADB || QFileInfo(pfad).size() == 0) throw;
+        throw DbFehler(
+            f.nummer(),
+            (eigenerSchluessel
+                 ? QStringLiteral("Die Datenbank '%1' lässt sich mit dem Schlüssel aus "
+                                  "'%2' nicht öffnen: Die Schlüsseldatei gehört zu einer "
+                                  "anderen Datenbank, oder die Datei ist beschädigt.")
+                 : QStringLiteral("Die Datenbank '%1' ist beschädigt, oder ihr fehlt die "
+                                  "Schlüsseldatei '%2': Legen Sie die Schlüsseldatei mit "
+                                  "der Passphrase vom Notfallblatt wieder an."))
+                .arg(QDir::toNativeSeparators(pfad), QDir::toNativeSeparators(schluesselpfad)));
+    }
+}
+
 std::unique_ptr<Datenbank> DatenbankOeffnen(const QString& pfad, const QString& schluesselpfad) {
     Datenbank::pruefen(pfad);
     Dateisperre sperre(pfad);
@@ -110,7 +109,7 @@ std::unique_ptr<Datenbank> DatenbankOeffnen(const QString& pfad, const QString& 
                                                         : SchluesselAnlegen(schluesselpfad));
     std::unique_ptr<Datenbank> db;
     try {
-        db = mitSchluessel(pfad, schluesselpfad);
+        db = DatenbankMitSchluessel(pfad, schluesselpfad);
         schnellPruefen(*db);
     } catch (const DbFehler& f) {
         if (f.nummer() != SQLITE_CORRUPT && f.nummer() != SQLITE_NOTADB) throw;

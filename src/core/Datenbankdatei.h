@@ -23,3 +23,10 @@ QString StandardDatenbankpfad(const QString& programmordner);
 // existing file is refused naming it; nothing is created in its place. Throws
 // DbFehler.
 std::unique_ptr<Datenbank> DatenbankOeffnen(const QString& pfad, const QString& schluesselpfad);
+
+// Opens an existing file with the passphrase of the key file or, for a file
+// made before there were key files, the program's password; for tools that
+// read a file beside the till (journal check and export). A missing or wrong
+// key file is refused naming it. Throws DbFehler.
+std::unique_ptr<Datenbank> DatenbankMitSchluessel(const QString& pfad,
+                                                  const QString& schluesselpfad);

@@ -15,6 +15,7 @@
 #include "core/Rechte.h"
 #include "core/Rechteschluessel.h"
 #include "core/frmPin2.h"
+#include "fiskal/Journalwaechter.h"
 
 namespace {
 
@@ -61,6 +62,10 @@ MDIHauptmenu::MDIHauptmenu(Kontext& k, QWidget* eltern) : QWidget(eltern), m_k(k
     m_leiste->setSpacing(32);
     m_leiste->addWidget(m_kellner);
     m_leiste->addStretch();
+    m_warnung = leistenfeld(QStringLiteral("lblWarnung"), leiste);
+    m_warnung->setStyleSheet(QStringLiteral("QLabel { color: #ffd166; }"));
+    m_warnung->hide();
+    m_leiste->addWidget(m_warnung);
     m_leiste->addWidget(m_datum);
     m_leiste->addWidget(m_zeit);
     m_leiste->addWidget(m_menuKnopf);
@@ -128,4 +133,17 @@ void MDIHauptmenu::menuKnopfGedrueckt() {
     const QSize groesse = m_menu->sizeHint();
     const QPoint rechtsOben = m_menuKnopf->mapToGlobal(QPoint(m_menuKnopf->width(), 0));
     m_menu->popup(rechtsOben - QPoint(groesse.width(), groesse.height()));
+}
+
+void MDIHauptmenu::journalPruefen(const Datenbank& db) {
+    auto* waechter = new Journalwaechter(db.pfad(), db.schluessel(), this);
+    connect(waechter, &Journalwaechter::geprueft, this, [this](const QString& befund, bool gut) {
+        if (!gut) warnungZeigen(befund);
+    });
+    waechter->starten();
+}
+
+void MDIHauptmenu::warnungZeigen(const QString& text) {
+    m_warnung->setText(QStringLiteral("⚠ ") + text);
+    m_warnung->show();
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Datenbank;
 class Kontext;
 class QAction;
 class QHBoxLayout;
@@ -31,6 +32,9 @@ class MDIHauptmenu : public QWidget {
     void leistenmarkeEinfuegen(QWidget* marke);
     void kellnerAnzeigen();
     void kellnerLeeren();
+    // Checks the journal of the database file in the background; a journal
+    // found changed (or not readable) is a warning that stays in the foot bar.
+    void journalPruefen(const Datenbank& db);
 
     // The pop-up menu behind the menu button. Its sections, in order: the bill
     // overview, the reports and the till closing, and "Kasse schließen".
@@ -44,11 +48,13 @@ class MDIHauptmenu : public QWidget {
 
   private:
     void uhrzeitZeigen();
+    void warnungZeigen(const QString& text);
 
     Kontext& m_k;
     QStackedWidget* m_inhalt;
     QHBoxLayout* m_leiste;
     QLabel* m_kellner;
+    QLabel* m_warnung;
     QLabel* m_zeit;
     QLabel* m_datum;
     QToolButton* m_menuKnopf;

@@ -5,6 +5,7 @@
 
 #include "core/Datenbank.h"
 #include "core/Rechteschluessel.h"
+#include "fiskal/Journal.h"
 #include "fiskal/Steuersatz.h"
 
 namespace {
@@ -191,6 +192,38 @@ INSERT INTO Steuerumsaetze SELECT Datum, %1, "AußerHaus" FROM Abschlussumsaetze
                       QStringLiteral("Getränke"), kRegelsatz, kErmaessigterSatz);
 }
 
+// The journal, to which the till only appends: triggers refuse any change or
+// removal of an entry. Z-Nr. are the closings' entries themselves (see
+// fiskal/Journal.h). A file that already holds data records its upgrade as
+// the journal's first entry, with what it held then.
+void version6(Datenbank& db) {
+    db.skript(QStringLiteral(R"(
+CREATE TABLE Journal (Nr INTEGER PRIMARY KEY, Zeit TEXT NOT NULL, Geschaeftstag TEXT NOT NULL,
+    Kasse TEXT NOT NULL, Art TEXT NOT NULL, ZNr INTEGER NOT NULL, RegNr INTEGER,
+    Inhalt TEXT NOT NULL, Kette TEXT NOT NULL);
+CREATE INDEX Journal_Geschaeftstag ON Journal (Geschaeftstag, Art);
+CREATE INDEX Journal_Rechnung ON Journal (ZNr, RegNr);
+CREATE TRIGGER Journal_unveraenderlich BEFORE UPDATE ON Journal
+BEGIN SELECT RAISE(ABORT, 'Einträge des Journals dürfen nicht geändert werden.'); END;
+CREATE TRIGGER Journal_unloeschbar BEFORE DELETE ON Journal
+BEGIN SELECT RAISE(ABORT, 'Einträge des Journals dürfen nicht gelöscht werden.'); END;
+)"));
+    Abfrage bestand = db.abfrage(QStringLiteral(
+        "SELECT (SELECT COUNT(*) FROM Kellner) AS Kellner, "
+        "(SELECT COUNT(*) FROM Artikelgruppe) AS Artikel, "
+        "(SELECT COUNT(*) FROM OffeneTische) AS OffeneZeilen, "
+        "(SELECT COUNT(*) FROM Stornos) AS Stornos, "
+        "(SELECT COUNT(*) FROM Rechnungsuebersicht) AS Rechnungen, "
+        "(SELECT IFNULL(SUM(Gesamt), 0) FROM Rechnungsuebersicht) AS Rechnungssumme"));
+    bestand.naechste();
+    const QJsonObject inhalt = ZeileAlsJson(bestand);
+    for (const QJsonValue& anzahl : inhalt)
+        if (anzahl.toInteger() != 0) {
+            JournalAnhaengen(db, QDateTime::currentDateTime(), kJournalUmstellung, inhalt);
+            return;
+        }
+}
+
 // Printers per role, the durable print queue and the note to the kitchen on
 // a line. The administration gains its printer panel; a new file gets it with
 // the demo installation instead.
@@ -216,9 +249,8 @@ void version8(Datenbank& db) {
 
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
-    static const std::vector<std::function<void(Datenbank&)>> liste = {version1, version2, version3,
-                                                                       version4, version5, version7,
-                                                                       version8};
+    static const std::vector<std::function<void(Datenbank&)>> liste = {
+        version1, version2, version3, version4, version5, version6, version7, version8};
     return liste;
 }
 

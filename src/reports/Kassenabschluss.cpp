@@ -3,6 +3,8 @@
 #include <QStringList>
 
 #include "core/Kontext.h"
+#include "fiskal/Journal.h"
+#include "fiskal/Journalinhalte.h"
 #include "fiskal/Steuerumsaetze.h"
 
 namespace {
@@ -97,6 +99,8 @@ void UmsaetzeAbschliessen(Kontext& k) {
         "GUTSCHEIN, Gesamt) SELECT Datum, Lokal, \"AußerHaus\", BAR, KARTE, GUTSCHEIN, Gesamt "
         "FROM AlleUmsaetze WHERE Datum IN (SELECT Datum FROM Rechnungsuebersicht)"));
     SteuerumsaetzeAbschliessen(k.db);
+    // The journal keeps what is closed; its entry gives the closing its Z-Nr.
+    JournalAnhaengen(k, kJournalKassenabschluss, Abschlussinhalt(k.db));
     RechnungenLoeschen(k);
     t.bestaetigen();
 }

@@ -21,6 +21,7 @@ QString KassenabschlussFrage(Kontext& k);
 
 // The data part of the till closing: the daily totals are brought up to date,
 // the stored bills become the closed turnover of their dates (also per VAT
-// rate), and the bills are
-// deleted, all in one transaction.
+// rate), the journal records the closing with its totals (and so its Z-Nr.),
+// and the bills are deleted, all in one transaction. The journal itself is
+// never deleted.
 void UmsaetzeAbschliessen(Kontext& k);

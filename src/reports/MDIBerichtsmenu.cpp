@@ -36,6 +36,8 @@ void BerichtsmenuEinrichten(MDIHauptmenu& hauptmenu, Kontext& k) {
             QStringLiteral("mnuKellnerbericht"), mnuKellnerbericht);
     eintrag(hauptmenu, k, 2, QStringLiteral("Kassen&abschluss"),
             QStringLiteral("mnuKassenabschluss"), mnuKassenabschluss);
+    eintrag(hauptmenu, k, 2, QStringLiteral("&Journal exportieren"),
+            QStringLiteral("mnuJournalExport"), mnuJournalExport);
     eintrag(hauptmenu, k, 2, QStringLiteral("&Datensicherung"), QStringLiteral("mnuDatensicherung"),
             mnuDatensicherung);
 }

@@ -2,6 +2,7 @@
 
 #include "core/Kontext.h"
 #include "core/Rechte.h"
+#include "fiskal/Journal.h"
 #include "service/Kundenbelege.h"
 #include "service/Rechnungsspeicher.h"
 
@@ -84,9 +85,19 @@ Tabelle ZahlungsartAendern(Kontext& k, const QString& regNr, const QString& zahl
                            Geld gutschein) {
     Transaktion t(k.db);
     const Zahlungsaufteilung teile = neueAufteilung(k, regNr, zahlungsart, gutschein);
+    const QString zahlung = QStringLiteral(
+        "SELECT Zahlungsart, BAR, KARTE, GUTSCHEIN FROM Rechnungsuebersicht WHERE RegNr = ? "
+        "ORDER BY ID LIMIT 1");
+    QJsonObject inhalt{{QStringLiteral("Kellner"), k.werte.kellner}};
+    if (Abfrage vorher = k.db.abfrage(zahlung, nummer(regNr)); vorher.naechste())
+        inhalt.insert(QStringLiteral("Vorher"), ZeileAlsJson(vorher));
     k.db.ausfuehren(QStringLiteral("UPDATE Rechnungsuebersicht SET Zahlungsart = ?, BAR = ?, "
                                    "KARTE = ?, GUTSCHEIN = ? WHERE RegNr = ?"),
                     zahlungsart, teile.bar, teile.karte, teile.gutschein, nummer(regNr));
+    if (Abfrage nachher = k.db.abfrage(zahlung, nummer(regNr)); nachher.naechste()) {
+        inhalt.insert(QStringLiteral("Nachher"), ZeileAlsJson(nachher));
+        JournalAnhaengen(k, kJournalZahlart, inhalt, static_cast<int>(nummer(regNr)));
+    }
     Abfrage a = k.db.abfrage(
         QStringLiteral("SELECT ID, RegNr AS \"Reg-Nr\", Datum, Zeit, Tisch, Station, Mitarbeiter, "
                        "Zahlungsart, Beleg, Gesamt FROM Rechnungsuebersicht WHERE RegNr = ? "

@@ -13,3 +13,6 @@ void mnuKellnerbericht(Kontext& k);
 // "Kassen&abschluss": after a question, waiter report of everybody; once its preview is closed the
 // totals are folded and the bills deleted, a backup is written; then the till report.
 void mnuKassenabschluss(Kontext& k);
+// "&Journal exportieren": with the closing's right, asks the folder and the
+// business days (today's by default) and writes the journal's CSV files.
+void mnuJournalExport(Kontext& k);

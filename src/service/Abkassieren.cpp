@@ -2,6 +2,7 @@
 
 #include "core/Kontext.h"
 #include "core/Rechte.h"
+#include "fiskal/Journal.h"
 #include "service/Kundenbelege.h"
 #include "service/Tischzeilen.h"
 #include "ui/Druckziel.h"
@@ -13,12 +14,14 @@ bool Abkassieren(Kontext& k, const QString& beleg, const QString& zahlungsart,
     if (!summe || !RueckgeldBestaetigen(k, ZahlungAufteilen(zahlungsart, *summe, gutschein.betrag)))
         return false;
     Transaktion t(k.db);
-    // The document is made from the very lines the bill stores.
+    // The document is made from the very lines the bill stores, with the
+    // numbers the bill and its journal entry are about to get.
+    const Belegnummern nummern{NaechsteRechnungsnummer(k.db), JournalStand(k.db).nr};
     std::optional<Dokument> dokument;
     if (beleg == kKassenbon)
-        dokument = AbrechnungErzeugen(k, kZahlen, zahlungsart, gutschein.betrag);
+        dokument = AbrechnungErzeugen(k, kZahlen, zahlungsart, gutschein.betrag, nummern);
     if (beleg == kRechnungBeleg)
-        dokument = RechnungErzeugen(k, kZahlen, zahlungsart, gutschein.betrag);
+        dokument = RechnungErzeugen(k, kZahlen, zahlungsart, gutschein.betrag, nummern);
     const auto regNr = RechnungDetails(k, kZahlen, zahlungsart, gutschein, beleg);
     if (!regNr) return false;
     // The receipt is stored as a print job with its bill, or neither is.

@@ -2,6 +2,8 @@
 
 #include "core/Kontext.h"
 #include "core/Rechte.h"
+#include "fiskal/Journal.h"
+#include "fiskal/Journalinhalte.h"
 #include "service/Umbuchen.h"
 #include "service/Zeilenkopie.h"
 
@@ -19,6 +21,7 @@ bool AufHaus(Kontext& k, const Tischort& ort, std::int64_t id) {
         k.dialoge.meldung(kSchonAufHaus);
         return false;
     }
+    JournalAnhaengen(k, kJournalAufHaus, Posteninhalt(k, id));
     const std::int64_t log =
         Zeilenkopie(k.db, QStringLiteral("OffeneTische"), QStringLiteral("Stornos")).neu(id);
     const QDateTime jetzt = k.jetzt();

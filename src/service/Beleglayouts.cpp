@@ -32,6 +32,15 @@ void kopf(Berichtslayout& l, const QString& titel) {
     l.bereich(kKopf).hoehe = 55;
 }
 
+// A bill's number, and beside it the journal's number of its entry, which
+// never starts again; set when a stored bill is printed.
+void nummern(Berichtslayout& l) {
+    l.bezeichnung(kKopf, QStringLiteral("lblRechnungNr"), {0, 52, 36, 5}, {}, kNormal);
+    l.bezeichnung(kKopf, QStringLiteral("lblBelegNr"), {36, 52, kBreite - 36, 5}, {}, kNormal,
+                  Ausrichtung::Rechts);
+    l.bereich(kKopf).hoehe = 60;
+}
+
 void posten(Berichtslayout& l, bool mitPLU) {
     const double links = mitPLU ? 12 : 0;
     if (mitPLU)
@@ -135,6 +144,7 @@ Berichtslayout beleg(Art art) {
                                                  : QStringLiteral("Zwischensumme");
     Berichtslayout l(titel, kBreite);
     kopf(l, titel);
+    if (!zwischensumme) nummern(l);
     posten(l, zwischensumme);
     summen(l, zwischensumme ? QStringLiteral(" ") : QStringLiteral("Vielen Dank für Ihren Besuch."),
            !zwischensumme);

@@ -1,6 +1,7 @@
 #include "service/Kundenbelege.h"
 
 #include "core/Kontext.h"
+#include "fiskal/Journal.h"
 #include "fiskal/Steuertabelle.h"
 #include "service/Beleglayouts.h"
 #include "service/Rechnungsspeicher.h"
@@ -13,6 +14,7 @@ struct Kopfwerte {
     QString station;
     QString tisch;
     QString kellner;
+    Belegnummern nummern;
 };
 
 struct Betrieb {
@@ -94,6 +96,12 @@ Dokument erzeugen(Kontext& k, Berichtslayout layout, const Belegzeilen& zeilen,
         kKopf, QStringLiteral("lblStationUNDTisch"),
         kopf.station + QStringLiteral("  -  ") + QStringLiteral("Tisch: ") + kopf.tisch);
     layout.setzeText(kKopf, QStringLiteral("lblKellner"), kellnerzeile + kopf.kellner);
+    if (kopf.nummern.rechnung != 0) {
+        layout.setzeText(kKopf, QStringLiteral("lblRechnungNr"),
+                         QStringLiteral("Rechnung Nr. %1").arg(kopf.nummern.rechnung));
+        layout.setzeText(kKopf, QStringLiteral("lblBelegNr"),
+                         QStringLiteral("Beleg-Nr. %1").arg(kopf.nummern.beleg));
+    }
     if (layout.titel() == kRechnungBeleg) {
         layout.setzeText(kFuss, QStringLiteral("lblBeleg2"),
                          QStringLiteral("StIDNr. ") + betrieb.steuernummer);
@@ -107,18 +115,22 @@ Dokument erzeugen(Kontext& k, Berichtslayout layout, const Belegzeilen& zeilen,
 const QString kEsBedienteSie = QStringLiteral("Es bediente Sie ");
 
 std::optional<Dokument> ausOffenenZeilen(Kontext& k, const QString& tisch, Berichtslayout layout,
-                                         const QString& zahlungsart, Geld gutschein) {
+                                         const QString& zahlungsart, Geld gutschein,
+                                         const Belegnummern& nummern) {
     const Belegzeilen zeilen = offeneZeilen(k, tisch);
     if (zeilen.daten.empty()) return std::nullopt;
     Geld gesamt;
     for (const Steuerzeile& z : zeilen.steuern) gesamt += z.brutto;
     zahlungSetzen(layout, ZahlungAufteilen(zahlungsart, gesamt, gutschein));
-    const Kopfwerte kopf{k.werte.station, k.werte.tisch, k.werte.kellner};
+    const Kopfwerte kopf{k.werte.station, k.werte.tisch, k.werte.kellner, nummern};
     return erzeugen(k, std::move(layout), zeilen, kopf, kEsBedienteSie, {k.jetzt()});
 }
 
-// A copy states how the bill was paid (as changed since, if so) and when it was settled.
+// A copy states how the bill was paid (as changed since, if so) and when it was
+// settled. It is journalled in the transaction around the printing, so a copy
+// that failed to print leaves no entry.
 bool nachdrucken(Kontext& k, int regNr, Berichtslayout layout) {
+    Transaktion t(k.db);
     Abfrage rechnung = k.db.abfrage(
         QStringLiteral("SELECT Datum, Zeit, BAR, KARTE, GUTSCHEIN FROM Rechnungsuebersicht "
                        "WHERE RegNr = ? ORDER BY ID LIMIT 1"),
@@ -134,23 +146,34 @@ bool nachdrucken(Kontext& k, int regNr, Berichtslayout layout) {
     const Belegzeit zeit{Kalenderzeit(rechnung.datum(0), QTime::fromString(rechnung.text(1))),
                          true};
     const Datenzeile& erste = zeilen.daten.front();
+    const auto beleg = BelegnummerDerRechnung(k.db, regNr);
     const Kopfwerte kopf{erste.value(QStringLiteral("Station")).toString(),
                          erste.value(QStringLiteral("Tisch")).toString(),
-                         erste.value(QStringLiteral("Kellner")).toString()};
+                         erste.value(QStringLiteral("Kellner")).toString(),
+                         {regNr, beleg.value_or(0)}};
+    JournalAnhaengen(k, kJournalNachdruck,
+                     {{QStringLiteral("Beleg"), layout.titel()},
+                      {QStringLiteral("Beleg-Nr"),
+                       beleg ? QJsonValue(static_cast<qint64>(*beleg)) : QJsonValue()},
+                      {QStringLiteral("Kellner"), k.werte.kellner}},
+                     regNr);
     k.drucker.drucken(erzeugen(k, std::move(layout), zeilen, kopf, kEsBedienteSie, zeit));
+    t.bestaetigen();
     return true;
 }
 
 }  // namespace
 
 std::optional<Dokument> AbrechnungErzeugen(Kontext& k, const QString& tisch,
-                                           const QString& zahlungsart, Geld gutschein) {
-    return ausOffenenZeilen(k, tisch, ReportAbrechnung(), zahlungsart, gutschein);
+                                           const QString& zahlungsart, Geld gutschein,
+                                           const Belegnummern& nummern) {
+    return ausOffenenZeilen(k, tisch, ReportAbrechnung(), zahlungsart, gutschein, nummern);
 }
 
 std::optional<Dokument> RechnungErzeugen(Kontext& k, const QString& tisch,
-                                         const QString& zahlungsart, Geld gutschein) {
-    return ausOffenenZeilen(k, tisch, ReportRechnung(), zahlungsart, gutschein);
+                                         const QString& zahlungsart, Geld gutschein,
+                                         const Belegnummern& nummern) {
+    return ausOffenenZeilen(k, tisch, ReportRechnung(), zahlungsart, gutschein, nummern);
 }
 
 bool Abrechnung(Kontext& k, const QString& tisch, const QString& art) {
@@ -170,7 +193,7 @@ bool Rechnung(Kontext& k, const QString& tisch) {
 bool Zwischensumme(Kontext& k) {
     const Belegzeilen zeilen = offeneZeilen(k, k.werte.tisch);
     if (zeilen.daten.empty()) return false;
-    const Kopfwerte kopf{k.werte.station, k.werte.tisch, k.werte.kellner};
+    const Kopfwerte kopf{k.werte.station, k.werte.tisch, k.werte.kellner, {}};
     k.drucker.drucken(
         erzeugen(k, ReportZwischensumme(), zeilen, kopf, QStringLiteral("Kellner: "), {k.jetzt()}));
     return true;

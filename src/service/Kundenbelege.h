@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/Geld.h"
+#include "service/Rechnungsspeicher.h"
 #include "ui/bericht/Dokument.h"
 
 class Kontext;
@@ -12,12 +13,14 @@ class Kontext;
 // current station, table and waiter, closing with each payment type used and
 // its amount (and the change of a voucher above the bill); nullopt when the
 // table has no line. At settlement the table is the pay list while the header
-// names the real table.
+// names the real table. The bill's numbers are printed when given.
 std::optional<Dokument> AbrechnungErzeugen(Kontext& k, const QString& tisch,
-                                           const QString& zahlungsart, Geld gutschein);
+                                           const QString& zahlungsart, Geld gutschein,
+                                           const Belegnummern& nummern = {});
 // The invoice of the same lines.
 std::optional<Dokument> RechnungErzeugen(Kontext& k, const QString& tisch,
-                                         const QString& zahlungsart, Geld gutschein);
+                                         const QString& zahlungsart, Geld gutschein,
+                                         const Belegnummern& nummern = {});
 
 // True when the table has at least one line; prints the receipt only when the
 // kind is "Kassenbon".
@@ -28,7 +31,8 @@ bool Rechnung(Kontext& k, const QString& tisch);
 bool Zwischensumme(Kontext& k);
 
 // Reprints of a stored bill, marked "Kopie": its stored lines with the station,
-// table and waiter stored with them, its payment and the date and time it was
-// settled. True when the bill exists.
+// table and waiter stored with them, its payment, its numbers and the date and
+// time it was settled. The journal records each reprint. True when the bill
+// exists.
 bool DruckeKassenbonVonUebersichtsrechnung(Kontext& k, int regNr);
 bool DruckeRechnungVonUebersichtsrechnung(Kontext& k, int regNr);

@@ -1,6 +1,8 @@
 #include "service/Rechnungsspeicher.h"
 
 #include "core/Kontext.h"
+#include "fiskal/Journal.h"
+#include "fiskal/Journalinhalte.h"
 #include "service/Tischzeilen.h"
 
 Zahlungsaufteilung ZahlungAufteilen(const QString& zahlungsart, Geld gesamt, Geld gutschein) {
@@ -40,6 +42,13 @@ bool RueckgeldBestaetigen(Kontext& k, const Zahlungsaufteilung& teile) {
                            kRueckgeld);
 }
 
+int NaechsteRechnungsnummer(Datenbank& db) {
+    Abfrage hoechste =
+        db.abfrage(QStringLiteral("SELECT IFNULL(MAX(RegNr), 0) + 1 FROM Rechnungsuebersicht"));
+    hoechste.naechste();
+    return static_cast<int>(hoechste.zahl(0));
+}
+
 std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QString& zahlungsart,
                                    const Gutschein& gutschein, const QString& beleg) {
     Transaktion t(k.db);
@@ -51,11 +60,7 @@ std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QStri
     if (summe.zahl(0) == 0) return std::nullopt;
     const Geld gesamt = summe.geld(1);
 
-    // Inside the write transaction no other writer can take the same number.
-    Abfrage hoechste =
-        k.db.abfrage(QStringLiteral("SELECT IFNULL(MAX(RegNr), 0) + 1 FROM Rechnungsuebersicht"));
-    hoechste.naechste();
-    const int regNr = static_cast<int>(hoechste.zahl(0));
+    const int regNr = NaechsteRechnungsnummer(k.db);
 
     k.db.ausfuehren(
         QStringLiteral("INSERT INTO RechnungDetails (RegNr, Station, Tisch, Kellner, IDWG, WG, "
@@ -75,6 +80,7 @@ std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QStri
         regNr, Geschaeftstag(jetzt), jetzt.time().toString(QStringLiteral("HH:mm:ss")),
         k.werte.station, k.werte.kellner, k.werte.tisch, teile.bar, teile.karte, teile.gutschein,
         beleg, gesamt);
+    JournalAnhaengen(k, kJournalRechnung, Rechnungsinhalt(k.db, regNr, zahlungsart), regNr);
     t.bestaetigen();
     return regNr;
 }

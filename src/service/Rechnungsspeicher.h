@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 #include "core/Geld.h"
 
+class Datenbank;
 class Kontext;
 
 // Payment types, also the caption of the pay list's heading.
@@ -55,11 +57,22 @@ inline const QString kGutscheinBetragFalsch = QStringLiteral(
     "Der Gutschein-Betrag ist kein gültiger Betrag. Bitte geben Sie ihn mit höchstens zwei "
     "Nachkommastellen und ohne Minus ein, z. B. 10,50.");
 
+// The numbers a bill stored now gets: its bill number ("Rechnung Nr.", which
+// starts again after a till closing) and the journal number of its entry
+// ("Beleg-Nr.", which never does). Inside the write transaction no other
+// writer can take them.
+struct Belegnummern {
+    int rechnung = 0;
+    std::int64_t beleg = 0;
+};
+int NaechsteRechnungsnummer(Datenbank& db);
+
 // Stores the bill made of every open line of (current station, table) under
 // the next bill number and removes those lines, all in one transaction. For the
 // pay list these are the lines of the current table only. The bill carries the
 // current table, the logged-in staff member and the business day it was
-// settled in; its lines keep theirs. Answers the bill number, or nullopt when
+// settled in; its lines keep theirs. The journal records the bill in the same
+// transaction. Answers the bill number, or nullopt when
 // the table had no line (nothing is stored).
 std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QString& zahlungsart,
                                    const Gutschein& gutschein, const QString& beleg);

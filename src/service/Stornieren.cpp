@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "core/Kontext.h"
+#include "fiskal/Journal.h"
+#include "fiskal/Journalinhalte.h"
 #include "service/Anzahl.h"
 #include "service/Tischzeile.h"
 #include "service/Zeilenkopie.h"
@@ -57,6 +59,7 @@ bool GerichtStornieren(Kontext& k, std::int64_t id, const QString& modus) {
         n = *anzahl;
     }
     Transaktion t(k.db);
+    JournalAnhaengen(k, kJournalStorno, Posteninhalt(k, id, n));
     if (modus == kAlt) stornoVermerken(k, *zeile, n);
     if (n == zeile->menge)
         k.db.ausfuehren(QStringLiteral("DELETE FROM OffeneTische WHERE ID = ?"), id);
@@ -81,6 +84,7 @@ bool GruppeStornieren(Kontext& k, std::int64_t regId) {
     Zeilenkopie kopie(k.db, kOffeneTische, kStornosTemporaer);
     const QString zeit = Stornozeit(k.jetzt());
     for (const auto& [id, gesendet] : zeilen) {
+        JournalAnhaengen(k, kJournalStorno, Posteninhalt(k, id));
         // Kitchen and bar never saw a new line: nothing to announce as cancelled.
         if (gesendet)
             k.db.ausfuehren(QStringLiteral("UPDATE StornosTemporaer SET Menge = -Menge, "

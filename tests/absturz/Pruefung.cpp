@@ -1,6 +1,7 @@
 #include "absturz/Pruefung.h"
 
 #include "core/Datenbank.h"
+#include "fiskal/Journalpruefung.h"
 
 namespace {
 
@@ -32,6 +33,9 @@ QStringList Pruefen(Datenbank& db, const Protokollstand& stand) {
     for (const auto& [sql, text] : kNichtsZuFinden)
         for (Abfrage a = db.abfrage(QString::fromUtf8(sql)); a.naechste();)
             verletzungen << QString::fromUtf8(text).arg(a.text(0));
+
+    if (const auto journal = JournalPruefen(db); journal && journal->veraendertAb)
+        verletzungen << Befundtext(*journal);
 
     if (stand.bestaetigt) {
         const Zustand ist = ZustandLesen(db);

@@ -104,3 +104,19 @@ TEST_F(Hauptmenu, EveryOpeningOfTheMenuNeedsAFreshSecondPin) {
     schliessen->trigger();
     EXPECT_FALSE(fenster.isVisible());
 }
+
+TEST_F(Hauptmenu, AJournalFoundChangedAtStartIsAWarningInTheFootBar) {
+    auto* warnung = fenster.findChild<QLabel*>("lblWarnung");
+    for (const bool veraendert : {false, true}) {
+        SCOPED_TRACE(veraendert);
+        if (veraendert)
+            db->skript(
+                "DROP TRIGGER Journal_unveraenderlich; DROP TRIGGER Journal_unloeschbar; "
+                "INSERT INTO Journal VALUES (1, '', '', '', '', 1, NULL, '{}', '');");
+        fenster.journalPruefen(*db);
+        EXPECT_EQ(QTest::qWaitFor([&] { return warnung->isVisibleTo(&fenster); },
+                                  veraendert ? 10000 : 500),
+                  veraendert);
+    }
+    EXPECT_EQ(warnung->text(), QStringLiteral("⚠ Journal verändert ab Eintrag 1"));
+}

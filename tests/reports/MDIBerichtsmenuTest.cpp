@@ -1,9 +1,9 @@
-#include "reports/MDIBerichtsmenu.h"
-
 #include <QAction>
 #include <QMenu>
 
 #include "core/MDIHauptmenu.h"
+#include "core/Rechte.h"
+#include "reports/MDIBerichtsmenu.h"
 #include "reports/Rechnungen.h"
 #include "support/DbTest.h"
 
@@ -29,9 +29,10 @@ TEST_F(MDIBerichtsmenuTest, TillClosingFromTheMenuFoldsAndDeletesTheBills) {
     QStringList eintraege;
     for (QAction* a : hauptmenu.menu()->actions())
         if (!a->isSeparator()) eintraege << a->text();
-    EXPECT_EQ(eintraege, QStringList({"&Rechnungsübersicht", "Kassen&bericht Drucken",
-                                      "&Kellnerbericht Drucken", "Kassen&abschluss",
-                                      "&Datensicherung", "Kasse sch&ließen"}));
+    EXPECT_EQ(eintraege,
+              QStringList({"&Rechnungsübersicht", "Kassen&bericht Drucken",
+                           "&Kellnerbericht Drucken", "Kassen&abschluss", "&Journal exportieren",
+                           "&Datensicherung", "Kasse sch&ließen"}));
 
     dialoge.jaNein = {true};
     hauptmenu.findChild<QAction*>(QStringLiteral("mnuKassenabschluss"))->trigger();
@@ -45,6 +46,19 @@ TEST_F(MDIBerichtsmenuTest, TillClosingFromTheMenuFoldsAndDeletesTheBills) {
     EXPECT_EQ(a.zahl(2), 700);
     EXPECT_EQ(a.zahl(3), 2200);
     EXPECT_FALSE(a.naechste());
+
+    // The closing's right also exports the journal, to a folder and days asked.
+    QTemporaryDir ziel;
+    dialoge.eingaben = {ziel.path(), QStringLiteral("2026-12-06"), QStringLiteral("2026-12-06")};
+    hauptmenu.findChild<QAction*>(QStringLiteral("mnuJournalExport"))->trigger();
+    EXPECT_EQ(dialoge.meldungen.last(), QStringLiteral("Journal exportiert: 0 Rechnungen und 1 "
+                                                       "Kassenabschlüsse nach '%1'.")
+                                            .arg(ziel.path()));
+    kellner("Tom", "2");
+    k->werte.kellner = QStringLiteral("Tom");
+    hauptmenu.findChild<QAction*>(QStringLiteral("mnuJournalExport"))->trigger();
+    EXPECT_EQ(dialoge.meldungen.last(), kKeineRechte);
+    EXPECT_TRUE(dialoge.unerwartet.isEmpty());
 }
 
 }  // namespace

@@ -1,0 +1,66 @@
+#include <benchmark/benchmark.h>
+
+#include <QJsonArray>
+#include <QTemporaryDir>
+
+#include "core/Datenbank.h"
+#include "core/Datenbankdatei.h"
+#include "core/Schema.h"
+#include "fiskal/Journal.h"
+#include "fiskal/Journalpruefung.h"
+
+namespace {
+
+// A bill of three lines, as big as the entries of an ordinary day.
+QJsonObject rechnung(int regNr) {
+    QJsonArray zeilen;
+    for (int i = 0; i < 3; ++i)
+        zeilen.append(QJsonObject{{"PLU", QString::number(100 + i)},
+                                  {"Gericht", "Schnitzel Wiener Art"},
+                                  {"Menge", 2},
+                                  {"EPREIS", 1490},
+                                  {"GPREIS", 2980},
+                                  {"MwStSatz", 700},
+                                  {"Kellner", "Tom"},
+                                  {"Datum", "2026-12-06"},
+                                  {"Zeit", "12:00:00"}});
+    return {{"RegNr", regNr},       {"Geschaeftstag", "2026-12-06"},
+            {"Zeit", "12:30:00"},   {"Station", "Gastraum"},
+            {"Tisch", "5"},         {"Mitarbeiter", "Tom"},
+            {"Beleg", "Kassenbon"}, {"Gesamt", 8940},
+            {"BAR", 8940},          {"KARTE", 0},
+            {"GUTSCHEIN", 0},       {"Zahlungsart", "BAR"},
+            {"Zeilen", zeilen}};
+}
+
+// What `tavro --journal-pruefen` does on a journal of that many entries:
+// open the file (deriving its key) and check the whole chain.
+void BM_JournalPruefen(benchmark::State& state) {
+    QTemporaryDir tmp;
+    const QString pfad = tmp.filePath(QStringLiteral("tavro.db"));
+    const auto eintraege = state.range(0);
+    {
+        auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
+        SchemaAktualisieren(*db);
+        Transaktion t(*db);
+        const QDateTime zeit(QDate(2026, 12, 6), QTime(12, 30));
+        for (std::int64_t i = 0; i < eintraege; ++i)
+            JournalAnhaengen(*db, zeit, kJournalRechnung, rechnung(static_cast<int>(i % 500) + 1),
+                             static_cast<int>(i % 500) + 1);
+        t.bestaetigen();
+    }
+    for (auto _ : state) {
+        const auto befund = JournalPruefen(pfad, kDatenbankKennwort);
+        if (!befund || befund->veraendertAb || befund->eintraege != eintraege)
+            state.SkipWithError("chain not intact");
+    }
+    state.counters["eintraege_pro_s"] = benchmark::Counter(
+        static_cast<double>(eintraege), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_JournalPruefen)
+    ->Arg(1000000)
+    ->Arg(100000)
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace

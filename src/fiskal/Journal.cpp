@@ -1,0 +1,78 @@
+#include "fiskal/Journal.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSysInfo>
+
+#include "core/Geschaeftstag.h"
+#include "core/Kontext.h"
+#include "fiskal/Journalkette.h"
+
+namespace {
+
+struct LetzterEintrag {
+    Journalstand naechster;
+    QByteArray kette = kKettenanfang;
+};
+
+LetzterEintrag letzterEintrag(Datenbank& db) {
+    Abfrage a = db.abfrage(
+        QStringLiteral("SELECT Nr, ZNr, Art, Kette FROM Journal ORDER BY Nr DESC LIMIT 1"));
+    if (!a.naechste()) return {};
+    const bool abschluss = a.text(2) == kJournalKassenabschluss;
+    return {{a.zahl(0) + 1, static_cast<int>(a.zahl(1)) + (abschluss ? 1 : 0)},
+            a.utf8(3).toByteArray()};
+}
+
+}  // namespace
+
+Journalstand JournalStand(Datenbank& db) { return letzterEintrag(db).naechster; }
+
+std::int64_t JournalAnhaengen(Datenbank& db, const QDateTime& zeit, const QString& art,
+                              const QJsonObject& inhalt, std::optional<int> regNr) {
+    const LetzterEintrag letzter = letzterEintrag(db);
+    const Journalstand& neu = letzter.naechster;
+    const QByteArray nr = QByteArray::number(neu.nr);
+    const QByteArray zeitText = zeit.toString(Qt::ISODate).toUtf8();
+    const QByteArray tag = Geschaeftstag(zeit).toString(Qt::ISODate).toUtf8();
+    const QByteArray kasse = Kassenname().toUtf8();
+    const QByteArray artText = art.toUtf8();
+    const QByteArray zNr = QByteArray::number(neu.zNr);
+    const QByteArray regNrText = regNr ? QByteArray::number(*regNr) : QByteArray();
+    const QByteArray text = QJsonDocument(inhalt).toJson(QJsonDocument::Compact);
+    Journalkette kette;
+    const QByteArray wert =
+        kette.wert(letzter.kette, {nr, zeitText, tag, kasse, artText, zNr, regNrText, text});
+    db.ausfuehren(QStringLiteral("INSERT INTO Journal (Nr, Zeit, Geschaeftstag, Kasse, Art, ZNr, "
+                                 "RegNr, Inhalt, Kette) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                  neu.nr, QString::fromUtf8(zeitText), QString::fromUtf8(tag), Kassenname(), art,
+                  neu.zNr, regNr, QString::fromUtf8(text), QString::fromLatin1(wert));
+    return neu.nr;
+}
+
+std::int64_t JournalAnhaengen(Kontext& k, const QString& art, const QJsonObject& inhalt,
+                              std::optional<int> regNr) {
+    return JournalAnhaengen(k.db, k.jetzt(), art, inhalt, regNr);
+}
+
+QString Kassenname() { return QSysInfo::machineHostName(); }
+
+QJsonObject ZeileAlsJson(const Abfrage& a) {
+    QJsonObject zeile;
+    for (int i = 0; i < a.spaltenzahl(); ++i) {
+        const QVariant wert = a.wert(i);
+        zeile.insert(a.spaltenname(i),
+                     wert.isNull() ? QJsonValue() : QJsonValue::fromVariant(wert));
+    }
+    return zeile;
+}
+
+std::optional<std::int64_t> BelegnummerDerRechnung(Datenbank& db, int regNr) {
+    // Bill numbers start again after a closing: the stored bill is the one of
+    // the closing period still open.
+    Abfrage a = db.abfrage(QStringLiteral("SELECT Nr FROM Journal WHERE ZNr = ? AND RegNr = ? "
+                                          "AND Art = ? ORDER BY Nr DESC LIMIT 1"),
+                           JournalStand(db).zNr, regNr, kJournalRechnung);
+    if (!a.naechste()) return std::nullopt;
+    return a.zahl(0);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDateTime>
+#include <QJsonObject>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class Abfrage;
+class Datenbank;
+class Kontext;
+
+// The journal: the till's record that is only ever appended to, in the same
+// transaction as the event it records. Each entry has a number that never
+// restarts, its time and business day, the terminal, its kind, the number of
+// the till closing it belongs to (Z-Nr.; a closing's own entry carries its
+// number, everything after it the next), the bill number where it concerns a
+// bill, a canonical content text and its chain value (Journalkette).
+
+// Kinds of entries.
+inline const QString kJournalRechnung = QStringLiteral("Rechnung");
+inline const QString kJournalStorno = QStringLiteral("Storno");
+inline const QString kJournalAufHaus = QStringLiteral("Auf Haus");
+inline const QString kJournalZahlart = QStringLiteral("Zahlart");
+inline const QString kJournalNachdruck = QStringLiteral("Nachdruck");
+inline const QString kJournalKassenabschluss = QStringLiteral("Kassenabschluss");
+inline const QString kJournalArtikel = QStringLiteral("Artikel");
+inline const QString kJournalMitarbeiter = QStringLiteral("Mitarbeiter");
+inline const QString kJournalUmstellung = QStringLiteral("Umstellung");
+
+// What the next entry gets: its number and its Z-Nr.
+struct Journalstand {
+    std::int64_t nr = 1;
+    int zNr = 1;
+};
+Journalstand JournalStand(Datenbank& db);
+
+// Appends an entry made at `zeit` on this terminal; the content is stored as
+// compact JSON (keys sorted). Answers the entry's number. Must run inside the
+// event's transaction, so that a failure here undoes the event.
+std::int64_t JournalAnhaengen(Datenbank& db, const QDateTime& zeit, const QString& art,
+                              const QJsonObject& inhalt, std::optional<int> regNr = std::nullopt);
+std::int64_t JournalAnhaengen(Kontext& k, const QString& art, const QJsonObject& inhalt,
+                              std::optional<int> regNr = std::nullopt);
+
+// The terminal's name in the journal: the host name.
+QString Kassenname();
+
+// The current row of a query as a JSON object by column name: whole numbers
+// stay numbers (amounts in cents), NULL stays null.
+QJsonObject ZeileAlsJson(const Abfrage& a);
+
+// The journal number of a stored bill's entry ("Beleg-Nr."), if it has one.
+std::optional<std::int64_t> BelegnummerDerRechnung(Datenbank& db, int regNr);
