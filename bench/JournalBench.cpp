@@ -1,10 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QTemporaryDir>
 
 #include "core/Datenbank.h"
 #include "core/Datenbankdatei.h"
+#include "core/Datensicherung.h"
 #include "core/Schema.h"
 #include "fiskal/Journal.h"
 #include "fiskal/Journalpruefung.h"
@@ -33,22 +35,25 @@ QJsonObject rechnung(int regNr) {
             {"Zeilen", zeilen}};
 }
 
+// A file whose journal holds that many bills.
+void journalAnlegen(const QString& pfad, std::int64_t eintraege) {
+    auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
+    SchemaAktualisieren(*db);
+    Transaktion t(*db);
+    const QDateTime zeit(QDate(2026, 12, 6), QTime(12, 30));
+    for (std::int64_t i = 0; i < eintraege; ++i)
+        JournalAnhaengen(*db, zeit, kJournalRechnung, rechnung(static_cast<int>(i % 500) + 1),
+                         static_cast<int>(i % 500) + 1);
+    t.bestaetigen();
+}
+
 // What `tavro --journal-pruefen` does on a journal of that many entries:
 // open the file (deriving its key) and check the whole chain.
 void BM_JournalPruefen(benchmark::State& state) {
     QTemporaryDir tmp;
     const QString pfad = tmp.filePath(QStringLiteral("tavro.db"));
     const auto eintraege = state.range(0);
-    {
-        auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
-        SchemaAktualisieren(*db);
-        Transaktion t(*db);
-        const QDateTime zeit(QDate(2026, 12, 6), QTime(12, 30));
-        for (std::int64_t i = 0; i < eintraege; ++i)
-            JournalAnhaengen(*db, zeit, kJournalRechnung, rechnung(static_cast<int>(i % 500) + 1),
-                             static_cast<int>(i % 500) + 1);
-        t.bestaetigen();
-    }
+    journalAnlegen(pfad, eintraege);
     for (auto _ : state) {
         const auto befund = JournalPruefen(pfad, kDatenbankKennwort);
         if (!befund || befund->veraendertAb || befund->eintraege != eintraege)
@@ -62,5 +67,22 @@ BENCHMARK(BM_JournalPruefen)
     ->Arg(100000)
     ->Iterations(2)
     ->Unit(benchmark::kMillisecond);
+
+// The backup of a year's file (about 100,000 bills in the journal), written
+// and checked as at a till closing; reports the copy's size.
+void BM_DatensicherungEinesJahres(benchmark::State& state) {
+    QTemporaryDir tmp;
+    const QString pfad = tmp.filePath(QStringLiteral("tavro.db"));
+    journalAnlegen(pfad, state.range(0));
+    auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
+    QDateTime zeit(QDate(2026, 12, 6), QTime(23, 0));
+    QString kopie;
+    for (auto _ : state) {
+        kopie = DatensicherungSchreiben(*db, tmp.filePath(QStringLiteral("Sicherungen")), zeit);
+        zeit = zeit.addSecs(1);
+    }
+    state.counters["groesse_mb"] = static_cast<double>(QFileInfo(kopie).size()) / 1e6;
+}
+BENCHMARK(BM_DatensicherungEinesJahres)->Arg(100000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "core/Datensicherung.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,9 +40,11 @@ void SicherungenAusduennen(const QString& ordner) {
 
 namespace {
 
-// A copy is one file: its log is folded in before it is closed.
+// A copy is one file. It is written without a log and synced once at the
+// end: until it is checked and renamed it is only a temporary file.
 void kopieren(Datenbank& db, const QString& ziel) {
     auto kopie = Datenbank::oeffnen(ziel, db.schluessel());
+    kopie->skript(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;"));
     sqlite3_backup* sicherung = sqlite3_backup_init(kopie->handle(), "main", db.handle(), "main");
     if (!sicherung)
         fehlgeschlagen(sqlite3_errcode(kopie->handle()),
@@ -49,6 +53,12 @@ void kopieren(Datenbank& db, const QString& ziel) {
     sqlite3_backup_finish(sicherung);
     if (rc != SQLITE_DONE) fehlgeschlagen(rc, QString::fromUtf8(sqlite3_errstr(rc)));
     kopie->skript(QStringLiteral("PRAGMA journal_mode=DELETE;"));
+    kopie.reset();
+    QFile datei(ziel);
+    if (!datei.open(QIODevice::ReadOnly) || ::fsync(datei.handle()) != 0)
+        fehlgeschlagen(SQLITE_IOERR, QStringLiteral("Die Sicherung '%1' konnte nicht auf den "
+                                                    "Datenträger geschrieben werden.")
+                                         .arg(nativ(ziel)));
 }
 
 }  // namespace
