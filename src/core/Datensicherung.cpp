@@ -15,8 +15,6 @@ namespace {
 const QString kEinstellung = QStringLiteral("Sicherungsordner");
 const QString kMuster = QStringLiteral("tavro-*.db");
 
-QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
-
 [[noreturn]] void fehlgeschlagen(int rc, const QString& text) { throw DbFehler(rc, text); }
 
 // Backup names sort by their time: newest first.
@@ -58,7 +56,7 @@ void kopieren(Datenbank& db, const QString& ziel) {
     if (!datei.open(QIODevice::ReadOnly) || ::fsync(datei.handle()) != 0)
         fehlgeschlagen(SQLITE_IOERR, QStringLiteral("Die Sicherung '%1' konnte nicht auf den "
                                                     "Datenträger geschrieben werden.")
-                                         .arg(nativ(ziel)));
+                                         .arg(QDir::toNativeSeparators(ziel)));
 }
 
 }  // namespace
@@ -82,7 +80,7 @@ QString DatensicherungSchreiben(Datenbank& db, const QString& ordner, const QDat
     if (!QDir().mkpath(ordner) || !Datenbank::schreibbar(ordner))
         fehlgeschlagen(SQLITE_CANTOPEN, QStringLiteral("Der Ordner '%1' kann nicht beschrieben "
                                                        "werden.")
-                                            .arg(nativ(ordner)));
+                                            .arg(QDir::toNativeSeparators(ordner)));
     const QString stamm = QDir(ordner).filePath(
         QStringLiteral("tavro-") + jetzt.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")));
     QString ziel = stamm + QStringLiteral(".db");
@@ -101,7 +99,7 @@ QString DatensicherungSchreiben(Datenbank& db, const QString& ordner, const QDat
         QFile::remove(teil);
         fehlgeschlagen(SQLITE_CANTOPEN,
                        QStringLiteral("Die Sicherung kann nicht unter '%1' abgelegt werden.")
-                           .arg(nativ(ziel)));
+                           .arg(QDir::toNativeSeparators(ziel)));
     }
     SicherungenAusduennen(ordner);
     return ziel;
@@ -109,8 +107,8 @@ QString DatensicherungSchreiben(Datenbank& db, const QString& ordner, const QDat
 
 void SicherungPruefen(const QString& datei, const QByteArray& schluessel) {
     if (!QFileInfo(datei).isFile())
-        fehlgeschlagen(SQLITE_CANTOPEN,
-                       QStringLiteral("Die Sicherung '%1' gibt es nicht.").arg(nativ(datei)));
+        fehlgeschlagen(SQLITE_CANTOPEN, QStringLiteral("Die Sicherung '%1' gibt es nicht.")
+                                            .arg(QDir::toNativeSeparators(datei)));
     sqlite3* handle = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(datei).constData(), &handle,
                                    SQLITE_OPEN_READONLY, nullptr);
@@ -133,13 +131,13 @@ void SicherungPruefen(const QString& datei, const QByteArray& schluessel) {
         fehlgeschlagen(SQLITE_CORRUPT,
                        QStringLiteral("Die Sicherung '%1' ist beschädigt oder mit einem anderen "
                                       "Kennwort verschlüsselt.")
-                           .arg(nativ(datei)));
+                           .arg(QDir::toNativeSeparators(datei)));
     const int version = abfragen("PRAGMA user_version").toInt();
     if (version < 1 || version > SchemaVersion())
         fehlgeschlagen(SQLITE_NOTADB,
                        QStringLiteral("Die Sicherung '%1' passt nicht zu dieser Programmversion "
                                       "(Datenstand %2).")
-                           .arg(nativ(datei))
+                           .arg(QDir::toNativeSeparators(datei))
                            .arg(version));
 }
 

@@ -12,8 +12,6 @@
 
 namespace {
 
-QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
-
 // 32 random bytes as hexadecimal digits: safe inside PRAGMA key='…' and on paper.
 QByteArray neuePassphrase() {
     QByteArray zufall(32, Qt::Uninitialized);
@@ -32,16 +30,18 @@ QString StandardSchluesselpfad() {
 QByteArray SchluesselLesen(const QString& pfad) {
     QFile datei(pfad);
     if (!datei.exists())
-        throw DbFehler(SQLITE_CANTOPEN,
-                       QStringLiteral("Die Schlüsseldatei '%1' fehlt.").arg(nativ(pfad)));
+        throw DbFehler(
+            SQLITE_CANTOPEN,
+            QStringLiteral("Die Schlüsseldatei '%1' fehlt.").arg(QDir::toNativeSeparators(pfad)));
     if (!datei.open(QIODevice::ReadOnly))
-        throw DbFehler(SQLITE_CANTOPEN, QStringLiteral("Die Schlüsseldatei '%1' ist nicht lesbar "
-                                                       "(%2).")
-                                            .arg(nativ(pfad), datei.errorString()));
+        throw DbFehler(SQLITE_CANTOPEN,
+                       QStringLiteral("Die Schlüsseldatei '%1' ist nicht lesbar "
+                                      "(%2).")
+                           .arg(QDir::toNativeSeparators(pfad), datei.errorString()));
     const QByteArray passphrase = datei.readLine().trimmed();
     if (passphrase.isEmpty())
-        throw DbFehler(SQLITE_NOTADB,
-                       QStringLiteral("Die Schlüsseldatei '%1' ist leer.").arg(nativ(pfad)));
+        throw DbFehler(SQLITE_NOTADB, QStringLiteral("Die Schlüsseldatei '%1' ist leer.")
+                                          .arg(QDir::toNativeSeparators(pfad)));
     return passphrase;
 }
 
@@ -57,6 +57,6 @@ QByteArray SchluesselAnlegen(const QString& pfad) {
         throw DbFehler(SQLITE_CANTOPEN,
                        QStringLiteral("Die Schlüsseldatei '%1' kann nicht angelegt "
                                       "werden (%2).")
-                           .arg(nativ(pfad), datei.errorString()));
+                           .arg(QDir::toNativeSeparators(pfad), datei.errorString()));
     return passphrase;
 }

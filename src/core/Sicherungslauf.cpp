@@ -20,10 +20,11 @@ bool DatensicherungDurchfuehren(Kontext& k, bool erfolgMelden) {
 
 void mnuDatensicherung(Kontext& k) {
     if (!RechtPruefen(k, QStringLiteral("Kassenabschluss"))) return;
+    const QString bisher = Sicherungsordner(k.db);
     const auto ordner = k.dialoge.eingabe(kSicherungsordnerFrage, QStringLiteral("Datensicherung"),
-                                          QDir::toNativeSeparators(Sicherungsordner(k.db)));
+                                          QDir::toNativeSeparators(bisher));
     if (!ordner) return;
-    if (QDir::fromNativeSeparators(ordner->trimmed()) != Sicherungsordner(k.db))
-        SicherungsordnerSetzen(k.db, QDir::fromNativeSeparators(ordner->trimmed()));
+    const QString neu = QDir::fromNativeSeparators(ordner->trimmed());
+    if (neu != bisher) SicherungsordnerSetzen(k.db, neu);
     DatensicherungDurchfuehren(k, true);
 }

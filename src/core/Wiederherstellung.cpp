@@ -14,8 +14,6 @@
 
 namespace {
 
-QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
-
 // The log files travel with the file they belong to.
 const char* const kBegleiter[] = {"", "-wal", "-shm"};
 
@@ -46,9 +44,14 @@ QString Wiederherstellen(const QString& sicherung, const QString& datenbank,
             if (QFileInfo::exists(alt) && !QFile::rename(alt, beiseite + QLatin1String(endung)))
                 throw DbFehler(SQLITE_CANTOPEN,
                                QStringLiteral("Die Datei '%1' kann nicht beiseitegelegt werden.")
-                                   .arg(nativ(alt)));
+                                   .arg(QDir::toNativeSeparators(alt)));
         }
     }
+    // Where the old file went, for the message of success and of failure alike.
+    const QString verbleib = beiseite.isEmpty()
+                                 ? QString()
+                                 : QStringLiteral(" Die bisherige Datenbank liegt unter '%1'.")
+                                       .arg(QDir::toNativeSeparators(beiseite));
     const QString neu = datenbank + QStringLiteral(".wiederherstellung");
     QFile::remove(neu);
     if (!QFile::copy(sicherung, neu) ||
@@ -57,15 +60,8 @@ QString Wiederherstellen(const QString& sicherung, const QString& datenbank,
         QFile::remove(neu);
         throw DbFehler(SQLITE_CANTOPEN,
                        QStringLiteral("Die Sicherung kann nicht nach '%1' kopiert werden.%2")
-                           .arg(nativ(datenbank),
-                                beiseite.isEmpty()
-                                    ? QString()
-                                    : QStringLiteral(" Die bisherige Datenbank liegt unter '%1'.")
-                                          .arg(nativ(beiseite))));
+                           .arg(QDir::toNativeSeparators(datenbank), verbleib));
     }
-    QString meldung = QStringLiteral("Die Sicherung '%1' ist eingespielt.").arg(nativ(sicherung));
-    if (!beiseite.isEmpty())
-        meldung +=
-            QStringLiteral(" Die bisherige Datenbank liegt unter '%1'.").arg(nativ(beiseite));
-    return meldung;
+    return QStringLiteral("Die Sicherung '%1' ist eingespielt.%2")
+        .arg(QDir::toNativeSeparators(sicherung), verbleib);
 }
