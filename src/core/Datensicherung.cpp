@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include "core/Datenbank.h"
+#include "core/Einstellungen.h"
 #include "core/Schema.h"
 
 namespace {
@@ -62,18 +63,12 @@ void kopieren(Datenbank& db, const QString& ziel) {
 }  // namespace
 
 QString Sicherungsordner(Datenbank& db) {
-    Abfrage a =
-        db.abfrage(QStringLiteral("SELECT Wert FROM Einstellungen WHERE Name = ?"), kEinstellung);
-    if (a.naechste() && !a.text(0).trimmed().isEmpty()) return a.text(0).trimmed();
+    if (const auto ordner = EinstellungLesen(db, kEinstellung)) return *ordner;
     return QFileInfo(db.pfad()).absoluteDir().filePath(QStringLiteral("Sicherungen"));
 }
 
 void SicherungsordnerSetzen(Datenbank& db, const QString& ordner) {
-    Transaktion t(db);
-    db.ausfuehren(QStringLiteral("DELETE FROM Einstellungen WHERE Name = ?"), kEinstellung);
-    db.ausfuehren(QStringLiteral("INSERT INTO Einstellungen (Name, Wert) VALUES (?, ?)"),
-                  kEinstellung, ordner.trimmed());
-    t.bestaetigen();
+    EinstellungSchreiben(db, kEinstellung, ordner);
 }
 
 QString DatensicherungSchreiben(Datenbank& db, const QString& ordner, const QDateTime& jetzt) {
