@@ -158,7 +158,8 @@ void Datenbank::pruefen(const QString& pfad) {
                            .arg(nativ(pfad)));
 }
 
-std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteArray& schluessel) {
+std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteArray& schluessel,
+                                              int seitengroesse) {
     pruefen(pfad);
     const bool vorhanden = QFileInfo::exists(pfad);
     if (!vorhanden) {
@@ -189,19 +190,19 @@ std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteAr
                            QStringLiteral("Die Datenbank-Bibliothek verschlüsselt nicht."));
     }
     // A wrong key or a damaged file shows only on the first read.
-    std::int64_t tabellen = 0;
-    try {
+    if (const int gelesen = SeitengroesseFinden(handle, seitengroesse); gelesen != SQLITE_OK) {
+        const QString grund = QString::fromUtf8(sqlite3_errmsg(handle));
+        if (gelesen == SQLITE_NOTADB)
+            throw DbFehler(gelesen, QStringLiteral("Die Datenbank '%1' ist beschädigt oder mit "
+                                                   "einem anderen Kennwort verschlüsselt (%2).")
+                                        .arg(nativ(pfad), grund));
+        nichtZuOeffnen(pfad, gelesen, grund);
+    }
+    const std::int64_t tabellen = [&] {
         Abfrage probe = db->vorbereiten(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         probe.naechste();
-        tabellen = probe.zahl(0);
-    } catch (const DbFehler& f) {
-        if (f.nummer() == SQLITE_NOTADB)
-            throw DbFehler(f.nummer(),
-                           QStringLiteral("Die Datenbank '%1' ist beschädigt oder mit einem "
-                                          "anderen Kennwort verschlüsselt (%2).")
-                               .arg(nativ(pfad), f.beschreibung()));
-        nichtZuOeffnen(pfad, f.nummer(), f.beschreibung());
-    }
+        return probe.zahl(0);
+    }();
     // An existing file without a single table (left by a start cut short, or
     // emptied) is not quietly made into a new till with the published demo PINs.
     if (vorhanden && tabellen == 0)
@@ -213,6 +214,24 @@ std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteAr
                            .arg(nativ(pfad)));
     db->skript(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"));
     return db;
+}
+
+int SeitengroesseFinden(sqlite3* handle, int zuerst) {
+    int rc = SQLITE_NOTADB;
+    const int andere = zuerst == kSeitengroesse ? kFruehereSeitengroesse : kSeitengroesse;
+    for (const int groesse : {zuerst, andere}) {
+        const QByteArray sql = "PRAGMA cipher_page_size = " + QByteArray::number(groesse) +
+                               "; SELECT count(*) FROM sqlite_master;";
+        rc = sqlite3_exec(handle, sql.constData(), nullptr, nullptr, nullptr);
+        if (rc != SQLITE_NOTADB) break;
+    }
+    return rc;
+}
+
+int Datenbank::seitengroesse() {
+    Abfrage a = abfrage(QStringLiteral("PRAGMA cipher_page_size"));
+    a.naechste();
+    return static_cast<int>(a.zahl(0));
 }
 
 void Datenbank::neuVerschluesseln(const QByteArray& schluessel) {

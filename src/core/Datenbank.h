@@ -83,30 +83,44 @@ private:
     mutable std::unique_ptr<QHash<QString, int>> m_spalten;
 };
 
+// SQLCipher encrypts and authenticates every page on its own, so the cost of
+// reading, copying and checking a file goes with its number of pages: new
+// files have 4 KiB pages. Files made before keep SQLCipher's former 1 KiB. The
+// size is not stored in the clear; a connection finds it by trying both.
+inline constexpr int kSeitengroesse = 4096;
+inline constexpr int kFruehereSeitengroesse = 1024;
+
+// On a connection whose key is set: reads the schema with page size `zuerst`,
+// then with the other one. Answers SQLite's result of the last try
+// (SQLITE_NOTADB for a wrong key or a damaged file). An empty file takes
+// `zuerst`.
+int SeitengroesseFinden(sqlite3* handle, int zuerst = kSeitengroesse);
+
 // The one connection to the encrypted database file, open for the life of the
 // program. Every value reaches SQL as a bound parameter.
 class Datenbank {
 public:
-    // Opens (or creates, readable by its owner only) the file, keys it and
-    // proves the key by reading the schema. Throws DbFehler naming the file for
-    // a wrong key, a damaged, empty, read-only or unopenable file, or a folder
-    // that cannot be written.
-    static std::unique_ptr<Datenbank> oeffnen(const QString& pfad, const QByteArray& schluessel);
-    // The checks oeffnen() makes before touching anything at `pfad`.
-    static void pruefen(const QString& pfad);
-    // Whether a file or folder may be written. The mode bits count too: root
-    // passes every access check, yet a file made read-only is meant to stay so.
-    static bool schreibbar(const QString& pfad);
-    ~Datenbank();
-    Datenbank(const Datenbank&) = delete;
-    Datenbank& operator=(const Datenbank&) = delete;
+  // Opens (or creates, readable by its owner only) the file, keys it and
+  // proves the key by reading the schema. Throws DbFehler naming the file for
+  // a wrong key, a damaged, empty, read-only or unopenable file, or a folder
+  // that cannot be written. A new file gets pages of `seitengroesse`.
+  static std::unique_ptr<Datenbank> oeffnen(const QString& pfad, const QByteArray& schluessel,
+                                            int seitengroesse = kSeitengroesse);
+  // The checks oeffnen() makes before touching anything at `pfad`.
+  static void pruefen(const QString& pfad);
+  // Whether a file or folder may be written. The mode bits count too: root
+  // passes every access check, yet a file made read-only is meant to stay so.
+  static bool schreibbar(const QString& pfad);
+  ~Datenbank();
+  Datenbank(const Datenbank&) = delete;
+  Datenbank& operator=(const Datenbank&) = delete;
 
-    template <typename... Werte>
-    Abfrage abfrage(const QString& sql, const Werte&... werte) {
-        Abfrage a = vorbereiten(sql);
-        int i = 0;
-        (a.binde(++i, werte), ...);
-        return a;
+  template <typename... Werte>
+  Abfrage abfrage(const QString& sql, const Werte&... werte) {
+      Abfrage a = vorbereiten(sql);
+      int i = 0;
+      (a.binde(++i, werte), ...);
+      return a;
     }
 
     // Runs a statement that returns no rows; answers the number of rows changed.
@@ -126,6 +140,8 @@ public:
     const QByteArray& schluessel() const { return m_schluessel; }
     // Encrypts the whole file anew under another key.
     void neuVerschluesseln(const QByteArray& schluessel);
+    // The size of the file's pages (kSeitengroesse or kFruehereSeitengroesse).
+    int seitengroesse();
 
     // The real columns of a table, in their order.
     QStringList spalten(const QString& tabelle);

@@ -42,7 +42,9 @@ namespace {
 // A copy is one file. It is written without a log and synced once at the
 // end: until it is checked and renamed it is only a temporary file.
 void kopieren(Datenbank& db, const QString& ziel) {
-    auto kopie = Datenbank::oeffnen(ziel, db.schluessel());
+    // Encrypted pages are copied as they are decrypted: the copy needs the
+    // original's page size, whichever it is.
+    auto kopie = Datenbank::oeffnen(ziel, db.schluessel(), db.seitengroesse());
     kopie->skript(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;"));
     sqlite3_backup* sicherung = sqlite3_backup_init(kopie->handle(), "main", db.handle(), "main");
     if (!sicherung)
@@ -118,10 +120,12 @@ void SicherungPruefen(const QString& datei, const QByteArray& schluessel) {
         sqlite3_finalize(stmt);
         return antwort;
     };
-    const QString befund = rc == SQLITE_OK && sqlite3_key(handle, schluessel.constData(),
-                                                          schluessel.size()) == SQLITE_OK
-                               ? abfragen("PRAGMA integrity_check")
-                               : QString();
+    const QString befund =
+        rc == SQLITE_OK &&
+                sqlite3_key(handle, schluessel.constData(), schluessel.size()) == SQLITE_OK &&
+                SeitengroesseFinden(handle) == SQLITE_OK
+            ? abfragen("PRAGMA quick_check")
+            : QString();
     if (befund != QStringLiteral("ok"))
         fehlgeschlagen(SQLITE_CORRUPT,
                        QStringLiteral("Die Sicherung '%1' ist beschädigt oder mit einem anderen "

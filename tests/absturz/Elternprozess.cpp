@@ -79,6 +79,7 @@ int AbsturztestLaufen(const QString& programm, const QString& ordner, int kills,
     QRandomGenerator zufall(seed);
     QStringList verletzungen;
     std::map<QString, int> unterbrochen;
+    int getoetet = 0;
     for (int i = 0; i < kills; ++i) {
         Lauf lauf(programm,
                   datei + QStringList{QStringLiteral("--treiber"), QStringLiteral("--seed"),
@@ -92,6 +93,7 @@ int AbsturztestLaufen(const QString& programm, const QString& ordner, int kills,
         }
         QThread::msleep(zufall.bounded(kLaengsteLaufzeitMs));
         lauf.toeten();
+        ++getoetet;
         verletzungen << lauf.verletzungen;
         const QString art = ProtokollLesen(protokoll).offeneArt;
         ++unterbrochen[art.isEmpty() ? QStringLiteral("zwischen zwei Aktionen") : art];
@@ -105,7 +107,7 @@ int AbsturztestLaufen(const QString& programm, const QString& ordner, int kills,
     for (const auto& [art, anzahl] : unterbrochen)
         arten << QStringLiteral("%1 %2").arg(art).arg(anzahl);
     std::printf("Unterbrochen: %s\n", qPrintable(arten.join(QStringLiteral(", "))));
-    std::printf("Kills: %d, Aktionen: %d, Verletzungen: %lld\n", kills,
+    std::printf("Kills: %d, Aktionen: %d, Verletzungen: %lld\n", getoetet,
                 ProtokollLesen(protokoll).nummer, static_cast<long long>(verletzungen.size()));
     return verletzungen.isEmpty() ? 0 : 1;
 }

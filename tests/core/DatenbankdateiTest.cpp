@@ -181,7 +181,8 @@ TEST(Datenbankdatei, ItsFilesAreTheOwnersAloneAndStayReadableWhileTheTillRuns) {
     if (sqlcipher.isEmpty()) return;
     QProcess shell;
     shell.start(sqlcipher, {pfad});
-    shell.write("PRAGMA key = '" + passphrase + "';\nSELECT count(*) FROM Kellner;\n");
+    shell.write("PRAGMA key = '" + passphrase +
+                "';\nPRAGMA cipher_page_size = 4096;\nSELECT count(*) FROM Kellner;\n");
     shell.closeWriteChannel();
     ASSERT_TRUE(shell.waitForFinished());
     EXPECT_EQ(shell.readAllStandardOutput().trimmed(), QByteArray("2"))

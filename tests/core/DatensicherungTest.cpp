@@ -178,3 +178,28 @@ TEST_F(DatensicherungTest, ADamagedFileIsRefusedAtStartNamingTheNewestBackup) {
     }
     EXPECT_EQ(inhalt(pfad), daten);
 }
+
+TEST_F(DatensicherungTest, FilesWithTheFormerPageSizeOpenAndAreBackedUpAsTheyAre) {
+    EXPECT_EQ(db->seitengroesse(), kSeitengroesse);
+    // A file as the till made them before: SQLCipher's former 1 KiB pages.
+    const QString alt = pfadIn("alt.db");
+    {
+        sqlite3* handle = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(alt).constData(), &handle), SQLITE_OK);
+        sqlite3_key(handle, kDatenbankKennwort.constData(), kDatenbankKennwort.size());
+        EXPECT_EQ(sqlite3_exec(handle,
+                               "PRAGMA cipher_page_size = 1024; CREATE TABLE Rechnungsuebersicht "
+                               "(RegNr INTEGER); INSERT INTO Rechnungsuebersicht VALUES (7); "
+                               "PRAGMA user_version = 1;",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(handle);
+    }
+    auto altDb = Datenbank::oeffnen(alt, kDatenbankKennwort);
+    EXPECT_EQ(altDb->seitengroesse(), kFruehereSeitengroesse);
+    const QString sicherung = DatensicherungSchreiben(*altDb, pfadIn("Sicherungen"), kJetzt);
+    auto kopie = Datenbank::oeffnen(sicherung, kDatenbankKennwort);
+    EXPECT_EQ(kopie->seitengroesse(), kFruehereSeitengroesse);
+    EXPECT_EQ(rechnungen(*kopie), QList<qint64>{7});
+    EXPECT_THROW(Datenbank::oeffnen(alt, "anderes Kennwort"), DbFehler);
+}
