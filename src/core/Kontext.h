@@ -12,7 +12,7 @@ class Tse;
 // What a routine reaches: the database, the clock, the dialogs, the printer and
 // the run-time values. The program makes one at start-up; each test makes its own.
 class Kontext {
-  public:
+public:
     Kontext(Datenbank& db, Uhr& uhr, Dialoge& dialoge, Druckziel& drucker)
         : db(db), uhr(uhr), dialoge(dialoge), drucker(drucker) {}
 

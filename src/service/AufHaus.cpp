@@ -11,7 +11,7 @@
 
 bool AufHaus(Kontext& k, const Tischort& ort, std::int64_t id) {
     if (!RechtPruefen(k, QStringLiteral("Rabatte"))) return false;
-    std::optional<std::int64_t> menge;
+    std::int64_t menge = 0;
     {
         Abfrage zeile = k.db.abfrage(
             QStringLiteral("SELECT EPREIS, Menge FROM OffeneTische WHERE ID = ? AND ") +
@@ -28,7 +28,7 @@ bool AufHaus(Kontext& k, const Tischort& ort, std::int64_t id) {
         menge = zeile.zahl(1);
     }
     // Taken back at its price and given again at nothing.
-    const Tsesignatur signatur = ZeileSignieren(k, id, *menge, Geld());
+    const Tsesignatur signatur = ZeileSignieren(k, id, menge, Geld());
     Transaktion t(k.db);
     JournalMitTse(k, kJournalAufHaus, Posteninhalt(k, id), signatur);
     const std::int64_t log =

@@ -10,13 +10,6 @@ namespace {
 
 QString b64(const QByteArray& daten) { return QString::fromLatin1(daten.toBase64()); }
 
-bool imAusfall(Datenbank& db) {
-    Abfrage a = db.abfrage(QStringLiteral("SELECT Art FROM Journal WHERE Art IN (?, ?) "
-                                          "ORDER BY Nr DESC LIMIT 1"),
-                           kJournalTseAusfall, kJournalTseWiederaufnahme);
-    return a.naechste() && a.text(0) == kJournalTseAusfall;
-}
-
 bool inBetrieb(Datenbank& db) {
     Abfrage a = db.abfrage(QStringLiteral("SELECT 1 FROM Journal WHERE Art = ? LIMIT 1"),
                            kJournalTseInbetriebnahme);
@@ -42,6 +35,13 @@ void inbetriebnehmen(Kontext& k) {
 
 }  // namespace
 
+bool TseImAusfall(Datenbank& db) {
+    Abfrage a = db.abfrage(QStringLiteral("SELECT Art FROM Journal WHERE Art IN (?, ?) "
+                                          "ORDER BY Nr DESC LIMIT 1"),
+                           kJournalTseAusfall, kJournalTseWiederaufnahme);
+    return a.naechste() && a.text(0) == kJournalTseAusfall;
+}
+
 Tsesignatur TseSignieren(Kontext& k, const QString& prozesstyp, const QString& prozessdaten) {
     if (!k.tse) return {};
     try {
@@ -66,7 +66,7 @@ Tsesignatur TseSignieren(Kontext& k, const QString& prozesstyp, const QString& p
 QJsonObject TseVermerken(Kontext& k, const Tsesignatur& signatur) {
     if (signatur.tse.isEmpty()) return {};
     const auto ausfall = signatur.tse.constFind(QStringLiteral("Ausfall"));
-    const bool schonAusgefallen = imAusfall(k.db);
+    const bool schonAusgefallen = TseImAusfall(k.db);
     if (ausfall != signatur.tse.constEnd() && !schonAusgefallen)
         JournalAnhaengen(k, kJournalTseAusfall, {{QStringLiteral("Grund"), *ausfall}});
     if (ausfall == signatur.tse.constEnd() && schonAusgefallen)

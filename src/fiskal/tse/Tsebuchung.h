@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 
+class Datenbank;
 class Kontext;
 
 // The setting that selects the till's TSE; "Simulation" when unset.
@@ -33,6 +34,9 @@ void TseAnfuegen(QJsonObject& inhalt, const QJsonObject& tse);
 
 // Both, then appends the event's entry of kind `art` with them.
 void JournalMitTse(Kontext& k, const QString& art, QJsonObject inhalt, const Tsesignatur& signatur);
+
+// Whether the journal's last word on the device is an outage.
+bool TseImAusfall(Datenbank& db);
 
 // At start: journals the device's master data once ("TSE-Inbetriebnahme")
 // and each of its transactions that no entry refers to ("TSE-Abbruch"): a

@@ -7,7 +7,7 @@ class Tsearbeiter;
 
 // The TSE's mark in the foot bar, beside the printers': red "TSE" while the
 // device is out (as the journal last recorded or the device last answered),
-// hidden while it signs.
+// plain while it signs.
 class Tsemarke : public QLabel {
     Q_OBJECT
   public:
