@@ -6,6 +6,10 @@
 #include "core/Datenbankdatei.h"
 #include "core/Kontext.h"
 #include "core/Schema.h"
+#include "fiskal/tse/Tsearbeiter.h"
+#include "fiskal/tse/Tsebuchung.h"
+#include "fiskal/tse/Tsewahl.h"
+#include "service/Abkassieren.h"
 #include "service/Rechnungsspeicher.h"
 #include "service/Umbuchen.h"
 #include "support/FesteUhr.h"
@@ -85,5 +89,44 @@ void BM_Abkassieren50Zeilen(benchmark::State& state) {
     state.counters["rechnung_verhaeltnis"] = mittel(rechnung) / mittel(boden);
 }
 BENCHMARK(BM_Abkassieren50Zeilen)->Unit(benchmark::kMillisecond)->Iterations(40);
+
+// Settling fifty lines with the receipt and the signature of the simulated
+// device on its own connection, as the till runs it; the floor is one bare
+// write transaction plus one signature.
+void BM_Abkassieren50ZeilenSigniert(benchmark::State& state) {
+    QTemporaryDir tmp;
+    auto db = Datenbank::oeffnen(tmp.filePath(QStringLiteral("tavro.db")), kDatenbankKennwort);
+    SchemaAktualisieren(*db);
+    FesteUhr uhr;
+    SkriptDialoge dialoge;
+    SpeicherDrucker drucker;
+    Kontext k(*db, uhr, dialoge, drucker);
+    Tsearbeiter tse(TseGeraetebau(*db));
+    k.tse = &tse;
+    TseNachStart(k);
+    k.werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("5")};
+    const Tischort tisch{QStringLiteral("Gastraum"), QStringLiteral("5")};
+
+    std::vector<double> boden, abkassieren;
+    for (auto _ : state) {
+        tischFuellen(*db);
+        AllesUmbuchen(k, tisch, Zahlliste(tisch));
+        messen(abkassieren, [&] {
+            if (!Abkassieren(k, kKassenbon, kBar, {})) state.SkipWithError("no bill stored");
+        });
+        messen(boden, [&] {
+            if (TseSignieren(k, kKassenbelegV1, QStringLiteral("Beleg^0.00_0.00_0.00_0.00_0.00^"))
+                    .tse.contains(QStringLiteral("Ausfall")))
+                state.SkipWithError("the device failed");
+            Transaktion t(*db);
+            db->ausfuehren(QStringLiteral("INSERT INTO Berichte (Bericht) VALUES ('x')"));
+            t.bestaetigen();
+        });
+    }
+    state.counters["boden_ms"] = mittel(boden);
+    state.counters["abkassieren_ms"] = mittel(abkassieren);
+    state.counters["verhaeltnis"] = mittel(abkassieren) / mittel(boden);
+}
+BENCHMARK(BM_Abkassieren50ZeilenSigniert)->Unit(benchmark::kMillisecond)->Iterations(40);
 
 }  // namespace

@@ -16,6 +16,10 @@
 #include "druck/Druckwarteschlange.h"
 #include "druck/frmDruckEinsetzen.h"
 #include "fiskal/Journalbefehle.h"
+#include "fiskal/tse/Tsearbeiter.h"
+#include "fiskal/tse/Tsebuchung.h"
+#include "fiskal/tse/Tsewahl.h"
+#include "fiskal/tse/widgets/Tsemarke.h"
 #include "reports/MDIBerichtsmenu.h"
 #include "reports/frmBerichte.h"
 #include "service/Zahlliste.h"
@@ -111,10 +115,13 @@ int main(int argc, char** argv) {
     Druckwarteschlange drucker(*db, uhr, [&arbeiter] { arbeiter.anstossen(); });
     QtDialoge dialoge(drucker);
     Kontext k(*db, uhr, dialoge, drucker);
+    Tsearbeiter tse(TseGeraetebau(*db));
+    k.tse = &tse;
     QObject::connect(&arbeiter, &Druckarbeiter::ausgefallen, &app, [](const QString& meldung) {
         QMessageBox::critical(nullptr, QStringLiteral("Fehler"), meldung);
     });
     try {
+        TseNachStart(k);
         ZahllisteZurueckbuchen(k);
     } catch (const DbFehler& f) {
         dialoge.fehler(f);
@@ -131,6 +138,7 @@ int main(int argc, char** argv) {
     frmLink* link = LandeseiteEinsetzen(k, hauptmenu);
     link->setzePanel(6, new frmBerichte(k));
     DruckenEinsetzen(k, hauptmenu, *link, 7, ausgang, arbeiter);
+    hauptmenu.leistenmarkeEinfuegen(new Tsemarke(*db, tse));
     hauptmenu.vollbildZeigen();
     return app.exec();
 }

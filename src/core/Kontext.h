@@ -7,6 +7,7 @@
 #include "core/Uhr.h"
 
 class Druckziel;
+class Tse;
 
 // What a routine reaches: the database, the clock, the dialogs, the printer and
 // the run-time values. The program makes one at start-up; each test makes its own.
@@ -21,6 +22,9 @@ public:
     Druckziel& drucker;
     Laufzeitwerte werte;
     Anmeldeversuche anmeldeversuche;
+    // The till's security device; without one (tools, most tests) events are
+    // journalled without TSE data.
+    Tse* tse = nullptr;
 
     QDateTime jetzt() const { return uhr.jetzt(); }
     QDate geschaeftstag() const { return Geschaeftstag(uhr.jetzt()); }

@@ -247,10 +247,27 @@ void version8(Datenbank& db) {
         "CREATE TABLE IF NOT EXISTS Einstellungen (Name TEXT PRIMARY KEY, Wert TEXT);"));
 }
 
+// The simulated TSE's key, counters and log (written by the device on its own
+// connection), the device transactions the till has journalled, and an index
+// to find the journal's entries of one kind.
+void version9(Datenbank& db) {
+    db.skript(QStringLiteral(R"(
+CREATE TABLE TseSchluessel (Seriennummer TEXT NOT NULL, PrivaterSchluessel TEXT NOT NULL,
+    OeffentlicherSchluessel TEXT NOT NULL, Zertifikat TEXT NOT NULL, Erstellt TEXT NOT NULL);
+CREATE TABLE TseZaehler (Name TEXT PRIMARY KEY, Wert INTEGER NOT NULL);
+INSERT INTO TseZaehler (Name, Wert) VALUES ('Transaktion', 0);
+INSERT INTO TseZaehler (Name, Wert) VALUES ('Signatur', 0);
+CREATE TABLE TseTransaktionen (Nr INTEGER PRIMARY KEY, Prozesstyp TEXT, Prozessdaten TEXT,
+    Start TEXT NOT NULL, Ende TEXT, Signaturzaehler INTEGER, Signatur TEXT);
+CREATE TABLE TseBuchungen (TransaktionNr INTEGER PRIMARY KEY);
+CREATE INDEX Journal_Art ON Journal (Art, Nr);
+)"));
+}
+
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {
-        version1, version2, version3, version4, version5, version6, version7, version8};
+        version1, version2, version3, version4, version5, version6, version7, version8, version9};
     return liste;
 }
 

@@ -27,6 +27,14 @@ inline const QString kJournalKassenabschluss = QStringLiteral("Kassenabschluss")
 inline const QString kJournalArtikel = QStringLiteral("Artikel");
 inline const QString kJournalMitarbeiter = QStringLiteral("Mitarbeiter");
 inline const QString kJournalUmstellung = QStringLiteral("Umstellung");
+// Lines sent to bar and kitchen on leaving a table.
+inline const QString kJournalBestellung = QStringLiteral("Bestellung");
+// The TSE's master data, once when it is first put in service; its outage and
+// recovery; a transaction of the device that no entry of the till refers to.
+inline const QString kJournalTseInbetriebnahme = QStringLiteral("TSE-Inbetriebnahme");
+inline const QString kJournalTseAusfall = QStringLiteral("TSE-Ausfall");
+inline const QString kJournalTseWiederaufnahme = QStringLiteral("TSE-Wiederaufnahme");
+inline const QString kJournalTseAbbruch = QStringLiteral("TSE-Abbruch");
 
 // What the next entry gets: its number and its Z-Nr.
 struct Journalstand {

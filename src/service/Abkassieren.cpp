@@ -3,6 +3,7 @@
 #include "core/Kontext.h"
 #include "core/Rechte.h"
 #include "fiskal/Journal.h"
+#include "service/Belegsignatur.h"
 #include "service/Kundenbelege.h"
 #include "service/Tischzeilen.h"
 #include "ui/Druckziel.h"
@@ -13,16 +14,18 @@ bool Abkassieren(Kontext& k, const QString& beleg, const QString& zahlungsart,
     const auto summe = TischSumme(k, OrtAmTisch(k, kZahlen));
     if (!summe || !RueckgeldBestaetigen(k, ZahlungAufteilen(zahlungsart, *summe, gutschein.betrag)))
         return false;
+    const Tsesignatur signatur = KassenbelegSignieren(k, kZahlen, zahlungsart, gutschein.betrag);
     Transaktion t(k.db);
+    const QJsonObject tse = TseVermerken(k, signatur);
     // The document is made from the very lines the bill stores, with the
     // numbers the bill and its journal entry are about to get.
     const Belegnummern nummern{NaechsteRechnungsnummer(k.db), JournalStand(k.db).nr};
     std::optional<Dokument> dokument;
     if (beleg == kKassenbon)
-        dokument = AbrechnungErzeugen(k, kZahlen, zahlungsart, gutschein.betrag, nummern);
+        dokument = AbrechnungErzeugen(k, kZahlen, zahlungsart, gutschein.betrag, nummern, tse);
     if (beleg == kRechnungBeleg)
-        dokument = RechnungErzeugen(k, kZahlen, zahlungsart, gutschein.betrag, nummern);
-    const auto regNr = RechnungDetails(k, kZahlen, zahlungsart, gutschein, beleg);
+        dokument = RechnungErzeugen(k, kZahlen, zahlungsart, gutschein.betrag, nummern, tse);
+    const auto regNr = RechnungDetails(k, kZahlen, zahlungsart, gutschein, beleg, tse);
     if (!regNr) return false;
     // The receipt is stored as a print job with its bill, or neither is.
     if (dokument) k.drucker.drucken(*dokument);

@@ -24,5 +24,9 @@ Berichtslayout ReportZwischensumme();
 // and moves what lies below the table down by as many rows.
 void SteuertabelleSetzen(Berichtslayout& layout, const std::vector<Steuerzeile>& zeilen);
 
+// Below everything else: the TSE's lines of text and its QR code (none when
+// `qr` is empty), sized to scan from the roll.
+void TseblockSetzen(Berichtslayout& layout, const QString& text, const QString& qr);
+
 // The logo printed at the top, from the program's folder.
 QString LogoDatei();

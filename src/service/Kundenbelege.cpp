@@ -3,6 +3,7 @@
 #include "core/Kontext.h"
 #include "fiskal/Journal.h"
 #include "fiskal/Steuertabelle.h"
+#include "fiskal/tse/Tsebeleg.h"
 #include "service/Beleglayouts.h"
 #include "service/Rechnungsspeicher.h"
 #include "service/Tischzeilen.h"
@@ -85,7 +86,8 @@ struct Belegzeit {
 };
 
 Dokument erzeugen(Kontext& k, Berichtslayout layout, const Belegzeilen& zeilen,
-                  const Kopfwerte& kopf, const QString& kellnerzeile, const Belegzeit& zeit) {
+                  const Kopfwerte& kopf, const QString& kellnerzeile, const Belegzeit& zeit,
+                  const QJsonObject& tse = {}) {
     SteuertabelleSetzen(layout, zeilen.steuern);
     const Betrieb betrieb = betriebLesen(k);
     layout.setzeText(kKopf, QStringLiteral("lblAdresse"), betrieb.adresse);
@@ -109,6 +111,10 @@ Dokument erzeugen(Kontext& k, Berichtslayout layout, const Belegzeilen& zeilen,
                          zeit.zeitpunkt.date().toString(QStringLiteral("dd.MM.yyyy")));
         layout.setzeText(kFuss, QStringLiteral("Bezeichnung4"), betrieb.name);
     }
+    if (!tse.isEmpty()) {
+        const Tsebeleg beleg = TsebelegAus(k.db, tse);
+        TseblockSetzen(layout, beleg.text, beleg.qr);
+    }
     return BerichtErzeugen(layout, zeilen.daten);
 }
 
@@ -116,14 +122,14 @@ const QString kEsBedienteSie = QStringLiteral("Es bediente Sie ");
 
 std::optional<Dokument> ausOffenenZeilen(Kontext& k, const QString& tisch, Berichtslayout layout,
                                          const QString& zahlungsart, Geld gutschein,
-                                         const Belegnummern& nummern) {
+                                         const Belegnummern& nummern, const QJsonObject& tse) {
     const Belegzeilen zeilen = offeneZeilen(k, tisch);
     if (zeilen.daten.empty()) return std::nullopt;
     Geld gesamt;
     for (const Steuerzeile& z : zeilen.steuern) gesamt += z.brutto;
     zahlungSetzen(layout, ZahlungAufteilen(zahlungsart, gesamt, gutschein));
     const Kopfwerte kopf{k.werte.station, k.werte.tisch, k.werte.kellner, nummern};
-    return erzeugen(k, std::move(layout), zeilen, kopf, kEsBedienteSie, {k.jetzt()});
+    return erzeugen(k, std::move(layout), zeilen, kopf, kEsBedienteSie, {k.jetzt()}, tse);
 }
 
 // A copy states how the bill was paid (as changed since, if so) and when it was
@@ -157,7 +163,8 @@ bool nachdrucken(Kontext& k, int regNr, Berichtslayout layout) {
                        beleg ? QJsonValue(static_cast<qint64>(*beleg)) : QJsonValue()},
                       {QStringLiteral("Kellner"), k.werte.kellner}},
                      regNr);
-    k.drucker.drucken(erzeugen(k, std::move(layout), zeilen, kopf, kEsBedienteSie, zeit));
+    k.drucker.drucken(erzeugen(k, std::move(layout), zeilen, kopf, kEsBedienteSie, zeit,
+                               beleg ? TseDerRechnung(k.db, *beleg) : QJsonObject()));
     t.bestaetigen();
     return true;
 }
@@ -166,14 +173,14 @@ bool nachdrucken(Kontext& k, int regNr, Berichtslayout layout) {
 
 std::optional<Dokument> AbrechnungErzeugen(Kontext& k, const QString& tisch,
                                            const QString& zahlungsart, Geld gutschein,
-                                           const Belegnummern& nummern) {
-    return ausOffenenZeilen(k, tisch, ReportAbrechnung(), zahlungsart, gutschein, nummern);
+                                           const Belegnummern& nummern, const QJsonObject& tse) {
+    return ausOffenenZeilen(k, tisch, ReportAbrechnung(), zahlungsart, gutschein, nummern, tse);
 }
 
 std::optional<Dokument> RechnungErzeugen(Kontext& k, const QString& tisch,
                                          const QString& zahlungsart, Geld gutschein,
-                                         const Belegnummern& nummern) {
-    return ausOffenenZeilen(k, tisch, ReportRechnung(), zahlungsart, gutschein, nummern);
+                                         const Belegnummern& nummern, const QJsonObject& tse) {
+    return ausOffenenZeilen(k, tisch, ReportRechnung(), zahlungsart, gutschein, nummern, tse);
 }
 
 bool Abrechnung(Kontext& k, const QString& tisch, const QString& art) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QString>
 #include <optional>
 
@@ -13,14 +14,17 @@ class Kontext;
 // current station, table and waiter, closing with each payment type used and
 // its amount (and the change of a voucher above the bill); nullopt when the
 // table has no line. At settlement the table is the pay list while the header
-// names the real table. The bill's numbers are printed when given.
+// names the real table. The bill's numbers are printed when given, and so is
+// its TSE object (the signature with its QR code, or the device's failure).
 std::optional<Dokument> AbrechnungErzeugen(Kontext& k, const QString& tisch,
                                            const QString& zahlungsart, Geld gutschein,
-                                           const Belegnummern& nummern = {});
+                                           const Belegnummern& nummern = {},
+                                           const QJsonObject& tse = {});
 // The invoice of the same lines.
 std::optional<Dokument> RechnungErzeugen(Kontext& k, const QString& tisch,
                                          const QString& zahlungsart, Geld gutschein,
-                                         const Belegnummern& nummern = {});
+                                         const Belegnummern& nummern = {},
+                                         const QJsonObject& tse = {});
 
 // True when the table has at least one line; prints the receipt only when the
 // kind is "Kassenbon".
@@ -32,7 +36,8 @@ bool Zwischensumme(Kontext& k);
 
 // Reprints of a stored bill, marked "Kopie": its stored lines with the station,
 // table and waiter stored with them, its payment, its numbers and the date and
-// time it was settled. The journal records each reprint. True when the bill
+// time it was settled, and the TSE data its journal entry keeps. The journal
+// records each reprint. True when the bill
 // exists.
 bool DruckeKassenbonVonUebersichtsrechnung(Kontext& k, int regNr);
 bool DruckeRechnungVonUebersichtsrechnung(Kontext& k, int regNr);

@@ -3,6 +3,7 @@
 #include "core/Kontext.h"
 #include "fiskal/Journal.h"
 #include "fiskal/Journalinhalte.h"
+#include "fiskal/tse/Tsebuchung.h"
 #include "service/Tischzeilen.h"
 
 Zahlungsaufteilung ZahlungAufteilen(const QString& zahlungsart, Geld gesamt, Geld gutschein) {
@@ -50,7 +51,8 @@ int NaechsteRechnungsnummer(Datenbank& db) {
 }
 
 std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QString& zahlungsart,
-                                   const Gutschein& gutschein, const QString& beleg) {
+                                   const Gutschein& gutschein, const QString& beleg,
+                                   const QJsonObject& tse) {
     Transaktion t(k.db);
     const Tischort ort = OrtAmTisch(k, tisch);
     const QString zeilen = QStringLiteral(" FROM OffeneTische WHERE ") + kOrtBedingung;
@@ -80,7 +82,9 @@ std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QStri
         regNr, Geschaeftstag(jetzt), jetzt.time().toString(QStringLiteral("HH:mm:ss")),
         k.werte.station, k.werte.kellner, k.werte.tisch, teile.bar, teile.karte, teile.gutschein,
         beleg, gesamt);
-    JournalAnhaengen(k, kJournalRechnung, Rechnungsinhalt(k.db, regNr, zahlungsart), regNr);
+    QJsonObject inhalt = Rechnungsinhalt(k.db, regNr, zahlungsart);
+    TseAnfuegen(inhalt, tse);
+    JournalAnhaengen(k, kJournalRechnung, inhalt, regNr);
     t.bestaetigen();
     return regNr;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -72,7 +73,8 @@ int NaechsteRechnungsnummer(Datenbank& db);
 // pay list these are the lines of the current table only. The bill carries the
 // current table, the logged-in staff member and the business day it was
 // settled in; its lines keep theirs. The journal records the bill in the same
-// transaction. Answers the bill number, or nullopt when
-// the table had no line (nothing is stored).
+// transaction, with the TSE's answer `tse` when given. Answers the bill
+// number, or nullopt when the table had no line (nothing is stored).
 std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QString& zahlungsart,
-                                   const Gutschein& gutschein, const QString& beleg);
+                                   const Gutschein& gutschein, const QString& beleg,
+                                   const QJsonObject& tse = {});

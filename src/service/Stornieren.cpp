@@ -7,7 +7,9 @@
 #include "core/Kontext.h"
 #include "fiskal/Journal.h"
 #include "fiskal/Journalinhalte.h"
+#include "fiskal/tse/Tsebuchung.h"
 #include "service/Anzahl.h"
+#include "service/Belegsignatur.h"
 #include "service/Tischzeile.h"
 #include "service/Zeilenkopie.h"
 
@@ -46,6 +48,47 @@ void stornoVermerken(Kontext& k, const Tischzeile& zeile, std::int64_t n) {
                     -q, MengeText(-q), q, Stornozeit(k.jetzt()), k.werte.kellner, stornoId);
 }
 
+// A line cancelled with its group, signed when it had been sent.
+struct Stornoposten {
+    std::int64_t id;
+    bool gesendet;
+    Tsesignatur signatur;
+};
+
+// The lines the query finds, read to the end and then signed: all before the
+// cancellation's transaction.
+template <typename... Werte>
+QList<Stornoposten> stornoposten(Kontext& k, const QString& sql, const Werte&... werte) {
+    QList<Stornoposten> zeilen;
+    QList<std::int64_t> mengen;
+    {
+        Abfrage a = k.db.abfrage(sql, werte...);
+        while (a.naechste()) {
+            zeilen.append({a.zahl(0), a.text(1) == kAlt, {}});
+            mengen.append(a.zahl(2));
+        }
+    }
+    for (int i = 0; i < zeilen.size(); ++i)
+        if (zeilen[i].gesendet) zeilen[i].signatur = ZeileSignieren(k, zeilen[i].id, mengen[i]);
+    return zeilen;
+}
+
+// Sent lines become pending cancellations keeping their waiter and amount,
+// new lines are deleted without trace.
+void stornieren(Kontext& k, const QList<Stornoposten>& zeilen) {
+    Zeilenkopie kopie(k.db, kOffeneTische, kStornosTemporaer);
+    const QString zeit = Stornozeit(k.jetzt());
+    for (const Stornoposten& z : zeilen) {
+        JournalMitTse(k, kJournalStorno, Posteninhalt(k, z.id), z.signatur);
+        // Kitchen and bar never saw a new line: nothing to announce as cancelled.
+        if (z.gesendet)
+            k.db.ausfuehren(QStringLiteral("UPDATE StornosTemporaer SET Menge = -Menge, "
+                                           "Menge_Text = (-Menge) || 'x', Zeit = ? WHERE ID = ?"),
+                            zeit, kopie.neu(z.id));
+        k.db.ausfuehren(QStringLiteral("DELETE FROM OffeneTische WHERE ID = ?"), z.id);
+    }
+}
+
 }  // namespace
 
 bool GerichtStornieren(Kontext& k, std::int64_t id, const QString& modus) {
@@ -58,8 +101,10 @@ bool GerichtStornieren(Kontext& k, std::int64_t id, const QString& modus) {
         if (!anzahl || *anzahl < 1 || *anzahl > zeile->menge) return false;
         n = *anzahl;
     }
+    // Only what bar and kitchen were sent is taken back on the TSE.
+    const Tsesignatur signatur = modus == kAlt ? ZeileSignieren(k, id, n) : Tsesignatur{};
     Transaktion t(k.db);
-    JournalAnhaengen(k, kJournalStorno, Posteninhalt(k, id, n));
+    JournalMitTse(k, kJournalStorno, Posteninhalt(k, id, n), signatur);
     if (modus == kAlt) stornoVermerken(k, *zeile, n);
     if (n == zeile->menge)
         k.db.ausfuehren(QStringLiteral("DELETE FROM OffeneTische WHERE ID = ?"), id);
@@ -73,39 +118,25 @@ bool GerichtStornieren(Kontext& k, std::int64_t id, const QString& modus) {
 }
 
 bool GruppeStornieren(Kontext& k, std::int64_t regId) {
+    const QList<Stornoposten> zeilen = stornoposten(
+        k,
+        QStringLiteral("SELECT ID, TischDetails, Menge FROM OffeneTische WHERE RegID = ? "
+                       "ORDER BY ID"),
+        regId);
     Transaktion t(k.db);
-    QList<std::pair<std::int64_t, bool>> zeilen;  // ID, sent
-    {
-        Abfrage a = k.db.abfrage(
-            QStringLiteral("SELECT ID, TischDetails FROM OffeneTische WHERE RegID = ? ORDER BY ID"),
-            regId);
-        while (a.naechste()) zeilen.append({a.zahl(0), a.text(1) == kAlt});
-    }
-    Zeilenkopie kopie(k.db, kOffeneTische, kStornosTemporaer);
-    const QString zeit = Stornozeit(k.jetzt());
-    for (const auto& [id, gesendet] : zeilen) {
-        JournalAnhaengen(k, kJournalStorno, Posteninhalt(k, id));
-        // Kitchen and bar never saw a new line: nothing to announce as cancelled.
-        if (gesendet)
-            k.db.ausfuehren(QStringLiteral("UPDATE StornosTemporaer SET Menge = -Menge, "
-                                           "Menge_Text = (-Menge) || 'x', Zeit = ? WHERE ID = ?"),
-                            zeit, kopie.neu(id));
-        k.db.ausfuehren(QStringLiteral("DELETE FROM OffeneTische WHERE ID = ?"), id);
-    }
+    stornieren(k, zeilen);
     t.bestaetigen();
     return !zeilen.isEmpty();
 }
 
 bool TischStornieren(Kontext& k) {
+    const QList<Stornoposten> zeilen = stornoposten(
+        k,
+        QStringLiteral("SELECT ID, TischDetails, Menge FROM OffeneTische WHERE Station = ? AND "
+                       "Tisch = ? ORDER BY RegID, ID"),
+        k.werte.station, k.werte.tisch);
     Transaktion t(k.db);
-    QList<std::int64_t> gruppen;
-    {
-        Abfrage a = k.db.abfrage(QStringLiteral("SELECT DISTINCT RegID FROM OffeneTische "
-                                                "WHERE Station = ? AND Tisch = ? ORDER BY RegID"),
-                                 k.werte.station, k.werte.tisch);
-        while (a.naechste()) gruppen.append(a.zahl(0));
-    }
-    for (const std::int64_t regId : gruppen) GruppeStornieren(k, regId);
+    stornieren(k, zeilen);
     t.bestaetigen();
-    return !gruppen.isEmpty();
+    return !zeilen.isEmpty();
 }

@@ -2,13 +2,17 @@
 
 #include "core/Datenbank.h"
 #include "core/Kontext.h"
+#include "service/Belegsignatur.h"
 #include "service/Bons.h"
 #include "service/Senden.h"
 #include "ui/Absichern.h"
 
 bool TischVerlassen(Kontext& k, const QString& thekenrolle) {
     return Absichern(k, [&] {
+        const QList<Bestellposten> posten = NeueBestellposten(k);
+        const Tsesignatur signatur = BestellungSignieren(k, posten);
         Transaktion t(k.db);
+        BestellungJournalieren(k, posten, signatur);
         Stornozettel(k, kThekendrucker, QStringLiteral("Storno-Theke"));
         Stornozettel(k, kKuechendrucker, QStringLiteral("Storno-Küche"));
         StornosTemporaerLoeschen(k);

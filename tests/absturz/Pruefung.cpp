@@ -1,5 +1,8 @@
 #include "absturz/Pruefung.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include "core/Datenbank.h"
 #include "fiskal/Journalpruefung.h"
 
@@ -34,6 +37,22 @@ QStringList Pruefen(Datenbank& db, const Protokollstand& stand) {
         for (Abfrage a = db.abfrage(QString::fromUtf8(sql)); a.naechste();)
             verletzungen << QString::fromUtf8(text).arg(a.text(0));
 
+    // No entry claims a signature the device did not make.
+    for (Abfrage a = db.abfrage(QStringLiteral("SELECT Nr, Inhalt FROM Journal")); a.naechste();) {
+        const QJsonObject tse = QJsonDocument::fromJson(a.utf8(1).toByteArray())
+                                    .object()
+                                    .value(QStringLiteral("TSE"))
+                                    .toObject();
+        if (!tse.contains(QStringLiteral("Signatur"))) continue;
+        Abfrage g = db.abfrage(
+            QStringLiteral("SELECT 1 FROM TseTransaktionen WHERE Nr = ? AND Signatur = ?"),
+            static_cast<std::int64_t>(tse.value(QStringLiteral("TransaktionNr")).toInteger()),
+            tse.value(QStringLiteral("Signatur")).toString());
+        if (!g.naechste())
+            verletzungen
+                << QStringLiteral("Journaleintrag %1: Signatur fehlt in der TSE").arg(a.zahl(0));
+    }
+
     if (const auto journal = JournalPruefen(db); journal && journal->veraendertAb)
         verletzungen << Befundtext(*journal);
 
@@ -48,5 +67,14 @@ QStringList Pruefen(Datenbank& db, const Protokollstand& stand) {
                                                QLatin1Char(')'))
                                 .arg(ZustandUnterschied(*stand.bestaetigt, ist));
     }
+    return verletzungen;
+}
+
+QStringList TseAbgleichen(Datenbank& db) {
+    QStringList verletzungen;
+    for (Abfrage a = db.abfrage(QStringLiteral("SELECT Nr FROM TseTransaktionen WHERE Nr NOT IN "
+                                               "(SELECT TransaktionNr FROM TseBuchungen)"));
+         a.naechste();)
+        verletzungen << QStringLiteral("TSE-Transaktion %1 ohne Journaleintrag").arg(a.zahl(0));
     return verletzungen;
 }

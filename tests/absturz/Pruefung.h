@@ -11,3 +11,6 @@ class Datenbank;
 // numbers taken twice in one closing period, lines that are not whole, a
 // journal chain that does not hold.
 QStringList Pruefen(Datenbank& db, const Protokollstand& stand);
+
+// After the start-up: every transaction of the TSE is referred to by the journal.
+QStringList TseAbgleichen(Datenbank& db);

@@ -16,6 +16,9 @@
 #include "absturz/Restauranttag.h"
 #include "core/Datenbankdatei.h"
 #include "core/Kontext.h"
+#include "fiskal/tse/Tsearbeiter.h"
+#include "fiskal/tse/Tsebuchung.h"
+#include "fiskal/tse/Tsewahl.h"
 #include "service/Zahlliste.h"
 #include "support/SkriptDialoge.h"
 #include "support/SpeicherDrucker.h"
@@ -42,7 +45,12 @@ int treiben(const QString& datenbank, const QString& protokollpfad, bool nurPrue
     melden(verletzungen);
     if (nurPruefen) return verletzungen.isEmpty() ? 0 : 1;
 
-    // The till's own start-up: a settlement left half-way gives its lines back.
+    // The till's own start-up: its TSE journals what the last run left unbooked,
+    // and a settlement left half-way gives its lines back.
+    Tsearbeiter tse(TseGeraetebau(*db));
+    k.tse = &tse;
+    TseNachStart(k);
+    melden(TseAbgleichen(*db));
     ZahllisteZurueckbuchen(k);
     const Zustand zustand = ZustandLesen(*db);
     const bool offeneAktionGeschehen = stand.bestaetigt && zustand != *stand.bestaetigt;

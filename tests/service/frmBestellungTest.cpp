@@ -8,6 +8,8 @@
 #include <QTreeWidget>
 
 #include "core/Rechte.h"
+#include "fiskal/tse/Tsearbeiter.h"
+#include "fiskal/tse/Tsebuchung.h"
 #include "service/Anzahl.h"
 #include "service/Eingabe.h"
 #include "service/Tischzeile.h"
@@ -17,6 +19,7 @@
 #include "service/frmTastenMenu2.h"
 #include "service/frmTisch.h"
 #include "support/DbTest.h"
+#include "support/Testtse.h"
 #include "ui/bericht/Dokument.h"
 
 namespace {
@@ -347,8 +350,10 @@ TEST_F(Bestellbildschirm, TheKeyboardWorksTheSameWhicheverPartHasTheFocus) {
         const char* teil;
         bool karte;  // on the menu card, else the quick keys' panel
     };
-    const Fall faelle[] = {
-        {"lvwArtikel", true}, {"Haupttasten", false}, {"trvWarengruppen", true}, {"dgrTisch", false}};
+    const Fall faelle[] = {{"lvwArtikel", true},
+                           {"Haupttasten", false},
+                           {"trvWarengruppen", true},
+                           {"dgrTisch", false}};
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.teil);
         db->ausfuehren(QStringLiteral("DELETE FROM OffeneTische"));
@@ -433,4 +438,38 @@ TEST_F(Bestellbildschirm, OnASmallTerminalTheDishKeepsTheRoomItsNameNeeds) {
     schrift.setPointSize(15);
     EXPECT_GE(grid->columnWidth(Tischzeilenmodell::Gericht),
               QFontMetrics(schrift).horizontalAdvance("Zitronenlimonade 0,4l"));
+}
+
+TEST_F(Bestellbildschirm, ABusyTseDoesNotDelayTheNextKeyPress) {
+    // Each key press, sent to the focused widget with the event loop run after
+    // it: in milliseconds.
+    const auto tippzeiten = [this] {
+        std::vector<qint64> zeiten;
+        for (const Qt::Key t : {Qt::Key_1, Qt::Key_2, Qt::Key_Enter}) {
+            QWidget* ziel =
+                QApplication::focusWidget() ? QApplication::focusWidget() : bildschirm.get();
+            QElapsedTimer dauer;
+            dauer.start();
+            QTest::keyClick(ziel, t, t == Qt::Key_Enter ? Qt::NoModifier : Qt::KeypadModifier);
+            QCoreApplication::processEvents();
+            zeiten.push_back(dauer.elapsed());
+        }
+        return zeiten;
+    };
+    const std::vector<qint64> ohne = tippzeiten();
+
+    // The device takes 2 s per answer; the call before gave up waiting for it,
+    // so it is still busy while the waiter types the next line.
+    auto* geraet = new Testtse;
+    geraet->verzoegerung = std::chrono::milliseconds(2000);
+    Tsearbeiter arbeiter([geraet] { return std::unique_ptr<Tse>(geraet); },
+                         std::chrono::milliseconds(20));
+    k->tse = &arbeiter;
+    EXPECT_TRUE(TseSignieren(*k, kBestellungV1, "1;\"Pils\";3.50").tse.contains("Ausfall"));
+    const std::vector<qint64> mit = tippzeiten();
+
+    constexpr qint64 kEinBildMs = 17;
+    for (std::size_t i = 0; i < mit.size(); ++i)
+        EXPECT_LE(mit[i], ohne[i] + kEinBildMs) << "key " << i;
+    EXPECT_EQ(zeilen(), QStringList{"Neu 12 2x Pils 3,50"});
 }

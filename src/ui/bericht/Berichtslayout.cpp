@@ -85,6 +85,13 @@ Berichtselement& Berichtslayout::bild(const QString& b, const QString& name, QRe
     return e;
 }
 
+Berichtselement& Berichtslayout::qrcode(const QString& b, const QString& name, QRectF lage,
+                                        const QString& inhalt) {
+    Berichtselement& e = anhaengen(bereich(b), Berichtselement::Art::QrCode, name, lage);
+    e.text = inhalt;
+    return e;
+}
+
 Berichtselement& Berichtslayout::linie(const QString& b, const QString& name, QRectF lage) {
     return anhaengen(bereich(b), Berichtselement::Art::Linie, name, lage);
 }

@@ -29,11 +29,11 @@ struct Schrift {
 
 // One control of a band, placed in millimetres relative to the band's top-left.
 struct Berichtselement {
-    enum class Art { Bezeichnung, Textfeld, Funktion, Bild, Linie, Rahmen };
+    enum class Art { Bezeichnung, Textfeld, Funktion, Bild, Linie, Rahmen, QrCode };
     Art art = Art::Bezeichnung;
     QString name;    // lblDatum, txtGericht, Funktion1, Symbol1, Linie1 ...
     QRectF lage;     // mm; a Linie runs from the top-left to the bottom-right corner
-    QString text;    // Bezeichnung: the caller's text; Bild: the picture file
+    QString text;    // Bezeichnung: the caller's text; Bild: the picture file; QrCode: its content
     QString spalte;  // Textfeld, Funktion: the bound column
     QString format;  // display format of Textfeld and Funktion, empty for plain text
     Schrift schrift;
@@ -83,6 +83,9 @@ class Berichtslayout {
                               Schrift schrift = {}, Ausrichtung ausrichtung = Ausrichtung::Rechts);
     Berichtselement& bild(const QString& bereich, const QString& name, QRectF lage,
                           const QString& datei);
+    // A QR code of `inhalt`, as large as fits the square of `lage` with its quiet zone.
+    Berichtselement& qrcode(const QString& bereich, const QString& name, QRectF lage,
+                            const QString& inhalt);
     Berichtselement& linie(const QString& bereich, const QString& name, QRectF lage);
     Berichtselement& rahmen(const QString& bereich, const QString& name, QRectF lage);
 

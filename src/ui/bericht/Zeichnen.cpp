@@ -8,6 +8,7 @@
 
 #include "ui/Druckziel.h"
 #include "ui/bericht/Dokument.h"
+#include "ui/bericht/QrCode.h"
 #include "ui/bericht/Schriftart.h"
 
 namespace {
@@ -64,6 +65,9 @@ void SeiteZeichnen(const Dokument& dokument, int seite, QPainter& maler) {
                 break;
             case Berichtselement::Art::Bild:
                 bildZeichnen(maler, r, e.text);
+                break;
+            case Berichtselement::Art::QrCode:
+                QrCodeZeichnen(maler, r, e.text);
                 break;
             default:
                 maler.setFont(Schriftart(e.schrift));
