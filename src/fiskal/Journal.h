@@ -27,6 +27,7 @@ inline const QString kJournalKassenabschluss = QStringLiteral("Kassenabschluss")
 inline const QString kJournalArtikel = QStringLiteral("Artikel");
 inline const QString kJournalMitarbeiter = QStringLiteral("Mitarbeiter");
 inline const QString kJournalUmstellung = QStringLiteral("Umstellung");
+inline const QString kJournalHotelrechnung = QStringLiteral("Hotelrechnung");
 
 // What the next entry gets: its number and its Z-Nr.
 struct Journalstand {

@@ -3,6 +3,7 @@
 #include "core/Kontext.h"
 #include "core/Rechte.h"
 #include "fiskal/Journal.h"
+#include "hotel/Zimmerbelastung.h"
 #include "service/Kundenbelege.h"
 #include "service/Tischzeilen.h"
 #include "ui/Druckziel.h"
@@ -14,6 +15,12 @@ bool Abkassieren(Kontext& k, const QString& beleg, const QString& zahlungsart,
     if (!summe || !RueckgeldBestaetigen(k, ZahlungAufteilen(zahlungsart, *summe, gutschein.betrag)))
         return false;
     Transaktion t(k.db);
+    // A charge to a room needs its guest still in house when the bill is stored.
+    std::optional<Hausgast> gast;
+    if (const auto zimmer = ZimmerDerZahlungsart(zahlungsart)) {
+        gast = GastImZimmer(k, *zimmer);
+        if (!gast) return false;
+    }
     // The document is made from the very lines the bill stores, with the
     // numbers the bill and its journal entry are about to get.
     const Belegnummern nummern{NaechsteRechnungsnummer(k.db), JournalStand(k.db).nr};
@@ -26,6 +33,10 @@ bool Abkassieren(Kontext& k, const QString& beleg, const QString& zahlungsart,
     if (!regNr) return false;
     // The receipt is stored as a print job with its bill, or neither is.
     if (dokument) k.drucker.drucken(*dokument);
+    if (gast) {
+        ZimmerBelasten(k, *gast, *regNr);
+        k.drucker.drucken(ZimmerbelegErzeugen(k, *gast, *regNr, *summe));
+    }
     t.bestaetigen();
     return true;
 }
