@@ -16,7 +16,7 @@ const QString kWaehrung = QStringLiteral("Currency");
 const QString kDatum = QStringLiteral("dd.MM.yyyy");
 
 // Columns of a line: text, VAT code, quantity, unit price, total.
-const double kCode = 112, kMenge = 124, kEinzel = 140, kGesamt = 165, kSpalte = 25;
+const double kCode = 106, kMenge = 116, kEinzel = 132, kGesamt = 162, kSpalte = 28;
 const Steuerspalten kSteuerspalten{{60, 100, 130, 160, kBreite}, 6, kWaehrung, true};
 
 void kopfband(Berichtslayout& l) {

@@ -44,22 +44,22 @@ frmGaeste::frmGaeste(Kontext& k, std::function<Anreisedaten()> zimmer, QWidget* 
     QPushButton* anreise = knopf(QStringLiteral("Anreise"), "cmdAnreise", this);
     QPushButton* abreise = knopf(QStringLiteral("Abreise"), "cmdAbreise", this);
     QPushButton* nachdruck =
-        knopf(QStringLiteral("Hotelrechnung nachdrucken"), "cmdHotelrechnungNachdruck", this);
+        knopf(QStringLiteral("Nachdrucken"), "cmdHotelrechnungNachdruck", this);
 
+    // Three narrow columns, so the screen still fits beside the station list.
     auto* raster = new QGridLayout(this);
     raster->setHorizontalSpacing(12);
     raster->addWidget(new QLabel(QStringLiteral("Gast")), 0, 0);
     raster->addWidget(MitTastatur(m_gast), 0, 1);
-    raster->addWidget(new QLabel(QStringLiteral("Adresse")), 0, 2);
-    raster->addWidget(MitTastatur(m_adresse), 0, 3);
-    raster->addWidget(anreise, 0, 4);
-    raster->addWidget(new QLabel(QStringLiteral("Im Haus")), 1, 0, Qt::AlignTop);
-    raster->addWidget(m_imHaus, 1, 1, 3, 3);
-    raster->addWidget(m_zahlungsart, 1, 4);
-    raster->addWidget(abreise, 2, 4);
-    raster->addWidget(nachdruck, 3, 4);
+    raster->addWidget(anreise, 0, 2);
+    raster->addWidget(new QLabel(QStringLiteral("Adresse")), 1, 0);
+    raster->addWidget(MitTastatur(m_adresse), 1, 1);
+    raster->addWidget(m_zahlungsart, 1, 2);
+    raster->addWidget(new QLabel(QStringLiteral("Im Haus")), 2, 0, Qt::AlignTop);
+    raster->addWidget(m_imHaus, 2, 1, 2, 1);
+    raster->addWidget(abreise, 2, 2);
+    raster->addWidget(nachdruck, 3, 2);
     raster->setColumnStretch(1, 1);
-    raster->setColumnStretch(3, 2);
 
     connect(anreise, &QPushButton::clicked, this, &frmGaeste::anreise);
     connect(abreise, &QPushButton::clicked, this, &frmGaeste::abreise);

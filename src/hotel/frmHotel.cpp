@@ -73,8 +73,9 @@ frmHotel::frmHotel(Kontext& k, QWidget* eltern)
     for (QLineEdit* zahl : {m_anzahl, m_naechte}) zahl->setProperty("ziffern", true);
 
     auto* felder = new QGridLayout;
-    // Tight enough that both columns fit beside the station list at 1024 px.
-    felder->setHorizontalSpacing(12);
+    // Tight enough that both columns fit beside the station list at 1024 px, even
+    // with the scroll bar the guests' part below brings.
+    felder->setHorizontalSpacing(6);
     felder->setVerticalSpacing(8);
     const auto zeile = [felder](int reihe, int spalte, const char* text, QWidget* feld) {
         felder->addWidget(new QLabel(QString::fromUtf8(text)), reihe, spalte * 2);
@@ -112,7 +113,7 @@ frmHotel::frmHotel(Kontext& k, QWidget* eltern)
     knoepfe->addWidget(schliessen);
 
     auto* aussen = new QVBoxLayout(this);
-    aussen->setContentsMargins(16, 12, 16, 12);
+    aussen->setContentsMargins(6, 12, 6, 12);
     aussen->setSpacing(12);
     aussen->addWidget(m_kopf);
     aussen->addLayout(felder);
