@@ -264,10 +264,38 @@ CREATE INDEX Journal_Art ON Journal (Art, Nr);
 )"));
 }
 
+// Guests' stays in the hotel, the restaurant bills charged to them, the
+// running number of hotel invoices and the room charges as a payment type of
+// their own beside cash, card and voucher.
+void version11(Datenbank& db) {
+    db.skript(QStringLiteral(R"(
+CREATE TABLE Aufenthalte (ID INTEGER PRIMARY KEY AUTOINCREMENT, ZimmerNr INTEGER NOT NULL,
+    Zimmerart TEXT, Zimmerleistung TEXT, Gast TEXT NOT NULL, Adresse TEXT,
+    Anreise TEXT NOT NULL, Abreise TEXT NOT NULL, Zimmerpreis INTEGER NOT NULL,
+    Fruehstueckpreis INTEGER NOT NULL, MwStUebernachtung INTEGER NOT NULL,
+    MwStFruehstueck INTEGER NOT NULL, Status TEXT NOT NULL, Mitarbeiter TEXT,
+    Rechnungsnr INTEGER, Zahlungsart TEXT, Abgereist TEXT, JournalNr INTEGER);
+CREATE INDEX Aufenthalte_Zimmer ON Aufenthalte (ZimmerNr, Status);
+CREATE INDEX Aufenthalte_Rechnungsnr ON Aufenthalte (Rechnungsnr);
+CREATE TABLE Zimmerbelastungen (ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Aufenthalt INTEGER NOT NULL REFERENCES Aufenthalte (ID), RegNr INTEGER NOT NULL,
+    Datum TEXT NOT NULL, MwStSatz INTEGER NOT NULL, Betrag INTEGER NOT NULL);
+CREATE INDEX Zimmerbelastungen_Aufenthalt ON Zimmerbelastungen (Aufenthalt);
+CREATE TABLE Hotelrechnungsnummer (Letzte INTEGER NOT NULL);
+INSERT INTO Hotelrechnungsnummer (Letzte) VALUES (0);
+ALTER TABLE Rechnungsuebersicht ADD COLUMN ZIMMER INTEGER DEFAULT 0;
+ALTER TABLE AlleUmsaetze ADD COLUMN ZIMMER INTEGER DEFAULT 0;
+ALTER TABLE Abschlussumsaetze ADD COLUMN ZIMMER INTEGER DEFAULT 0;
+ALTER TABLE AbschlussBericht ADD COLUMN ZIMMER INTEGER DEFAULT 0;
+ALTER TABLE AktuellesBericht ADD COLUMN Zimmer INTEGER;
+)"));
+}
+
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {
-        version1, version2, version3, version4, version5, version6, version7, version8, version9};
+        version1, version2, version3, version4, version5, version6, version7, version8, version9,
+        version11};
     return liste;
 }
 

@@ -35,6 +35,8 @@ inline const QString kJournalTseInbetriebnahme = QStringLiteral("TSE-Inbetriebna
 inline const QString kJournalTseAusfall = QStringLiteral("TSE-Ausfall");
 inline const QString kJournalTseWiederaufnahme = QStringLiteral("TSE-Wiederaufnahme");
 inline const QString kJournalTseAbbruch = QStringLiteral("TSE-Abbruch");
+// A hotel bill written at check-out.
+inline const QString kJournalHotelrechnung = QStringLiteral("Hotelrechnung");
 
 // What the next entry gets: its number and its Z-Nr.
 struct Journalstand {

@@ -96,7 +96,8 @@ void rechnungenLesen(Datenbank& db, const QDate& von, const QDate& bis, Csv& rec
                           hundertstel(r.value(QStringLiteral("Gesamt"))),
                           hundertstel(z.value(QStringLiteral("BAR"))),
                           hundertstel(z.value(QStringLiteral("KARTE"))),
-                          hundertstel(z.value(QStringLiteral("GUTSCHEIN")))});
+                          hundertstel(z.value(QStringLiteral("GUTSCHEIN"))),
+                          hundertstel(r.value(QStringLiteral("ZIMMER")))});
         int position = 0;
         for (const QJsonValue& zeile : r.value(QStringLiteral("Zeilen")).toArray()) {
             const QJsonObject p = zeile.toObject();
@@ -121,7 +122,8 @@ void abschluesseLesen(Datenbank& db, const QDate& von, const QDate& bis, Csv& ab
                            hundertstel(s.value(QStringLiteral("Gesamt"))),
                            hundertstel(s.value(QStringLiteral("BAR"))),
                            hundertstel(s.value(QStringLiteral("KARTE"))),
-                           hundertstel(s.value(QStringLiteral("GUTSCHEIN")))});
+                           hundertstel(s.value(QStringLiteral("GUTSCHEIN"))),
+                           hundertstel(s.value(QStringLiteral("ZIMMER")))});
         for (const QJsonValue& satz : s.value(QStringLiteral("Steuersaetze")).toArray()) {
             const QJsonObject o = satz.toObject();
             steuersaetze.zeile({zNr, hundertstel(o.value(QStringLiteral("MwStSatz"))),
@@ -152,11 +154,12 @@ Exportbericht JournalExportieren(Datenbank& db, const QString& ordner, const QSt
 
     Csv rechnungen(kExportRechnungen,
                    {"Beleg-Nr", "Z-Nr", "Rechnung-Nr", "Geschäftstag", "Zeit", "Kasse", "Station",
-                    "Tisch", "Kellner", "Beleg", "Gesamt", "BAR", "KARTE", "GUTSCHEIN"});
+                    "Tisch", "Kellner", "Beleg", "Gesamt", "BAR", "KARTE", "GUTSCHEIN", "ZIMMER"});
     Csv positionen(kExportPositionen, {"Beleg-Nr", "Z-Nr", "Rechnung-Nr", "Position", "PLU",
                                        "Gericht", "Menge", "Einzelpreis", "Betrag", "MwSt-Satz"});
-    Csv abschluesse(kExportAbschluesse, {"Z-Nr", "Beleg-Nr", "Geschäftstag", "Zeit", "Kasse",
-                                         "Rechnungen", "Gesamt", "BAR", "KARTE", "GUTSCHEIN"});
+    Csv abschluesse(kExportAbschluesse,
+                    {"Z-Nr", "Beleg-Nr", "Geschäftstag", "Zeit", "Kasse", "Rechnungen", "Gesamt",
+                     "BAR", "KARTE", "GUTSCHEIN", "ZIMMER"});
     Csv steuersaetze(kExportSteuersaetze, {"Z-Nr", "MwSt-Satz", "Netto", "MwSt", "Brutto"});
     rechnungenLesen(db, *von, *bis, rechnungen, positionen);
     abschluesseLesen(db, *von, *bis, abschluesse, steuersaetze);

@@ -23,7 +23,7 @@ const QStringList kGeheim = {QStringLiteral("Pin1"), QStringLiteral("Pin2"),
 QJsonObject Rechnungsinhalt(Datenbank& db, int regNr, const QString& zahlungsart) {
     QJsonObject inhalt = ersteZeile(db.abfrage(
         QStringLiteral("SELECT RegNr, Datum AS Geschaeftstag, Zeit, Station, Tisch, Mitarbeiter, "
-                       "Beleg, Gesamt, BAR, KARTE, GUTSCHEIN FROM Rechnungsuebersicht "
+                       "Beleg, Gesamt, BAR, KARTE, GUTSCHEIN, ZIMMER FROM Rechnungsuebersicht "
                        "WHERE RegNr = ? ORDER BY ID DESC LIMIT 1"),
         regNr));
     inhalt.insert(QStringLiteral("Zahlungsart"), zahlungsart);
@@ -49,7 +49,8 @@ QJsonObject Abschlussinhalt(Datenbank& db) {
     QJsonObject inhalt = ersteZeile(db.abfrage(
         QStringLiteral("SELECT COUNT(*) AS Rechnungen, IFNULL(SUM(Gesamt), 0) AS Gesamt, "
                        "IFNULL(SUM(BAR), 0) AS BAR, IFNULL(SUM(KARTE), 0) AS KARTE, "
-                       "IFNULL(SUM(GUTSCHEIN), 0) AS GUTSCHEIN FROM Rechnungsuebersicht")));
+                       "IFNULL(SUM(GUTSCHEIN), 0) AS GUTSCHEIN, IFNULL(SUM(ZIMMER), 0) AS ZIMMER "
+                       "FROM Rechnungsuebersicht")));
     // Net and VAT per rate as the receipts state them: from the rate's summed gross.
     Steuertabelle tabelle;
     for (Abfrage a = db.abfrage(

@@ -15,7 +15,7 @@ class Kontext;
 // hundredths of a percent.
 
 // A stored bill: its row of Rechnungsuebersicht (RegNr, Geschaeftstag, Zeit,
-// Station, Tisch, Mitarbeiter, Beleg, Gesamt, BAR, KARTE, GUTSCHEIN), the
+// Station, Tisch, Mitarbeiter, Beleg, Gesamt, BAR, KARTE, GUTSCHEIN, ZIMMER), the
 // payment type as chosen and its lines under "Zeilen" (PLU, Gericht, Menge,
 // EPREIS, GPREIS, MwStSatz, Kellner, Datum, Zeit).
 QJsonObject Rechnungsinhalt(Datenbank& db, int regNr, const QString& zahlungsart);
@@ -26,7 +26,7 @@ QJsonObject Posteninhalt(Kontext& k, std::int64_t zeilenId,
                          std::optional<std::int64_t> menge = std::nullopt);
 
 // What a till closing closes: every stored bill. Number of bills, total,
-// the amounts per payment type (BAR, KARTE, GUTSCHEIN) and the gross amount
+// the amounts per payment type (BAR, KARTE, GUTSCHEIN, ZIMMER) and the gross amount
 // per VAT rate under "Steuersaetze" (MwStSatz, Brutto).
 QJsonObject Abschlussinhalt(Datenbank& db);
 

@@ -38,16 +38,15 @@ QString textUebernachtungen(const Hotelaufenthalt& a) {
     return text + QStringLiteral(" Ü im ") + a.zimmerArt + QStringLiteral(" ohne Frühstück ");
 }
 
-// The owner's VAT rates of overnight stays and of breakfast; none unless both are valid.
-std::optional<std::pair<int, int>> steuersaetze(Kontext& k) {
+}  // namespace
+
+std::optional<std::pair<int, int>> HotelSteuersaetze(Kontext& k) {
     Abfrage a = k.db.abfrage(
         QStringLiteral("SELECT MwStUebernachtung, MwStFruehstueck FROM Betrieb LIMIT 1"));
     if (!a.naechste() || !SteuersatzImBereich(a.zahl(0)) || !SteuersatzImBereich(a.zahl(1)))
         return std::nullopt;
     return std::pair(static_cast<int>(a.zahl(0)), static_cast<int>(a.zahl(1)));
 }
-
-}  // namespace
 
 std::optional<int> GanzzahlLesen(const QString& text) {
     static const QRegularExpression form(QStringLiteral("^-?\\d{1,9}$"));
@@ -83,7 +82,7 @@ bool HotelabrechnungSpeichern(Kontext& k, const Hotelaufenthalt& a) {
     }
     if (!kZahlungsarten.contains(a.zahlungsart))
         throw DbFehler(3265, QStringLiteral("Unbekannte Zahlungsart '%1'.").arg(a.zahlungsart));
-    const auto steuern = steuersaetze(k);
+    const auto steuern = HotelSteuersaetze(k);
     if (!steuern) {
         k.dialoge.meldung(kHotelSteuersatzFehlt);
         return false;

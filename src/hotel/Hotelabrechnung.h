@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 #include "core/Geld.h"
 #include "service/Rechnungsspeicher.h"
@@ -44,6 +45,10 @@ inline const QString kFruehstueckZuTeuer =
     QStringLiteral("Der Frühstückpreis darf nicht höher als der Zimmerpreis sein.");
 inline const QString kHotelSteuersatzFehlt =
     QStringLiteral("Für die Hotelabrechnung ist kein gültiger Steuersatz hinterlegt.");
+
+// The owner's VAT rates of overnight stays and of breakfast (Betrieb); none
+// unless both are valid.
+std::optional<std::pair<int, int>> HotelSteuersaetze(Kontext& k);
 
 enum class Zahlfeld { Anzahl, Preis };
 

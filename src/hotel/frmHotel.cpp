@@ -14,6 +14,7 @@
 
 #include "core/Kontext.h"
 #include "hotel/BerichtHotelAbrechnung.h"
+#include "hotel/frmGaeste.h"
 #include "ui/Absichern.h"
 #include "ui/widgets/Beruehrstil.h"
 #include "ui/widgets/Bildschirmtastatur.h"
@@ -57,7 +58,9 @@ frmHotel::frmHotel(Kontext& k, QWidget* eltern)
       m_zimmerpreis(benannt(new QLineEdit(this), "txtZimmerpreis")),
       m_fruehstueck(benannt(new QLineEdit(this), "txtFruehstueckpreis")),
       m_gesamt(benannt(new QLineEdit(this), "txtGesamtPreis")),
-      m_zahlungsart(new QButtonGroup(this)) {
+      m_zahlungsart(new QButtonGroup(this)),
+      m_gaeste(new frmGaeste(
+          k, [this] { return anreisedaten(); }, this)) {
     setObjectName(QStringLiteral("frmHotel"));
     setStyleSheet(kStil);
     m_kopf->setStyleSheet(QStringLiteral("font-size: 30px; font-weight: bold;"));
@@ -70,8 +73,9 @@ frmHotel::frmHotel(Kontext& k, QWidget* eltern)
     for (QLineEdit* zahl : {m_anzahl, m_naechte}) zahl->setProperty("ziffern", true);
 
     auto* felder = new QGridLayout;
-    // Tight enough that both columns fit beside the station list at 1024 px.
-    felder->setHorizontalSpacing(12);
+    // Tight enough that both columns fit beside the station list at 1024 px, even
+    // with the scroll bar the guests' part below brings.
+    felder->setHorizontalSpacing(6);
     felder->setVerticalSpacing(8);
     const auto zeile = [felder](int reihe, int spalte, const char* text, QWidget* feld) {
         felder->addWidget(new QLabel(QString::fromUtf8(text)), reihe, spalte * 2);
@@ -109,11 +113,12 @@ frmHotel::frmHotel(Kontext& k, QWidget* eltern)
     knoepfe->addWidget(schliessen);
 
     auto* aussen = new QVBoxLayout(this);
-    aussen->setContentsMargins(16, 12, 16, 12);
+    aussen->setContentsMargins(6, 12, 6, 12);
     aussen->setSpacing(12);
     aussen->addWidget(m_kopf);
     aussen->addLayout(felder);
     aussen->addWidget(rahmen);
+    aussen->addWidget(m_gaeste);
     aussen->addStretch();
     aussen->addLayout(knoepfe);
 
@@ -159,6 +164,7 @@ void frmHotel::oeffnen() {
     m_naechte->setText(QStringLiteral("1"));
     m_zimmerpreis->setText(QStringLiteral("1"));
     m_zahlungsart->button(0)->setChecked(true);
+    m_gaeste->aktualisieren();
     Absichern(m_k, [this] {
         anzeigen(AnsichtAktualisieren(m_k, m_anreise->date(), m_abreise->date(), 1,
                                       QStringLiteral("EZ"), QStringLiteral("ÜF")));
@@ -236,6 +242,18 @@ Hotelaufenthalt frmHotel::aufenthalt() const {
     a.fruehstueckpreis = Geld::lesen(m_fruehstueck->text());
     a.zahlungsart = kZahlungsarten.value(m_zahlungsart->checkedId(), kBar);
     return a;
+}
+
+Anreisedaten frmHotel::anreisedaten() const {
+    Anreisedaten d;
+    d.zimmerNr = m_zimmerNr->currentText().toInt();
+    d.zimmerArt = m_zimmerArt->currentText();
+    d.zimmerleistung = m_leistung->currentText();
+    d.anreise = m_anreise->date();
+    d.abreise = m_abreise->date();
+    d.preis = {Geld::lesen(m_zimmerpreis->text()).value_or(Geld()),
+               Geld::lesen(m_fruehstueck->text())};
+    return d;
 }
 
 void frmHotel::drucken() {

@@ -2,10 +2,12 @@
 
 #include <QWidget>
 
+#include "hotel/Gaeste.h"
 #include "hotel/Hotelabrechnung.h"
 #include "hotel/Hotelpreise.h"
 
 class Kontext;
+class frmGaeste;
 class QButtonGroup;
 class QComboBox;
 class QDateEdit;
@@ -13,12 +15,12 @@ class QLabel;
 class QLineEdit;
 
 // The hotel screen: prices a room stay from the room price list, stores it as a
-// hotel bill and shows the bill in the preview. It takes the place of the floor
-// view when the hotel station is chosen.
+// hotel bill and shows the bill in the preview; checks guests in and out. It takes the place of the
+// floor view when the hotel station is chosen.
 class frmHotel : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit frmHotel(Kontext& k, QWidget* eltern = nullptr);
 
   public Q_SLOTS:
@@ -28,7 +30,7 @@ public:
     // A fresh stay: yesterday to today, one room, one night, the default room.
     void oeffnen();
 
-protected:
+  protected:
     void showEvent(QShowEvent* ereignis) override;
 
   private:
@@ -42,6 +44,7 @@ protected:
     void zahlfeldVerlassen(QLineEdit* feld, Zahlfeld art);
     void gesamtpreisZeigen();
     Hotelaufenthalt aufenthalt() const;
+    Anreisedaten anreisedaten() const;
     void drucken();
     void schliessen();
 
@@ -58,4 +61,5 @@ protected:
     QLineEdit* m_fruehstueck;
     QLineEdit* m_gesamt;
     QButtonGroup* m_zahlungsart;
+    frmGaeste* m_gaeste;
 };

@@ -53,13 +53,15 @@ Dokument KassenberichtErzeugen(Kontext& k, const QDate& von, const QDate& bis) {
     Transaktion t(k.db);
     k.db.ausfuehren(QStringLiteral("DELETE FROM AbschlussBericht"));
     k.db.ausfuehren(
-        QStringLiteral("INSERT INTO AbschlussBericht (Lokal, \"AußerHaus\", BAR, KARTE, Gesamt) "
-                       "SELECT COALESCE(SUM(Lokal), 0), COALESCE(SUM(\"AußerHaus\"), 0), "
-                       "COALESCE(SUM(BAR), 0), COALESCE(SUM(KARTE), 0), COALESCE(SUM(Gesamt), 0) "
-                       "FROM AlleUmsaetze WHERE Datum >= ? AND Datum <= ?"),
+        QStringLiteral(
+            "INSERT INTO AbschlussBericht (Lokal, \"AußerHaus\", BAR, KARTE, ZIMMER, "
+            "Gesamt) SELECT COALESCE(SUM(Lokal), 0), COALESCE(SUM(\"AußerHaus\"), 0), "
+            "COALESCE(SUM(BAR), 0), COALESCE(SUM(KARTE), 0), COALESCE(SUM(ZIMMER), 0), "
+            "COALESCE(SUM(Gesamt), 0) FROM AlleUmsaetze WHERE Datum >= ? AND Datum <= ?"),
         von, bis);
-    Abfrage a = k.db.abfrage(
-        QStringLiteral("SELECT Lokal, \"AußerHaus\", BAR, KARTE, Gesamt FROM AbschlussBericht"));
+    Abfrage a =
+        k.db.abfrage(QStringLiteral("SELECT Lokal, \"AußerHaus\", BAR, KARTE, ZIMMER, Gesamt FROM "
+                                    "AbschlussBericht"));
     const Berichtsdaten daten = BerichtsdatenAus(a);
     t.bestaetigen();
     Berichtslayout layout = ReportKassenbericht();
@@ -94,15 +96,20 @@ Dokument KellnerberichtErzeugen(Kontext& k, const QString& kellner, const QDate&
                                               "SUM(GUTSCHEIN) FROM Rechnungsuebersicht") +
                                    bereich + QStringLiteral("Mitarbeiter"),
                                von, bis));
+    kellnerspalte(k.db, QStringLiteral("Zimmer"),
+                  k.db.abfrage(QStringLiteral("SELECT Mitarbeiter, SUM(ZIMMER) FROM "
+                                              "Rechnungsuebersicht") +
+                                   bereich + QStringLiteral("Mitarbeiter"),
+                               von, bis));
     kellnerspalte(k.db, QStringLiteral("Stornos"),
                   k.db.abfrage(QStringLiteral("SELECT Kellner, SUM(GPREIS) FROM Stornos") +
                                    bereich + QStringLiteral("Kellner"),
                                von, bis));
     const Geld gesamt =
         summe(k.db, QStringLiteral("SELECT COALESCE(SUM(Offen), 0) + COALESCE(SUM(Kassiert), 0) "
-                                   "FROM AktuellesBericht"));
+                                   "+ COALESCE(SUM(Zimmer), 0) FROM AktuellesBericht"));
     Abfrage a = k.db.abfrage(QStringLiteral(
-        "SELECT Kellner, Offen, Kassiert, Stornos FROM AktuellesBericht ORDER BY rowid"));
+        "SELECT Kellner, Offen, Kassiert, Zimmer, Stornos FROM AktuellesBericht ORDER BY rowid"));
     const Berichtsdaten daten = BerichtsdatenAus(a);
     t.bestaetigen();
     Berichtslayout layout = ReportKellnerBericht();

@@ -60,7 +60,10 @@ Berichtslayout ReportKassenbericht() {
           QStringLiteral("txtBAR"), QStringLiteral("BAR"), kWaehrung);
     zeile(l, kDetail, 27, QStringLiteral("lblKARTE"), QStringLiteral("Summe <KARTE>"),
           QStringLiteral("txtKARTE"), QStringLiteral("KARTE"), kWaehrung);
-    l.bereich(kDetail).hoehe = 36;
+    // Charged to rooms: paid with the hotel bill, so neither cash nor card here.
+    zeile(l, kDetail, 35, QStringLiteral("lblZIMMER"), QStringLiteral("Summe <Zimmer>"),
+          QStringLiteral("txtZIMMER"), QStringLiteral("ZIMMER"), kWaehrung);
+    l.bereich(kDetail).hoehe = 44;
     summenfuss(l);
     return l;
 }
@@ -74,10 +77,12 @@ Berichtslayout ReportKellnerBericht() {
           QStringLiteral("txtOffen"), QStringLiteral("Offen"), format);
     zeile(l, kDetail, 15, QStringLiteral("lblKassiert"), QStringLiteral("Kassiert"),
           QStringLiteral("txtKassiert"), QStringLiteral("Kassiert"), format);
-    zeile(l, kDetail, 22, QStringLiteral("lblStorno"), QStringLiteral("Stornos"),
+    zeile(l, kDetail, 22, QStringLiteral("lblZimmer"), QStringLiteral("Zimmer"),
+          QStringLiteral("txtZimmer"), QStringLiteral("Zimmer"), format);
+    zeile(l, kDetail, 29, QStringLiteral("lblStorno"), QStringLiteral("Stornos"),
           QStringLiteral("txtStorno"), QStringLiteral("Stornos"), format);
-    l.linie(kDetail, QStringLiteral("Linie1"), {20, 31, 150, 0});
-    l.bereich(kDetail).hoehe = 34;
+    l.linie(kDetail, QStringLiteral("Linie1"), {20, 38, 150, 0});
+    l.bereich(kDetail).hoehe = 41;
     summenfuss(l);
     return l;
 }

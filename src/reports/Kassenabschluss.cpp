@@ -10,7 +10,7 @@
 namespace {
 
 struct Umsatz {
-    Geld lokal, ausserHaus, bar, karte, gutschein;
+    Geld lokal, ausserHaus, bar, karte, gutschein, zimmer;
     Geld gesamt() const { return lokal + ausserHaus; }
 };
 
@@ -23,25 +23,27 @@ void hinzufuegen(Umsatz& u, const Abfrage& a, bool ausserHaus) {
     u.bar += a.geld(QStringLiteral("BAR"));
     u.karte += a.geld(QStringLiteral("KARTE"));
     u.gutschein += a.geld(QStringLiteral("GUTSCHEIN"));
+    u.zimmer += a.geld(QStringLiteral("ZIMMER"));
 }
 
 Umsatz abgeschlossen(Datenbank& db, const QString& datum) {
-    Abfrage a = db.abfrage(QStringLiteral("SELECT Lokal, \"AußerHaus\", BAR, KARTE, GUTSCHEIN "
-                                          "FROM Abschlussumsaetze WHERE Datum = ?"),
+    Abfrage a = db.abfrage(QStringLiteral("SELECT Lokal, \"AußerHaus\", BAR, KARTE, GUTSCHEIN, "
+                                          "ZIMMER FROM Abschlussumsaetze WHERE Datum = ?"),
                            datum);
     if (!a.naechste()) return {};
-    return {a.geld(0), a.geld(1), a.geld(2), a.geld(3), a.geld(4)};
+    return {a.geld(0), a.geld(1), a.geld(2), a.geld(3), a.geld(4), a.geld(5)};
 }
 
 void speichern(Datenbank& db, const QString& datum, const Umsatz& u) {
     const int geaendert = db.ausfuehren(
         QStringLiteral("UPDATE AlleUmsaetze SET Lokal = ?, \"AußerHaus\" = ?, BAR = ?, KARTE = ?, "
-                       "GUTSCHEIN = ?, Gesamt = ? WHERE Datum = ?"),
-        u.lokal, u.ausserHaus, u.bar, u.karte, u.gutschein, u.gesamt(), datum);
+                       "GUTSCHEIN = ?, ZIMMER = ?, Gesamt = ? WHERE Datum = ?"),
+        u.lokal, u.ausserHaus, u.bar, u.karte, u.gutschein, u.zimmer, u.gesamt(), datum);
     if (geaendert == 0)
-        db.ausfuehren(QStringLiteral("INSERT INTO AlleUmsaetze (Datum, Lokal, \"AußerHaus\", BAR, "
-                                     "KARTE, GUTSCHEIN, Gesamt) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                      datum, u.lokal, u.ausserHaus, u.bar, u.karte, u.gutschein, u.gesamt());
+        db.ausfuehren(
+            QStringLiteral("INSERT INTO AlleUmsaetze (Datum, Lokal, \"AußerHaus\", BAR, "
+                           "KARTE, GUTSCHEIN, ZIMMER, Gesamt) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+            datum, u.lokal, u.ausserHaus, u.bar, u.karte, u.gutschein, u.zimmer, u.gesamt());
 }
 
 }  // namespace
@@ -53,7 +55,8 @@ void UmsaetzeAktualisieren(Kontext& k) {
         QStringLiteral(
             "SELECT Datum, COALESCE(Station, '') = ? AS AusserHaus, "
             "COALESCE(SUM(BAR), 0) AS BAR, COALESCE(SUM(KARTE), 0) AS KARTE, "
-            "COALESCE(SUM(GUTSCHEIN), 0) AS GUTSCHEIN, COALESCE(SUM(Gesamt), 0) AS Gesamt "
+            "COALESCE(SUM(GUTSCHEIN), 0) AS GUTSCHEIN, COALESCE(SUM(ZIMMER), 0) AS ZIMMER, "
+            "COALESCE(SUM(Gesamt), 0) AS Gesamt "
             "FROM Rechnungsuebersicht GROUP BY Datum, AusserHaus ORDER BY Datum"),
         QString::fromUtf8(kAusserHaus));
     QString datum;
@@ -80,11 +83,16 @@ void RechnungenLoeschen(Kontext& k) {
     t.bestaetigen();
 }
 
-QString KassenabschlussFrage(Kontext& k) {
+QStringList OffeneTischeAuflisten(Kontext& k) {
     QStringList offen;
     Abfrage a = k.db.abfrage(
         QStringLiteral("SELECT DISTINCT Station, Tisch FROM OffeneTische ORDER BY Station, Tisch"));
     while (a.naechste()) offen << a.text(0) + QLatin1Char(' ') + a.text(1);
+    return offen;
+}
+
+QString KassenabschlussFrage(Kontext& k) {
+    const QStringList offen = OffeneTischeAuflisten(k);
     const QString frage = QStringLiteral("Kassenabschluss jetzt durchführen?");
     if (offen.isEmpty()) return frage;
     return frage + QStringLiteral("\n\nNoch offene Tische: ") + offen.join(QStringLiteral(", "));
@@ -96,7 +104,8 @@ void UmsaetzeAbschliessen(Kontext& k) {
     // What the totals now hold for these dates is their closed turnover from here on.
     k.db.ausfuehren(QStringLiteral(
         "INSERT OR REPLACE INTO Abschlussumsaetze (Datum, Lokal, \"AußerHaus\", BAR, KARTE, "
-        "GUTSCHEIN, Gesamt) SELECT Datum, Lokal, \"AußerHaus\", BAR, KARTE, GUTSCHEIN, Gesamt "
+        "GUTSCHEIN, ZIMMER, Gesamt) SELECT Datum, Lokal, \"AußerHaus\", BAR, KARTE, GUTSCHEIN, "
+        "ZIMMER, Gesamt "
         "FROM AlleUmsaetze WHERE Datum IN (SELECT Datum FROM Rechnungsuebersicht)"));
     SteuerumsaetzeAbschliessen(k.db);
     // The journal keeps what is closed; its entry gives the closing its Z-Nr.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Kontext;
 
@@ -14,6 +15,9 @@ void UmsaetzeAktualisieren(Kontext& k);
 
 // Deletes every stored bill with its lines, whatever its date.
 void RechnungenLoeschen(Kontext& k);
+
+// The tables with open lines, as "Station Tisch".
+QStringList OffeneTischeAuflisten(Kontext& k);
 
 // The question before the till closing; it names the tables still open, whose
 // lines the closing leaves where they are.

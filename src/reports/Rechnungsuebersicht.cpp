@@ -79,6 +79,15 @@ Zahlungsaufteilung neueAufteilung(Kontext& k, const QString& regNr, const QStrin
     return ZahlungAufteilen(zahlungsart, a.naechste() ? a.geld(0) : Geld(), gutschein);
 }
 
+// The guest pays a room charge with the hotel bill, which lists it already.
+bool aufsZimmer(Kontext& k, const QString& regNr) {
+    Abfrage a = k.db.abfrage(
+        QStringLiteral(
+            "SELECT ZIMMER FROM Rechnungsuebersicht WHERE RegNr = ? ORDER BY ID LIMIT 1"),
+        nummer(regNr));
+    return a.naechste() && !a.geld(0).istNull();
+}
+
 }  // namespace
 
 Tabelle ZahlungsartAendern(Kontext& k, const QString& regNr, const QString& zahlungsart,
@@ -121,6 +130,10 @@ std::optional<Tabelle> ZahlartGewaehlt(Kontext& k, Zahlartwahl& wahl, int option
         neu += QStringLiteral(".....");  // room for another voucher number
     }
     if (!RechtPruefen(k, QStringLiteral("ZahlartAendern"))) return std::nullopt;
+    if (aufsZimmer(k, wahl.regNr)) {
+        k.dialoge.meldung(kZimmerZahlartFest);
+        return std::nullopt;
+    }
     if (!k.dialoge.frage(QStringLiteral("Möchten sie wirklich die Zahlungsart von '") +
                          wahl.zahlungsart + QStringLiteral("' in '") + neu +
                          QStringLiteral("' ändern")))

@@ -54,7 +54,12 @@ struct Zahlartwahl {
 // Selects the option whose caption is the current payment type, if any.
 void Option1Aktualisieren(Zahlartwahl& wahl);
 
-// The user chose option i: needs the right "ZahlartAendern", asks, and for a
+inline const QString kZimmerZahlartFest = QStringLiteral(
+    "Diese Rechnung ist auf ein Zimmer gebucht und wird mit der Hotelrechnung "
+    "bezahlt. Ihre Zahlungsart kann nicht geändert werden.");
+
+// The user chose option i: needs the right "ZahlartAendern", refuses a bill
+// charged to a room, asks, and for a
 // voucher asks its number and amount (and, above the bill, whether the change
 // was paid out), then records the change. Answers the bill's new row when the
 // payment type was changed.

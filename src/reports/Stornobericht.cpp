@@ -5,8 +5,8 @@
 namespace {
 
 // Range and, unless everybody, the waiter; an empty name never matches a row.
-const QString kBedingung = QStringLiteral(
-    " FROM Stornos WHERE Datum >= ? AND Datum <= ? AND (? OR Kellner = ?)");
+const QString kBedingung =
+    QStringLiteral(" FROM Stornos WHERE Datum >= ? AND Datum <= ? AND (? OR Kellner = ?)");
 
 }  // namespace
 

@@ -21,8 +21,9 @@
 
 frmBerichte::frmBerichte(Kontext& k, QWidget* eltern) : QWidget(eltern), k(k) {
     setObjectName(QStringLiteral("frmBerichte"));
-    setStyleSheet(QStringLiteral("QWidget { font-size: 15pt; } "
-                                 "QTreeWidget::item { min-height: 52px; }"));
+    setStyleSheet(
+        QStringLiteral("QWidget { font-size: 15pt; } "
+                       "QTreeWidget::item { min-height: 52px; }"));
     TreeViewBerichte = new QTreeWidget;
     TreeViewBerichte->setObjectName(QStringLiteral("TreeViewBerichte"));
     TreeViewBerichte->setHeaderHidden(true);
@@ -62,7 +63,8 @@ frmBerichte::frmBerichte(Kontext& k, QWidget* eltern) : QWidget(eltern), k(k) {
 
     connect(TreeViewBerichte, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* knoten) { VorschauDefinieren(knoten->text(0)); });
-    connect(DTPickerStartdatum, &QDateEdit::userDateChanged, this, [this] { datumGeaendert(true); });
+    connect(DTPickerStartdatum, &QDateEdit::userDateChanged, this,
+            [this] { datumGeaendert(true); });
     connect(DTPickerEnddatum, &QDateEdit::userDateChanged, this, [this] { datumGeaendert(false); });
     connect(cmdDrucken, &QPushButton::clicked, this, [this] { anzeigen(); });
 
@@ -143,8 +145,10 @@ void frmBerichte::anzeigen() {
             UmsaetzeAktualisieren(k);
             BerichtUmsatz(k, von, bis);
         } else if (bericht == QStringLiteral("Kellnerbericht")) {
-            if (kellner == kAlleKellner) BerichtAlleKellner(k, von, bis);
-            else BerichtEinKellner(k, kellner, von, bis);
+            if (kellner == kAlleKellner)
+                BerichtAlleKellner(k, von, bis);
+            else
+                BerichtEinKellner(k, kellner, von, bis);
         } else if (bericht == QStringLiteral("Hotelbericht")) {
             BerichtHotel(k, von, bis);
         } else if (bericht == QStringLiteral("Stornobericht")) {

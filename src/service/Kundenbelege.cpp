@@ -73,6 +73,7 @@ void zahlungSetzen(Berichtslayout& layout, const Zahlungsaufteilung& teile) {
     };
     if (!teile.gutschein.istNull()) zeile(kGutschein, teile.gutschein);
     if (!teile.karte.istNull()) zeile(kKarte, teile.karte);
+    if (!teile.zimmer.istNull()) zeile(kZimmer, teile.zimmer);
     if (teile.bar < Geld()) zeile(kRueckgeld, -teile.bar);
     if (teile.bar > Geld() || arten.isEmpty()) zeile(kBar, teile.bar);
     layout.setzeText(kFuss, QStringLiteral("lblZahlart"), arten.join(QLatin1Char('\n')));
@@ -138,7 +139,7 @@ std::optional<Dokument> ausOffenenZeilen(Kontext& k, const QString& tisch, Beric
 bool nachdrucken(Kontext& k, int regNr, Berichtslayout layout) {
     Transaktion t(k.db);
     Abfrage rechnung = k.db.abfrage(
-        QStringLiteral("SELECT Datum, Zeit, BAR, KARTE, GUTSCHEIN FROM Rechnungsuebersicht "
+        QStringLiteral("SELECT Datum, Zeit, BAR, KARTE, GUTSCHEIN, ZIMMER FROM Rechnungsuebersicht "
                        "WHERE RegNr = ? ORDER BY ID LIMIT 1"),
         regNr);
     if (!rechnung.naechste()) return false;
@@ -148,7 +149,7 @@ bool nachdrucken(Kontext& k, int regNr, Berichtslayout layout) {
                        "FROM RechnungDetails WHERE RegNr = ? ORDER BY ID"),
         regNr));
     if (zeilen.daten.empty()) return false;
-    zahlungSetzen(layout, {rechnung.geld(2), rechnung.geld(3), rechnung.geld(4)});
+    zahlungSetzen(layout, {rechnung.geld(2), rechnung.geld(3), rechnung.geld(4), rechnung.geld(5)});
     const Belegzeit zeit{Kalenderzeit(rechnung.datum(0), QTime::fromString(rechnung.text(1))),
                          true};
     const Datenzeile& erste = zeilen.daten.front();

@@ -9,6 +9,7 @@
 Zahlungsaufteilung ZahlungAufteilen(const QString& zahlungsart, Geld gesamt, Geld gutschein) {
     if (zahlungsart == kKarte) return {Geld(), gesamt, Geld()};
     if (zahlungsart.startsWith(kGutschein)) return {gesamt - gutschein, Geld(), gutschein};
+    if (zahlungsart.startsWith(kZimmer)) return {Geld(), Geld(), Geld(), gesamt};
     return {gesamt, Geld(), Geld()};
 }
 
@@ -77,11 +78,11 @@ std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QStri
     const Zahlungsaufteilung teile = ZahlungAufteilen(zahlungsart, gesamt, gutschein.betrag);
     k.db.ausfuehren(
         QStringLiteral("INSERT INTO Rechnungsuebersicht (RegNr, Datum, Zeit, Station, Mitarbeiter, "
-                       "Tisch, BAR, KARTE, GUTSCHEIN, Beleg, Gesamt) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                       "Tisch, BAR, KARTE, GUTSCHEIN, ZIMMER, Beleg, Gesamt) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         regNr, Geschaeftstag(jetzt), jetzt.time().toString(QStringLiteral("HH:mm:ss")),
         k.werte.station, k.werte.kellner, k.werte.tisch, teile.bar, teile.karte, teile.gutschein,
-        beleg, gesamt);
+        teile.zimmer, beleg, gesamt);
     QJsonObject inhalt = Rechnungsinhalt(k.db, regNr, zahlungsart);
     TseAnfuegen(inhalt, tse);
     JournalAnhaengen(k, kJournalRechnung, inhalt, regNr);

@@ -14,6 +14,8 @@ class Kontext;
 inline const QString kBar = QStringLiteral("BAR");
 inline const QString kKarte = QStringLiteral("KARTE");
 inline const QString kGutschein = QStringLiteral("GUTSCHEIN");
+// Charged to a guest's room, shown with the room: "ZIMMER 101".
+inline const QString kZimmer = QStringLiteral("ZIMMER");
 
 // Kinds of settlement document, stored as the bill's Beleg.
 inline const QString kKassenbon = QStringLiteral("Kassenbon");
@@ -29,10 +31,12 @@ struct Zahlungsaufteilung {
     Geld bar;
     Geld karte;
     Geld gutschein;
+    Geld zimmer;
 };
 
 // The split of a bill total by the payment type shown on the pay list ("BAR",
-// "KARTE", or "GUTSCHEIN" with or without "  Nr " and a number). A voucher
+// "KARTE", "GUTSCHEIN" with or without "  Nr " and a number, or "ZIMMER" and
+// the room, which is charged the whole bill). A voucher
 // larger than the bill leaves a negative cash part: the change paid out.
 Zahlungsaufteilung ZahlungAufteilen(const QString& zahlungsart, Geld gesamt, Geld gutschein);
 

@@ -10,10 +10,12 @@
 
 #include "core/Kontext.h"
 #include "core/Rechte.h"
+#include "hotel/Zimmerbelastung.h"
 #include "service/Abkassieren.h"
 #include "service/AufHaus.h"
 #include "service/Umbuchen.h"
 #include "service/Zahlliste.h"
+#include "ui/Absichern.h"
 #include "ui/widgets/Fensterraum.h"
 #include "ui/widgets/Postenliste.h"
 #include "ui/widgets/Tastenfluss.h"
@@ -78,8 +80,8 @@ frmTotal::frmTotal(Kontext& k, QWidget* eltern)
     rahmen->setObjectName(QStringLiteral("Frame1"));
     auto* optionen = new QHBoxLayout(rahmen);
     auto* gruppe = new QButtonGroup(this);
-    const QString arten[] = {kBar, kKarte, kGutschein};
-    for (int i = 0; i < 3; ++i) {
+    const QString arten[] = {kBar, kKarte, kGutschein, kZimmer};
+    for (int i = 0; i < 4; ++i) {
         m_optionen[i] = new QRadioButton(arten[i], rahmen);
         m_optionen[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
         m_optionen[i]->setMinimumHeight(56);
@@ -169,7 +171,14 @@ void frmTotal::aufHaus() {
 }
 
 void frmTotal::zahlungsartGewaehlt(int index) {
-    if (index == 2) {
+    if (index == 3) {
+        m_gutschein = {};
+        std::optional<Hausgast> gast;
+        Absichern(m_k, [&] { gast = ZimmerWaehlen(m_k); });
+        // Without a guest to charge, the bill stays on cash.
+        if (!gast) m_optionen[0]->setChecked(true);
+        m_zahlungsart->setText(gast ? ZimmerZahlungsart(gast->zimmerNr) : kBar);
+    } else if (index == 2) {
         m_gutschein = GutscheinFragen(m_k);
         m_zahlungsart->setText(GutscheinUeberschrift(m_gutschein));
     } else {

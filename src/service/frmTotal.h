@@ -39,7 +39,7 @@ class frmTotal : public QDialog {
     Postenliste* m_links;
     Postenliste* m_rechts;
     QLabel* m_zahlungsart;
-    QRadioButton* m_optionen[3];
+    QRadioButton* m_optionen[4];
     Gutschein m_gutschein;
     bool m_abgerechnet = false;
 };

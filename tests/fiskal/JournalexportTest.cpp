@@ -77,16 +77,16 @@ TEST_F(Journalexport, BillsAndLinesSumToTheClosingTheyBelongTo) {
     const auto steuersaetze = lesen(kExportSteuersaetze);
     EXPECT_EQ(rechnungen[0].join(';'), QStringLiteral("Beleg-Nr;Z-Nr;Rechnung-Nr;Geschäftstag;Zeit;"
                                                       "Kasse;Station;Tisch;Kellner;Beleg;Gesamt;"
-                                                      "BAR;KARTE;GUTSCHEIN"));
+                                                      "BAR;KARTE;GUTSCHEIN;ZIMMER"));
     EXPECT_EQ(rechnungen[2].mid(0, 4), QStringList({"2", "1", "2", "2026-12-06"}));
-    EXPECT_EQ(rechnungen[2].mid(10), QStringList({"4.90", "-5.10", "0.00", "10.00"}));
+    EXPECT_EQ(rechnungen[2].mid(10), QStringList({"4.90", "-5.10", "0.00", "10.00", "0.00"}));
     EXPECT_EQ(positionen[2].mid(4, 2), QStringList({"1", "\"Suppe"}));  // quoted: "Suppe; scharf"
     ASSERT_EQ(abschluesse.size(), 3u);
 
     for (const QString zNr : {"1", "2"}) {
         SCOPED_TRACE(zNr.toStdString());
         const int zeile = zNr.toInt();
-        for (const QString spalte : {"Gesamt", "BAR", "KARTE", "GUTSCHEIN"})
+        for (const QString spalte : {"Gesamt", "BAR", "KARTE", "GUTSCHEIN", "ZIMMER"})
             EXPECT_EQ(summe(rechnungen, spalte, zNr),
                       summe({abschluesse[0], abschluesse[zeile]}, spalte, zNr))
                 << spalte.toStdString();

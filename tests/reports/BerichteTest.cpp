@@ -36,7 +36,7 @@ TEST_F(BerichteTest, TillReportOfARangeWithoutTurnoverShowsZeros) {
     EXPECT_EQ(d.text(kKopf, "lblTagesumsatz"), "Kassenbericht");
     EXPECT_EQ(d.text(kKopf, "lblDatum"), "06.12.2026");
     EXPECT_EQ(d.text(kKopf, "lblAdresse"), "Lindenhof · Am Hof 3 · Tel. 1");
-    for (const char* feld : {"txtStation1", "txtStation2", "txtBAR", "txtKARTE"})
+    for (const char* feld : {"txtStation1", "txtStation2", "txtBAR", "txtKARTE", "txtZIMMER"})
         EXPECT_EQ(d.text(kDetail, feld, 0), "0,00 €") << feld;
     EXPECT_EQ(d.text(kFuss, "lblSummeBrutto"), "0,00 €");
 }
@@ -72,12 +72,36 @@ TEST_F(BerichteTest, WaiterReportShowsOpenSettledAndCancelledPerStaffMember) {
 
     const Dokument alle = KellnerberichtErzeugen(*k, QString(), kTag, kTag);
     ASSERT_EQ(alle.detailzeilen(), 3);
-    EXPECT_EQ(alle.texte(kDetail), QStringList({"Kellner :", "Anna",  "Offene Rechnungen", "7,00",
-                                                "Kassiert",  "",      "Stornos",           "",
-                                                "Kellner :", "Bernd", "Offene Rechnungen", "",
-                                                "Kassiert",  "17,50", "Stornos",           "-7,50",
-                                                "Kellner :", "Carla", "Offene Rechnungen", "",
-                                                "Kassiert",  "",      "Stornos",           ""}));
+    EXPECT_EQ(alle.texte(kDetail), QStringList({"Kellner :",
+                                                "Anna",
+                                                "Offene Rechnungen",
+                                                "7,00",
+                                                "Kassiert",
+                                                "",
+                                                "Zimmer",
+                                                "",
+                                                "Stornos",
+                                                "",
+                                                "Kellner :",
+                                                "Bernd",
+                                                "Offene Rechnungen",
+                                                "",
+                                                "Kassiert",
+                                                "17,50",
+                                                "Zimmer",
+                                                "0,00",
+                                                "Stornos",
+                                                "-7,50",
+                                                "Kellner :",
+                                                "Carla",
+                                                "Offene Rechnungen",
+                                                "",
+                                                "Kassiert",
+                                                "",
+                                                "Zimmer",
+                                                "",
+                                                "Stornos",
+                                                ""}));
     EXPECT_EQ(alle.text(kFuss, "lblSummeBrutto"), "24,50 €");
 
     const Dokument bernd = KellnerberichtErzeugen(*k, QStringLiteral("Bernd"), kTag, kTag);

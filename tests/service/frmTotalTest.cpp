@@ -8,6 +8,8 @@
 #include <QTimer>
 
 #include "core/Rechte.h"
+#include "hotel/Aufenthalte.h"
+#include "hotel/Gaeste.h"
 #include "service/frmBestellung.h"
 #include "service/frmTastenMenu1.h"
 #include "service/frmTotal.h"
@@ -156,4 +158,51 @@ TEST_F(frmTotalTest, KeinBonNeedsItsRightAndNoTillLock) {
         EXPECT_EQ(rechnungen(), erlaubt ? 1 : 0) << rechte;
         if (!erlaubt) fenster.reject();
     }
+}
+
+TEST_F(frmTotalTest, ZimmerAsksTheRoomShowsTheGuestAndChargesTheBillToTheStay) {
+    Hotelsteuersaetze(*db);
+    zimmerpreis(101, "EZ", 7000, 8200);
+    zimmerpreis(102, "EZ", 7000, 8200);
+    ASSERT_TRUE(Anreise(*k, {101,
+                             "EZ",
+                             "ÜF",
+                             "Erika Muster",
+                             "",
+                             QDate(2026, 12, 5),
+                             QDate(2026, 12, 7),
+                             {Geld(8200), Geld(1200)}}));
+    frmTotal fenster(*k);
+    fenster.show();
+    auto* zimmer = fenster.findChild<QRadioButton*>("Option1_3");
+    ASSERT_NE(zimmer, nullptr);
+    EXPECT_EQ(zimmer->text(), QStringLiteral("ZIMMER"));
+
+    // A free room is refused and the bill stays on cash.
+    dialoge.zahlen = {"102"};
+    QTest::mouseClick(zimmer, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(dialoge.meldungen.size(), 1);
+    EXPECT_EQ(text(fenster, "lblNachtisch"), QStringLiteral("BAR"));
+    EXPECT_TRUE(fenster.findChild<QRadioButton*>("Option1_0")->isChecked());
+
+    // The room typed on the pad, its guest confirmed: the pay list goes on the room.
+    dialoge.zahlen = {"101"};
+    dialoge.jaNein = {true};
+    zimmer->setFocus();
+    QTest::keyClick(zimmer, Qt::Key_Space);
+    ASSERT_EQ(dialoge.fragen.size(), 1);
+    EXPECT_TRUE(dialoge.fragen[0].startsWith(
+        QStringLiteral("Zimmerbelastung Zimmer 101 – Gast: Erika Muster")));
+    EXPECT_EQ(text(fenster, "lblNachtisch"), QStringLiteral("ZIMMER 101"));
+    klick(fenster, "cmdKassenbon");
+    EXPECT_TRUE(fenster.abgerechnet());
+    Abfrage a = db->abfrage(
+        "SELECT BAR, ZIMMER, (SELECT SUM(Betrag) FROM Zimmerbelastungen) "
+        "FROM Rechnungsuebersicht");
+    ASSERT_TRUE(a.naechste());
+    EXPECT_EQ(a.zahl(0), 0);
+    EXPECT_EQ(a.zahl(1), 1330);
+    EXPECT_EQ(a.zahl(2), 1330);
+    ASSERT_EQ(drucker.auftraege.size(), 2u);
+    EXPECT_EQ(drucker.auftraege[1].titel, QStringLiteral("Zimmerbelastung"));
 }
