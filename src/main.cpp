@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "admin/frmBetrieb.h"
 #include "core/Datenbank.h"
 #include "core/Datenbankdatei.h"
 #include "core/Kontext.h"
@@ -131,6 +132,7 @@ int main(int argc, char** argv) {
     frmLink* link = LandeseiteEinsetzen(k, hauptmenu);
     link->setzePanel(6, new frmBerichte(k));
     DruckenEinsetzen(k, hauptmenu, *link, 7, ausgang, arbeiter);
+    link->setzePanel(8, new frmBetrieb(k));
     hauptmenu.vollbildZeigen();
     return app.exec();
 }

@@ -247,10 +247,18 @@ void version8(Datenbank& db) {
         "CREATE TABLE IF NOT EXISTS Einstellungen (Name TEXT PRIMARY KEY, Wert TEXT);"));
 }
 
+// The administration gains its panel for the establishment's master data; a
+// new file gets it with the demo installation instead.
+void version10(Datenbank& db) {
+    db.skript(QStringLiteral(
+        "INSERT INTO Verwaltung (Verwaltung) SELECT 'Betrieb' WHERE EXISTS (SELECT 1 FROM "
+        "Verwaltung);"));
+}
+
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {
-        version1, version2, version3, version4, version5, version6, version7, version8};
+        version1, version2, version3, version4, version5, version6, version7, version8, version10};
     return liste;
 }
 
