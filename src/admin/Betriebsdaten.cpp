@@ -25,7 +25,7 @@ const Feld kFelder[] = {
     {&Betriebsdaten::name, "Name", 60},
     {&Betriebsdaten::adresszeile, "Adresszeile", 120},
     {&Betriebsdaten::telefon, "Telefon", 40},
-    {&Betriebsdaten::steuernummer, "Steuernummer", 20},
+    {&Betriebsdaten::steuernummer, "Steuernummer", 30},
     {&Betriebsdaten::ustIdNr, "USt-IdNr.", 15},
     {&Betriebsdaten::kassenseriennummer, "Kassenseriennummer", 50},
     {&Betriebsdaten::sicherungsordner, "Ordner für Datensicherung", 255},

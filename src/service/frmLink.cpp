@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScroller>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -88,7 +89,10 @@ frmLink::frmLink(Kontext& k, QWidget* eltern)
     tastenspalte->addLayout(m_verwaltungsspalte);
     tastenspalte->addStretch(1);
     QScrollArea* rolle = rollbar(tasten);
+    // Moved with the finger, as a touch screen has no bar to pull.
     rolle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rolle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScroller::grabGesture(rolle->viewport(), QScroller::LeftMouseButtonGesture);
     links->addWidget(rolle, 1);
 
     m_bereich->setObjectName(QStringLiteral("stkBereich"));

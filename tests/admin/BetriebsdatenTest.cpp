@@ -61,8 +61,8 @@ TEST_F(Betrieb, RefusesBadInputAndChangesNothing) {
         {&Betriebsdaten::name, "  ", "Bitte geben Sie den Namen des Betriebs ein."},
         {&Betriebsdaten::name, QString(61, 'x'),
          "Das Feld „Name“ darf höchstens 60 Zeichen lang sein."},
-        {&Betriebsdaten::steuernummer, QString(21, '1'),
-         "Das Feld „Steuernummer“ darf höchstens 20 Zeichen lang sein."},
+        {&Betriebsdaten::steuernummer, QString(31, '1'),
+         "Das Feld „Steuernummer“ darf höchstens 30 Zeichen lang sein."},
         {&Betriebsdaten::ustIdNr, "123456789",
          "Die USt-IdNr. beginnt mit dem Länderkürzel und enthält nur Großbuchstaben und "
          "Ziffern, z. B. DE123456789."},

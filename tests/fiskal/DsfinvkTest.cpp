@@ -240,6 +240,7 @@ TEST_F(Dsfinvk, ADayIsExportedInTheStandardsFilesWithTheClosingsTotals) {
     EXPECT_EQ(beschrieben, erwartet);
     for (const auto& [datei, kopf] : kKoepfe) EXPECT_EQ(spalten[datei].join(';'), kopf);
     EXPECT_TRUE(QFile::exists(pfad("gdpdu-01-09-2004.dtd")));
+    EXPECT_TRUE(lesenRoh("index.xml").contains("<RecordDelimiter>&#13;&#10;</RecordDelimiter>"));
 
     // Turnover per VAT rate and payments per type sum to what the closing holds.
     std::map<QString, std::int64_t> jeSchluessel, jeZahlart;

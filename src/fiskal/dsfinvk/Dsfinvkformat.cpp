@@ -1,7 +1,7 @@
 #include "fiskal/dsfinvk/Dsfinvkformat.h"
 
 #include <QXmlStreamWriter>
-#include <cstdlib>
+#include <cstdint>
 #include <stdexcept>
 
 namespace {
@@ -194,9 +194,16 @@ std::vector<Dsfinvkdatei> anlegen() {
     };
 }
 
-QByteArray feld(const QString& wert, const Dsfinvkspalte& spalte) {
-    if (spalte.nachkomma != kText || wert.isEmpty()) return wert.toUtf8();
-    return '"' + QString(wert).replace(QLatin1Char('"'), QStringLiteral("\"\"")).toUtf8() + '"';
+void feldAnhaengen(QByteArray& text, const QString& wert, const Dsfinvkspalte& spalte) {
+    if (spalte.nachkomma != kText || wert.isEmpty()) {
+        text += wert.toUtf8();
+        return;
+    }
+    text += '"';
+    text += wert.contains(QLatin1Char('"'))
+                ? QString(wert).replace(QLatin1Char('"'), QStringLiteral("\"\"")).toUtf8()
+                : wert.toUtf8();
+    text += '"';
 }
 
 void spalteSchreiben(QXmlStreamWriter& x, const Dsfinvkspalte& s, bool schluessel) {
@@ -234,14 +241,19 @@ const Dsfinvkdatei& Dsfinvkdateibeschreibung(const QString& datei) {
 }
 
 QString Dezimal(std::int64_t wert, int stellen) {
-    std::int64_t teiler = 1;
-    for (int i = 0; i < stellen; ++i) teiler *= 10;
-    const std::int64_t betrag = std::llabs(wert);
-    const QString ganz =
-        QStringLiteral("%1%2").arg(QLatin1String(wert < 0 ? "-" : "")).arg(betrag / teiler);
-    if (stellen == 0) return ganz;
-    return ganz + QLatin1Char('.') +
-           QStringLiteral("%1").arg(betrag % teiler, stellen, 10, QLatin1Char('0'));
+    // Written by hand: the export writes millions of these.
+    char text[32];
+    char* ende = text + sizeof text;
+    char* p = ende;
+    std::uint64_t rest = wert < 0 ? 0 - static_cast<std::uint64_t>(wert) : wert;
+    for (int i = 0; i < stellen; ++i, rest /= 10) *--p = static_cast<char>('0' + rest % 10);
+    if (stellen > 0) *--p = '.';
+    do {
+        *--p = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+    if (wert < 0) *--p = '-';
+    return QString::fromLatin1(p, ende - p);
 }
 
 QString Betrag(std::int64_t cent, int stellen) {
@@ -259,7 +271,7 @@ void Dsfinvktabelle::zeile(const QStringList& werte) {
         throw std::logic_error("Spaltenzahl passt nicht zur Datei");
     for (qsizetype i = 0; i < werte.size(); ++i) {
         if (i > 0) m_text += ';';
-        m_text += feld(werte[i], m_datei.spalten[static_cast<std::size_t>(i)]);
+        feldAnhaengen(m_text, werte[i], m_datei.spalten[static_cast<std::size_t>(i)]);
     }
     m_text += "\r\n";
     ++m_zeilen;
@@ -294,7 +306,11 @@ QByteArray IndexXml(const std::vector<const Dsfinvkdatei*>& dateien) {
         x.writeEndElement();
         x.writeStartElement(QStringLiteral("VariableLength"));
         x.writeTextElement(QStringLiteral("ColumnDelimiter"), QStringLiteral(";"));
-        x.writeTextElement(QStringLiteral("RecordDelimiter"), QStringLiteral("\r\n"));
+        // As character references: a reader of XML would turn a written CR LF into LF.
+        x.writeStartElement(QStringLiteral("RecordDelimiter"));
+        x.writeEntityReference(QStringLiteral("#13"));
+        x.writeEntityReference(QStringLiteral("#10"));
+        x.writeEndElement();
         x.writeTextElement(QStringLiteral("TextEncapsulator"), QStringLiteral("\""));
         for (std::size_t i = 0; i < d->spalten.size(); ++i)
             spalteSchreiben(x, d->spalten[i], static_cast<int>(i) < d->schluessel);
