@@ -398,3 +398,39 @@ TEST_F(Dsfinvk, TheMenuEntryAsksTheRightThePinTheDaysAndTheFolder) {
         EXPECT_EQ(QFile::exists(pfad("index.xml")), f.geschrieben);
     }
 }
+
+TEST_F(Dsfinvk, AHotelBillIsABillOfItsGuestAndSettlesTheRoomCharges) {
+    JournalAnhaengen(
+        *k, "Hotelrechnung",
+        {{"Rechnungsnr", 17},
+         {"Gast", "Erika Mustermann"},
+         {"Anreise", "2026-12-04"},
+         {"Abreise", "2026-12-06"},
+         {"Gesamt", 19500},
+         {"Zahlungsart", "Überweisung"},
+         {"Steuersaetze", QJsonArray{QJsonObject{{"MwStSatz", 700}, {"Brutto", 18000}}}},
+         {"Zeilen", QJsonArray{QJsonObject{{"Text", "Übernachtung"},
+                                           {"Menge", 2},
+                                           {"EPREIS", 9000},
+                                           {"GPREIS", 18000},
+                                           {"MwStSatz", 700}}}},
+         {"Zimmerbelastungen", QJsonArray{QJsonObject{{"RegNr", 3}, {"Betrag", 1500}}}}});
+    UmsaetzeAbschliessen(*k);
+    ASSERT_TRUE(DsfinvkExportieren(*db, pfad(), "2026-12-06", "2026-12-06").geschrieben);
+    const Zeile bon = lesen("transactions.csv").at(0);
+    EXPECT_EQ(bon.at("BON_TYP") + "|" + bon.at("BON_NAME") + "|" + bon.at("KUNDE_NAME") + "|" +
+                  bon.at("UMS_BRUTTO"),
+              "Beleg|Hotelrechnung|Erika Mustermann|195.00");
+    const auto posten = lesen("lines.csv");
+    ASSERT_EQ(posten.size(), 2u);
+    EXPECT_EQ(posten[1].at("GV_TYP"), "Forderungsaufloesung");
+    const Zeile zahlung = lesen("datapayment.csv").at(0);
+    EXPECT_EQ(zahlung.at("ZAHLART_TYP") + "|" + zahlung.at("ZAHLART_NAME") + "|" +
+                  zahlung.at("BASISWAEH_BETRAG"),
+              "Unbar|Überweisung|195.00");
+    std::map<QString, QString> vorfaelle;
+    for (const Zeile& z : lesen("businesscases.csv"))
+        vorfaelle[z.at("GV_TYP") + " " + z.at("UST_SCHLUESSEL")] = z.at("Z_UMS_BRUTTO");
+    EXPECT_EQ(vorfaelle, (std::map<QString, QString>{{"Umsatz 2", "180.00000"},
+                                                     {"Forderungsaufloesung 5", "15.00000"}}));
+}
