@@ -10,6 +10,7 @@
 #include "core/Schema.h"
 #include "fiskal/Journal.h"
 #include "fiskal/Journalpruefung.h"
+#include "fiskal/dsfinvk/Dsfinvkexport.h"
 
 namespace {
 
@@ -86,3 +87,36 @@ void BM_DatensicherungEinesJahres(benchmark::State& state) {
 BENCHMARK(BM_DatensicherungEinesJahres)->Arg(100000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// The tax authority's export of 300 business days of 300 bills each, every
+// day ended by its till closing. Set-up writes the journal directly.
+void BM_DsfinvkExport(benchmark::State& state) {
+    QTemporaryDir tmp;
+    const QString pfad = tmp.filePath(QStringLiteral("tavro.db"));
+    const qint64 tage = state.range(0), bills = state.range(1);
+    auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
+    SchemaAktualisieren(*db);
+    {
+        Transaktion t(*db);
+        const QDate erster(2026, 1, 1);
+        for (qint64 tag = 0; tag < tage; ++tag) {
+            const QDate datum = erster.addDays(tag);
+            for (qint64 i = 0; i < bills; ++i)
+                JournalAnhaengen(*db, QDateTime(datum, QTime(12, 30)), kJournalRechnung,
+                                 rechnung(static_cast<int>(i) + 1), static_cast<int>(i) + 1);
+            JournalAnhaengen(
+                *db, QDateTime(datum, QTime(23, 0)), kJournalKassenabschluss,
+                {{"Rechnungen", bills}, {"Gesamt", 8940 * bills}, {"BAR", 8940 * bills}});
+        }
+        t.bestaetigen();
+    }
+    int lauf = 0;
+    for (auto _ : state) {
+        const QString ziel = tmp.filePath(QStringLiteral("export%1").arg(++lauf));
+        if (!DsfinvkExportieren(*db, ziel, QStringLiteral("2026-01-01"),
+                                QStringLiteral("2026-12-31"))
+                 .geschrieben)
+            state.SkipWithError("export not written");
+    }
+}
+BENCHMARK(BM_DsfinvkExport)->Args({300, 300})->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "admin/frmBetrieb.h"
 #include "core/Datenbank.h"
 #include "core/Datenbankdatei.h"
 #include "core/Kontext.h"
@@ -138,6 +139,7 @@ int main(int argc, char** argv) {
     frmLink* link = LandeseiteEinsetzen(k, hauptmenu);
     link->setzePanel(6, new frmBerichte(k));
     DruckenEinsetzen(k, hauptmenu, *link, 7, ausgang, arbeiter);
+    link->setzePanel(8, new frmBetrieb(k));
     hauptmenu.leistenmarkeEinfuegen(new Tsemarke(*db, tse));
     hauptmenu.vollbildZeigen();
     return app.exec();

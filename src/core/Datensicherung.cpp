@@ -13,7 +13,6 @@
 
 namespace {
 
-const QString kEinstellung = QStringLiteral("Sicherungsordner");
 const QString kMuster = QStringLiteral("tavro-*.db");
 
 [[noreturn]] void fehlgeschlagen(int rc, const QString& text) { throw DbFehler(rc, text); }
@@ -65,12 +64,12 @@ void kopieren(Datenbank& db, const QString& ziel) {
 }  // namespace
 
 QString Sicherungsordner(Datenbank& db) {
-    if (const auto ordner = EinstellungLesen(db, kEinstellung)) return *ordner;
+    if (const auto ordner = EinstellungLesen(db, kEinstellungSicherungsordner)) return *ordner;
     return QFileInfo(db.pfad()).absoluteDir().filePath(QStringLiteral("Sicherungen"));
 }
 
 void SicherungsordnerSetzen(Datenbank& db, const QString& ordner) {
-    EinstellungSchreiben(db, kEinstellung, ordner);
+    EinstellungSchreiben(db, kEinstellungSicherungsordner, ordner);
 }
 
 QString DatensicherungSchreiben(Datenbank& db, const QString& ordner, const QDateTime& jetzt) {

@@ -15,6 +15,7 @@ class Datenbank;
 QString Sicherungsordner(Datenbank& db);
 // The folder a backup goes to from now on; empty for the default.
 void SicherungsordnerSetzen(Datenbank& db, const QString& ordner);
+inline const QString kEinstellungSicherungsordner = QStringLiteral("Sicherungsordner");
 
 // Writes tavro-YYYY-MM-DD_HH-mm-ss.db into the folder, opens the copy with the
 // key and checks it before it takes its name, then keeps the last 30 backups

@@ -146,8 +146,9 @@ void stationenAnlegen(Datenbank& db) {
 }
 
 void verwaltungUndBerichteAnlegen(Datenbank& db) {
-    for (const char* bereich : {"Stationsverwaltung", "Mitarbeiterverwaltung", "Speisekarte",
-                                "Direktwahltasten", "Kreditkarten", "Berichte", "Drucker"})
+    for (const char* bereich :
+         {"Stationsverwaltung", "Mitarbeiterverwaltung", "Speisekarte", "Direktwahltasten",
+          "Kreditkarten", "Berichte", "Drucker", "Betrieb"})
         db.ausfuehren(QStringLiteral("INSERT INTO Verwaltung (Verwaltung) VALUES (?)"), bereich);
     for (const char* bericht :
          {"Kassenbericht", "Kellnerbericht", "Umsatzbericht", "Stornobericht", "Hotelbericht"})

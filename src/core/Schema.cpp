@@ -264,6 +264,14 @@ CREATE INDEX Journal_Art ON Journal (Art, Nr);
 )"));
 }
 
+// The administration gains its panel for the establishment's master data; a
+// new file gets it with the demo installation instead.
+void version10(Datenbank& db) {
+    db.skript(QStringLiteral(
+        "INSERT INTO Verwaltung (Verwaltung) SELECT 'Betrieb' WHERE EXISTS (SELECT 1 FROM "
+        "Verwaltung);"));
+}
+
 // Guests' stays in the hotel, the restaurant bills charged to them, the
 // running number of hotel invoices and the room charges as a payment type of
 // their own beside cash, card and voucher.
@@ -295,7 +303,7 @@ ALTER TABLE AktuellesBericht ADD COLUMN Zimmer INTEGER;
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {
         version1, version2, version3, version4, version5, version6, version7, version8, version9,
-        version11};
+        version10, version11};
     return liste;
 }
 

@@ -10,18 +10,22 @@
 #include "core/Schluesseldatei.h"
 #include "fiskal/Journalexport.h"
 #include "fiskal/Journalpruefung.h"
+#include "fiskal/dsfinvk/Dsfinvkexport.h"
 
 namespace {
 
 const QString kPruefen = QStringLiteral("journal-pruefen");
 const QString kExport = QStringLiteral("journal-export");
+const QString kDsfinvk = QStringLiteral("dsfinvk-export");
 
 }  // namespace
 
 bool IstJournalbefehl(const QStringList& argumente) {
     for (const QString& a : argumente)
-        if (a == QStringLiteral("--") + kPruefen || a.startsWith(QStringLiteral("--") + kExport))
-            return true;
+        for (const QString& befehl : {kPruefen, kExport, kDsfinvk})
+            if (a == QStringLiteral("--") + befehl ||
+                a.startsWith(QStringLiteral("--%1=").arg(befehl)))
+                return true;
     return false;
 }
 
@@ -30,13 +34,14 @@ int JournalbefehlAusfuehren(const QStringList& argumente, const QString& standar
     QCommandLineParser parser;
     const QCommandLineOption pruefen(kPruefen);
     const QCommandLineOption export_(kExport, QString(), QStringLiteral("ORDNER"));
+    const QCommandLineOption dsfinvk(kDsfinvk, QString(), QStringLiteral("ORDNER"));
     const QCommandLineOption von(QStringLiteral("von"), QString(), QStringLiteral("DATUM"));
     const QCommandLineOption bis(QStringLiteral("bis"), QString(), QStringLiteral("DATUM"));
     const QCommandLineOption datenbank(QStringLiteral("datenbank"), QString(),
                                        QStringLiteral("PFAD"));
     const QCommandLineOption schluessel(QStringLiteral("schluessel"), QString(),
                                         QStringLiteral("PFAD"));
-    parser.addOptions({pruefen, export_, von, bis, datenbank, schluessel});
+    parser.addOptions({pruefen, export_, dsfinvk, von, bis, datenbank, schluessel});
     if (!parser.parse(argumente)) {
         fehler << parser.errorText() << Qt::endl;
         return 1;
@@ -55,7 +60,10 @@ int JournalbefehlAusfuehren(const QStringList& argumente, const QString& standar
             return befund.veraendertAb ? 1 : 0;
         }
         const Exportbericht bericht =
-            JournalExportieren(*db, parser.value(export_), parser.value(von), parser.value(bis));
+            parser.isSet(dsfinvk) ? DsfinvkExportieren(*db, parser.value(dsfinvk),
+                                                       parser.value(von), parser.value(bis))
+                                  : JournalExportieren(*db, parser.value(export_),
+                                                       parser.value(von), parser.value(bis));
         aus << bericht.meldung << Qt::endl;
         return bericht.geschrieben ? 0 : 1;
     } catch (const DbFehler& f) {

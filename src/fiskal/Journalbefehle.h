@@ -9,6 +9,8 @@ class QTextStream;
 //   tavro --journal-pruefen [--datenbank PFAD] [--schluessel PFAD]
 //   tavro --journal-export ORDNER --von JJJJ-MM-TT --bis JJJJ-MM-TT [--datenbank PFAD]
 //                          [--schluessel PFAD]
+//   tavro --dsfinvk-export ORDNER --von JJJJ-MM-TT --bis JJJJ-MM-TT [--datenbank PFAD]
+//                          [--schluessel PFAD]
 bool IstJournalbefehl(const QStringList& argumente);
 
 // Runs the command and prints its one-line result to `aus` (a database that

@@ -10,11 +10,10 @@
 #include <QStringList>
 #include <cstdlib>
 #include <memory>
-#include <optional>
-#include <utility>
 #include <vector>
 
 #include "core/Datenbank.h"
+#include "fiskal/Exportzeitraum.h"
 #include "fiskal/Journal.h"
 
 namespace {
@@ -62,12 +61,6 @@ QString text(const QJsonValue& wert) {
 
 QJsonObject inhalt(const Abfrage& a, int spalte) {
     return QJsonDocument::fromJson(a.utf8(spalte).toByteArray()).object();
-}
-
-std::optional<QDate> datum(const QString& text) {
-    const QDate d = QDate::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd"));
-    if (!d.isValid()) return std::nullopt;
-    return d;
 }
 
 // The payment of a bill as its last change left it.
@@ -140,13 +133,8 @@ Exportbericht nichts(const QString& meldung) { return {false, meldung}; }
 
 Exportbericht JournalExportieren(Datenbank& db, const QString& ordner, const QString& vonText,
                                  const QString& bisText) {
-    const auto von = datum(vonText), bis = datum(bisText);
-    for (const auto& [d, eingabe] : {std::pair{von, vonText}, std::pair{bis, bisText}})
-        if (!d)
-            return nichts(QStringLiteral("Das Datum '%1' ist ungültig. Bitte geben Sie es als "
-                                         "JJJJ-MM-TT ein, z. B. 2026-12-06.")
-                              .arg(eingabe));
-    if (*von > *bis) return nichts(QStringLiteral("Das Von-Datum liegt nach dem Bis-Datum."));
+    const Exportzeitraum zeitraum = ExportzeitraumLesen(vonText, bisText);
+    if (!zeitraum.fehler.isEmpty()) return nichts(zeitraum.fehler);
     const QFileInfo info(ordner);
     if (ordner.trimmed().isEmpty() || !info.isDir() || !Datenbank::schreibbar(ordner))
         return nichts(QStringLiteral("Der Ordner '%1' existiert nicht oder ist schreibgeschützt.")
@@ -161,8 +149,8 @@ Exportbericht JournalExportieren(Datenbank& db, const QString& ordner, const QSt
                     {"Z-Nr", "Beleg-Nr", "Geschäftstag", "Zeit", "Kasse", "Rechnungen", "Gesamt",
                      "BAR", "KARTE", "GUTSCHEIN", "ZIMMER"});
     Csv steuersaetze(kExportSteuersaetze, {"Z-Nr", "MwSt-Satz", "Netto", "MwSt", "Brutto"});
-    rechnungenLesen(db, *von, *bis, rechnungen, positionen);
-    abschluesseLesen(db, *von, *bis, abschluesse, steuersaetze);
+    rechnungenLesen(db, zeitraum.von, zeitraum.bis, rechnungen, positionen);
+    abschluesseLesen(db, zeitraum.von, zeitraum.bis, abschluesse, steuersaetze);
 
     std::vector<std::unique_ptr<QSaveFile>> dateien;
     for (const Csv* csv : {&rechnungen, &positionen, &abschluesse, &steuersaetze}) {

@@ -9,3 +9,6 @@ class Datenbank;
 QString Kassenseriennummer(Datenbank& db);
 
 inline const QString kEinstellungKassenseriennummer = QStringLiteral("Kassenseriennummer");
+
+// The VAT identification number of the establishment, for the tax auditor.
+inline const QString kEinstellungUStIdNr = QStringLiteral("UStIdNr");

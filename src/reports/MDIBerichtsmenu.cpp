@@ -6,6 +6,8 @@
 #include "core/MDIHauptmenu.h"
 #include "core/Schluesselwechsel.h"
 #include "core/Sicherungslauf.h"
+#include "core/frmPin2.h"
+#include "fiskal/dsfinvk/DsfinvkFragen.h"
 #include "reports/Tagesberichte.h"
 #include "reports/frmRechnungsuebersicht.h"
 #include "ui/Absichern.h"
@@ -38,6 +40,10 @@ void BerichtsmenuEinrichten(MDIHauptmenu& hauptmenu, Kontext& k) {
             QStringLiteral("mnuKassenabschluss"), mnuKassenabschluss);
     eintrag(hauptmenu, k, 2, QStringLiteral("&Journal exportieren"),
             QStringLiteral("mnuJournalExport"), mnuJournalExport);
+    eintrag(hauptmenu, k, 2, QStringLiteral("DSFinV-&K-Export"), QStringLiteral("mnuDsfinvkExport"),
+            [&hauptmenu](Kontext& k) {
+                DsfinvkExportFragen(k, [&] { return Pin2Fragen(k, &hauptmenu); });
+            });
     eintrag(hauptmenu, k, 2, QStringLiteral("&Datensicherung"), QStringLiteral("mnuDatensicherung"),
             mnuDatensicherung);
 }

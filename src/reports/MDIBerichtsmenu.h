@@ -5,7 +5,7 @@
 class Kontext;
 class MDIHauptmenu;
 
-// Adds the bill overview, the two reports, the till closing and the backup to
+// Adds the bill overview, the two reports, the till closing, the exports and the backup to
 // the main window's pop-up menu.
 void BerichtsmenuEinrichten(MDIHauptmenu& hauptmenu, Kontext& k);
 

@@ -5,6 +5,7 @@
 #include "core/Kontext.h"
 #include "core/Rechte.h"
 #include "core/Sicherungslauf.h"
+#include "fiskal/Exportzeitraum.h"
 #include "fiskal/Journalexport.h"
 #include "reports/Berichte.h"
 #include "reports/Kassenabschluss.h"
@@ -37,15 +38,10 @@ void mnuKassenabschluss(Kontext& k) {
 void mnuJournalExport(Kontext& k) {
     if (!RechtPruefen(k, QStringLiteral("Kassenabschluss"))) return;
     const QString titel = QStringLiteral("Journal exportieren");
-    const QString tag = k.geschaeftstag().toString(Qt::ISODate);
     const auto ordner = k.dialoge.eingabe(QStringLiteral("Ordner für die CSV-Dateien:"), titel,
                                           QFileInfo(k.db.pfad()).absolutePath());
     if (!ordner) return;
-    const auto von =
-        k.dialoge.eingabe(QStringLiteral("Von Geschäftstag (JJJJ-MM-TT):"), titel, tag);
-    if (!von) return;
-    const auto bis =
-        k.dialoge.eingabe(QStringLiteral("Bis Geschäftstag (JJJJ-MM-TT):"), titel, tag);
-    if (!bis) return;
-    k.dialoge.meldung(JournalExportieren(k.db, *ordner, *von, *bis).meldung);
+    const auto zeitraum = ZeitraumFragen(k, titel);
+    if (!zeitraum) return;
+    k.dialoge.meldung(JournalExportieren(k.db, *ordner, zeitraum->first, zeitraum->second).meldung);
 }

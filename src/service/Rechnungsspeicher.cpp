@@ -7,10 +7,10 @@
 #include "service/Tischzeilen.h"
 
 Zahlungsaufteilung ZahlungAufteilen(const QString& zahlungsart, Geld gesamt, Geld gutschein) {
-    if (zahlungsart == kKarte) return {Geld(), gesamt, Geld()};
-    if (zahlungsart.startsWith(kGutschein)) return {gesamt - gutschein, Geld(), gutschein};
+    if (zahlungsart == kKarte) return {Geld(), gesamt, Geld(), Geld()};
+    if (zahlungsart.startsWith(kGutschein)) return {gesamt - gutschein, Geld(), gutschein, Geld()};
     if (zahlungsart.startsWith(kZimmer)) return {Geld(), Geld(), Geld(), gesamt};
-    return {gesamt, Geld(), Geld()};
+    return {gesamt, Geld(), Geld(), Geld()};
 }
 
 QString GutscheinUeberschrift(const Gutschein& gutschein) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScroller>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -22,7 +23,7 @@ namespace {
 
 // Large keys for a finger; they change colour under the pointer and while touched.
 const char* const kSpaltenstil = R"(
-#fraLink { background: #2b3440; }
+#fraLink, #fraLinkTasten, #fraLinkTastenFlaeche { background: #2b3440; }
 #fraLink QPushButton { min-height: 64px; font-size: 20px; text-align: left; padding-left: 14px;
     color: white; background: #3d4a5a; border: 1px solid #56657a; border-radius: 8px; }
 #fraLink QPushButton:hover { background: #4d6178; }
@@ -78,9 +79,21 @@ frmLink::frmLink(Kontext& k, QWidget* eltern)
     links->addSpacing(12);
     m_stationsspalte->setSpacing(8);
     m_verwaltungsspalte->setSpacing(8);
-    links->addLayout(m_stationsspalte);
-    links->addLayout(m_verwaltungsspalte);
-    links->addStretch(1);
+    // More keys than the column holds scroll; the column never grows the window.
+    auto* tasten = new QWidget;
+    tasten->setObjectName(QStringLiteral("fraLinkTasten"));
+    auto* tastenspalte = new QVBoxLayout(tasten);
+    tastenspalte->setContentsMargins(0, 0, 0, 0);
+    tastenspalte->setSpacing(8);
+    tastenspalte->addLayout(m_stationsspalte);
+    tastenspalte->addLayout(m_verwaltungsspalte);
+    tastenspalte->addStretch(1);
+    QScrollArea* rolle = rollbar(tasten);
+    // Moved with the finger, as a touch screen has no bar to pull.
+    rolle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rolle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScroller::grabGesture(rolle->viewport(), QScroller::LeftMouseButtonGesture);
+    links->addWidget(rolle, 1);
 
     m_bereich->setObjectName(QStringLiteral("stkBereich"));
     m_bereich->addWidget(m_leer);

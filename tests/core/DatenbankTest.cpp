@@ -138,6 +138,7 @@ TEST(Schema, AnOlderFileIsUpgradedKeepingItsRows) {
         SchemaBisVersion(*db, 1);
         db->ausfuehren("INSERT INTO Kellner (Mitarbeiter, Pin1) VALUES ('Anna', '1')");
         db->ausfuehren("INSERT INTO OffeneTische (Tisch, GPREIS) VALUES ('12', 350)");
+        db->ausfuehren("INSERT INTO Verwaltung (Verwaltung) VALUES ('Stationsverwaltung')");
     }
     auto db = Datenbank::oeffnen(pfad, kDatenbankKennwort);
     SchemaAktualisieren(*db);
@@ -150,4 +151,9 @@ TEST(Schema, AnOlderFileIsUpgradedKeepingItsRows) {
     EXPECT_EQ(a.zahl(0), 1);
     EXPECT_EQ(a.zahl(1), 350);
     EXPECT_FALSE(db->spalten("Betrieb").isEmpty());
+    // The panels added since then follow the file's own.
+    QStringList bereiche;
+    for (Abfrage b = db->abfrage("SELECT Verwaltung FROM Verwaltung ORDER BY ID"); b.naechste();)
+        bereiche << b.text(0);
+    EXPECT_EQ(bereiche, QStringList({"Stationsverwaltung", "Drucker", "Betrieb"}));
 }

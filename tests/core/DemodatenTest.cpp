@@ -42,7 +42,7 @@ TEST_F(Demodaten, AFreshFileHoldsStationsTablesAndTheLists) {
                    "AND a.Oben < b.Oben + b.Hoehe AND b.Oben < a.Oben + a.Hoehe"),
               0);
 
-    EXPECT_EQ(zahl("SELECT count(*) FROM Verwaltung"), 7);
+    EXPECT_EQ(zahl("SELECT count(*) FROM Verwaltung"), 8);
     EXPECT_EQ(spalte("SELECT Bericht FROM Berichte"),
               QStringList({"Kassenbericht", "Kellnerbericht", "Umsatzbericht", "Stornobericht",
                            "Hotelbericht"}));

@@ -10,7 +10,7 @@
 namespace {
 
 class MDIBerichtsmenuTest : public DbTest {
-protected:
+  protected:
     std::int64_t anzahl(const QString& tabelle) {
         Abfrage a = db->abfrage(QStringLiteral("SELECT COUNT(*) FROM ") + tabelle);
         a.naechste();
@@ -32,14 +32,15 @@ TEST_F(MDIBerichtsmenuTest, TillClosingFromTheMenuFoldsAndDeletesTheBills) {
     EXPECT_EQ(eintraege,
               QStringList({"&Rechnungsübersicht", "Kassen&bericht Drucken",
                            "&Kellnerbericht Drucken", "Kassen&abschluss", "&Journal exportieren",
-                           "&Datensicherung", "Kasse sch&ließen"}));
+                           "DSFinV-&K-Export", "&Datensicherung", "Kasse sch&ließen"}));
 
     dialoge.jaNein = {true};
     hauptmenu.findChild<QAction*>(QStringLiteral("mnuKassenabschluss"))->trigger();
     EXPECT_EQ(dialoge.vorschauen, 2);
     EXPECT_EQ(anzahl("Rechnungsuebersicht"), 0);
     EXPECT_EQ(anzahl("RechnungDetails"), 0);
-    Abfrage a = db->abfrage(QStringLiteral("SELECT Datum, Lokal, \"AußerHaus\", Gesamt FROM AlleUmsaetze"));
+    Abfrage a =
+        db->abfrage(QStringLiteral("SELECT Datum, Lokal, \"AußerHaus\", Gesamt FROM AlleUmsaetze"));
     ASSERT_TRUE(a.naechste());
     EXPECT_EQ(a.text(0), "2026-12-06");
     EXPECT_EQ(a.zahl(1), 1500);

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "admin/frmBetrieb.h"
 #include "core/MDIHauptmenu.h"
 #include "druck/Druckarbeiter.h"
 #include "druck/frmDruckEinsetzen.h"
@@ -61,7 +62,7 @@ TEST_F(Einsetzen, TheManagerReachesTheStationEditorAndTheStaffList) {
     });
     QTest::mouseClick(link->findChild<QWidget*>("lblOberflaecheLink2"), Qt::LeftButton);
     const QList<QPushButton*> bereiche = link->findChildren<QPushButton*>("cmdVerwaltungLink");
-    ASSERT_EQ(bereiche.size(), 7);
+    ASSERT_EQ(bereiche.size(), 8);
     QTest::mouseClick(bereiche[0], Qt::LeftButton);
     EXPECT_TRUE(link->findChild<QWidget*>("frmStationen")->isVisible());
     QTest::mouseClick(bereiche[1], Qt::LeftButton);
@@ -76,5 +77,9 @@ TEST_F(Einsetzen, TheManagerReachesTheStationEditorAndTheStaffList) {
     EXPECT_EQ(bereiche[6]->text(), "Drucker");
     EXPECT_TRUE(link->findChild<QWidget*>("frmDrucker")->isVisible());
     EXPECT_TRUE(hauptmenu.findChild<QToolButton*>("cmdDruckermarke")->isVisible());
+    link->setzePanel(8, new frmBetrieb(k));
+    QTest::mouseClick(bereiche[7], Qt::LeftButton);
+    EXPECT_EQ(bereiche[7]->text(), "Betrieb");
+    EXPECT_TRUE(link->findChild<QWidget*>("frmBetrieb")->isVisible());
     EXPECT_EQ(dialoge.meldungen, QStringList());
 }
