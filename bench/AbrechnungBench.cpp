@@ -58,7 +58,7 @@ void BM_Abkassieren50Zeilen(benchmark::State& state) {
     SkriptDialoge dialoge;
     SpeicherDrucker drucker;
     Kontext k(*db, uhr, dialoge, drucker);
-    k.werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("5")};
+    k.werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("5"), QString()};
     const Tischort tisch{QStringLiteral("Gastraum"), QStringLiteral("5")};
     const Tischort zahlen = Zahlliste(tisch);
 

@@ -111,6 +111,7 @@ int main(int argc, char** argv) {
     Druckwarteschlange drucker(*db, uhr, [&arbeiter] { arbeiter.anstossen(); });
     QtDialoge dialoge(drucker);
     Kontext k(*db, uhr, dialoge, drucker);
+    k.druckerausgang = &ausgang;
     QObject::connect(&arbeiter, &Druckarbeiter::ausgefallen, &app, [](const QString& meldung) {
         QMessageBox::critical(nullptr, QStringLiteral("Fehler"), meldung);
     });

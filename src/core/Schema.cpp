@@ -247,10 +247,20 @@ void version8(Datenbank& db) {
         "CREATE TABLE IF NOT EXISTS Einstellungen (Name TEXT PRIMARY KEY, Wert TEXT);"));
 }
 
+// The course a line is served in ("Gang 2"); none: the line goes to the
+// kitchen as soon as the table is left.
+void version11(Datenbank& db) {
+    db.skript(QStringLiteral(R"(
+ALTER TABLE OffeneTische ADD COLUMN Gang TEXT;
+ALTER TABLE StornosTemporaer ADD COLUMN Gang TEXT;
+ALTER TABLE Stornos ADD COLUMN Gang TEXT;
+)"));
+}
+
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {
-        version1, version2, version3, version4, version5, version6, version7, version8};
+        version1, version2, version3, version4, version5, version6, version7, version8, version11};
     return liste;
 }
 
