@@ -10,7 +10,7 @@
 namespace {
 
 constexpr double kQuer = kBonbreite / kA4Breite;
-constexpr double kSchriftmass = 0.75;
+constexpr double kSchriftmass = 0.65;
 constexpr double kKleinsteSchrift = 7;  // pt, still read on a receipt
 
 }  // namespace
