@@ -62,7 +62,7 @@ void BM_Abkassieren50Zeilen(benchmark::State& state) {
     SkriptDialoge dialoge;
     SpeicherDrucker drucker;
     Kontext k(*db, uhr, dialoge, drucker);
-    k.werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("5")};
+    k.werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("5"), QString()};
     const Tischort tisch{QStringLiteral("Gastraum"), QStringLiteral("5")};
     const Tischort zahlen = Zahlliste(tisch);
 
@@ -104,7 +104,7 @@ void BM_Abkassieren50ZeilenSigniert(benchmark::State& state) {
     Tsearbeiter tse(TseGeraetebau(*db));
     k.tse = &tse;
     TseNachStart(k);
-    k.werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("5")};
+    k.werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("5"), QString()};
     const Tischort tisch{QStringLiteral("Gastraum"), QStringLiteral("5")};
 
     std::vector<double> boden, abkassieren;

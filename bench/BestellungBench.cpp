@@ -46,7 +46,8 @@ struct Kasse {
                            "'Thekendrucker', 0, '19'), ('20', 'Hauptgerichte', 'Speisen', "
                            "'Schnitzel', 1290, 'kein Drucker', 'Küchendrucker', 1, '7')"));
         k = std::make_unique<Kontext>(*db, uhr, dialoge, drucker);
-        k->werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("1")};
+        k->werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("1"),
+                    QString()};
     }
     void leeren() {
         db->skript(

@@ -45,6 +45,8 @@ class Nullausgang : public Druckerausgang {
         };
         return std::make_unique<Weg>();
     }
+    QString zustand(const QString&) const override { return {}; }
+    bool aufRolle(const QString&) const override { return true; }
 };
 
 // A till on a file with five drinks and five dishes, waiter Tom at table 1,
@@ -52,11 +54,12 @@ class Nullausgang : public Druckerausgang {
 struct Druckkasse {
     explicit Druckkasse(const Druckerausgang& ausgang)
         : db(Datenbank::oeffnen(ordner.filePath(QStringLiteral("tavro.db")), kDatenbankKennwort)),
-          arbeiter((SchemaAktualisieren(*db), *db), ausgang,
-                   uhr.jetzt().date(), std::chrono::milliseconds(50)),
+          arbeiter((SchemaAktualisieren(*db), *db), ausgang, uhr.jetzt().date(),
+                   std::chrono::milliseconds(50)),
           queue(*db, uhr, [this] { arbeiter.anstossen(); }),
           k(*db, uhr, dialoge, queue) {
-        k.werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("1")};
+        k.werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("1"),
+                   QString()};
         for (int i = 0; i < 10; ++i)
             db->ausfuehren(
                 QStringLiteral("INSERT INTO Artikelgruppe (PLU, WG, IDWG, Gericht, EPREIS, "

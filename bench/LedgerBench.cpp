@@ -41,7 +41,8 @@ struct Kasse {
         db = Datenbank::oeffnen(ordner.filePath(QStringLiteral("tavro.db")), kDatenbankKennwort);
         SchemaAktualisieren(*db);
         k = std::make_unique<Kontext>(*db, uhr, dialoge, drucker);
-        k->werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("1")};
+        k->werte = {QStringLiteral("Tom"), QStringLiteral("Gastraum"), QStringLiteral("1"),
+                    QString()};
         for (int i = 0; i < 10; ++i)
             db->ausfuehren(
                 QStringLiteral("INSERT INTO Artikelgruppe (PLU, WG, IDWG, Gericht, EPREIS, "

@@ -118,6 +118,7 @@ int main(int argc, char** argv) {
     Kontext k(*db, uhr, dialoge, drucker);
     Tsearbeiter tse(TseGeraetebau(*db));
     k.tse = &tse;
+    k.druckerausgang = &ausgang;
     QObject::connect(&arbeiter, &Druckarbeiter::ausgefallen, &app, [](const QString& meldung) {
         QMessageBox::critical(nullptr, QStringLiteral("Fehler"), meldung);
     });

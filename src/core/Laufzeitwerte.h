@@ -8,6 +8,7 @@ struct Laufzeitwerte {
     QString kellner;  // Mitarbeiter of the logged-in staff member
     QString station;  // station on screen
     QString tisch;    // table being served
+    QString gang;     // course of the lines entered now; empty: sent on leaving
 };
 
 // Wrong PINs at the login, kept for the life of the program.

@@ -299,11 +299,21 @@ ALTER TABLE AktuellesBericht ADD COLUMN Zimmer INTEGER;
 )"));
 }
 
+// The course a line is served in ("Gang 2"); none: the line goes to the
+// kitchen as soon as the table is left.
+void version12(Datenbank& db) {
+    db.skript(QStringLiteral(R"(
+ALTER TABLE OffeneTische ADD COLUMN Gang TEXT;
+ALTER TABLE StornosTemporaer ADD COLUMN Gang TEXT;
+ALTER TABLE Stornos ADD COLUMN Gang TEXT;
+)"));
+}
+
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {
-        version1, version2, version3, version4, version5, version6, version7, version8, version9,
-        version10, version11};
+        version1, version2, version3, version4,  version5,  version6,
+        version7, version8, version9, version10, version11, version12};
     return liste;
 }
 

@@ -17,19 +17,29 @@ constexpr int kAufbewahrungTage = 7;
 
 struct Offen {
     std::int64_t id;
-    QString rolle;
-    QString umleitung;
+    QString drucker;  // its redirection, its role's choice or the default
 };
 
-std::vector<Offen> offeneAuftraege(Datenbank& db) {
+std::vector<Offen> offeneAuftraege(Datenbank& db, const Druckerausgang& ausgang) {
     // Taking the write lock waits for a routine still storing jobs, so the
     // jobs it stores are seen as soon as it commits.
     Transaktion t(db);
     std::vector<Offen> offen;
+    QHash<QString, QString> druckerDerRolle;  // asked once per pass
     Abfrage a = db.abfrage(QStringLiteral("SELECT ID, Rolle, Umleitung FROM Druckauftraege "
                                           "WHERE Status IN (?, ?) ORDER BY ID"),
                            kAuftragWartet, kAuftragFehler);
-    while (a.naechste()) offen.push_back({a.zahl(0), a.text(1), a.text(2)});
+    while (a.naechste()) {
+        QString drucker = a.text(2);
+        if (drucker.isEmpty()) {
+            const QString rolle = a.text(1);
+            auto it = druckerDerRolle.constFind(rolle.toLower());
+            if (it == druckerDerRolle.constEnd())
+                it = druckerDerRolle.insert(rolle.toLower(), DruckerDerRolle(db, ausgang, rolle));
+            drucker = *it;
+        }
+        offen.push_back({a.zahl(0), drucker});
+    }
     t.bestaetigen();
     return offen;
 }
@@ -67,19 +77,12 @@ void DruckauftraegeNachStart(Datenbank& db, const QDate& heute) {
 }
 
 int DruckauftraegeAbarbeiten(Datenbank& db, const Druckerausgang& ausgang,
-                             const std::function<void()>& gemeldet) {
-    QHash<QString, QString> druckerDerRolle;  // asked once per pass
+                             const std::function<void()>& gemeldet, const QString& nurDrucker) {
     QSet<QString> gestoert;
     int gedruckt = 0;
-    for (const Offen& o : offeneAuftraege(db)) {
-        QString drucker = o.umleitung;
-        if (drucker.isEmpty()) {
-            auto it = druckerDerRolle.constFind(o.rolle.toLower());
-            if (it == druckerDerRolle.constEnd())
-                it = druckerDerRolle.insert(o.rolle.toLower(),
-                                            DruckerDerRolle(db, ausgang, o.rolle));
-            drucker = *it;
-        }
+    for (const Offen& o : offeneAuftraege(db, ausgang)) {
+        const QString& drucker = o.drucker;
+        if (!nurDrucker.isEmpty() && drucker != nurDrucker) continue;
         if (gestoert.contains(drucker) || !beginnen(db, o.id)) continue;
         try {
             const Dokument dokument = AuftragsdokumentLesen(db, o.id);
@@ -99,6 +102,13 @@ int DruckauftraegeAbarbeiten(Datenbank& db, const Druckerausgang& ausgang,
     return gedruckt;
 }
 
+QStringList WartendeDrucker(Datenbank& db, const Druckerausgang& ausgang) {
+    QStringList drucker;
+    for (const Offen& o : offeneAuftraege(db, ausgang))
+        if (!drucker.contains(o.drucker)) drucker << o.drucker;
+    return drucker;
+}
+
 Druckstand DruckstandLesen(Datenbank& db) {
     Abfrage a = db.abfrage(
         QStringLiteral("SELECT count(*), coalesce(sum(Status = ?), 0) FROM Druckauftraege "
@@ -115,6 +125,7 @@ std::vector<Druckauftrag> DruckauftraegeLesen(Datenbank& db, const Druckerausgan
                        "ORDER BY Status = ?1, CASE WHEN Status = ?1 THEN -ID ELSE ID END"),
         kAuftragGedruckt);
     std::vector<Druckauftrag> liste;
+    QHash<QString, QString> zustaende;  // CUPS is asked once per printer
     while (a.naechste()) {
         Druckauftrag j{a.zahl(0),
                        a.text(1),
@@ -123,8 +134,15 @@ std::vector<Druckauftrag> DruckauftraegeLesen(Datenbank& db, const Druckerausgan
                        a.text(4),
                        a.text(5),
                        QDateTime(a.datum(6), QTime::fromString(a.text(7))),
-                       a.wahr(8)};
+                       a.wahr(8),
+                       QString()};
         if (j.drucker.isEmpty()) j.drucker = DruckerDerRolle(db, ausgang, j.rolle);
+        if (j.status != kAuftragGedruckt) {
+            auto it = zustaende.constFind(j.drucker);
+            if (it == zustaende.constEnd())
+                it = zustaende.insert(j.drucker, ausgang.zustand(j.drucker));
+            j.zustand = *it;
+        }
         liste.push_back(j);
     }
     return liste;

@@ -28,6 +28,8 @@ struct Druckauftrag {
     QString fehler;  // of the last failed try
     QDateTime angelegt;
     bool wiederholung = false;
+    // For a job not printed: what keeps its printer (Druckerausgang::zustand).
+    QString zustand;
 };
 
 struct Druckstand {
@@ -46,12 +48,16 @@ QString DruckerDerRolle(Datenbank& db, const Druckerausgang& ausgang, const QStr
 // printed jobs are kept a week for the list.
 void DruckauftraegeNachStart(Datenbank& db, const QDate& heute);
 
-// Prints every job not printed yet, in order of storing. A printer that fails
-// keeps its job and every later job of its own, so its tickets come out in
-// order once it is back; the others print on. `gemeldet` runs after every job.
-// Answers the number printed.
+// Prints every job not printed yet, in order of storing; with `nurDrucker`,
+// only the jobs of that printer. A printer that fails keeps its job and every
+// later job of its own, so its tickets come out in order once it is back; the
+// others print on. `gemeldet` runs after every job. Answers the number printed.
 int DruckauftraegeAbarbeiten(Datenbank& db, const Druckerausgang& ausgang,
-                             const std::function<void()>& gemeldet = {});
+                             const std::function<void()>& gemeldet = {},
+                             const QString& nurDrucker = QString());
+
+// The printers jobs wait for, in order of their first waiting job.
+QStringList WartendeDrucker(Datenbank& db, const Druckerausgang& ausgang);
 
 Druckstand DruckstandLesen(Datenbank& db);
 

@@ -35,11 +35,12 @@ frmDruckauftraege::frmDruckauftraege(Kontext& k, const Druckerausgang& ausgang,
     setObjectName(QStringLiteral("frmDruckauftraege"));
     setWindowTitle(QStringLiteral("Druckaufträge"));
     setStyleSheet(QStringLiteral("QWidget { font-size: 14pt; }"));
-    m_liste = new QTableWidget(0, 6, this);
+    m_liste = new QTableWidget(0, 7, this);
     m_liste->setObjectName(QStringLiteral("grdAuftraege"));
     m_liste->setHorizontalHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Zeit"),
                                         QStringLiteral("Beleg"), QStringLiteral("Drucker"),
-                                        QStringLiteral("Status"), QStringLiteral("Fehler")});
+                                        QStringLiteral("Status"), QStringLiteral("Fehler"),
+                                        QStringLiteral("Druckerzustand")});
     m_liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_liste->setSelectionMode(QAbstractItemView::SingleSelection);
     m_liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -103,7 +104,8 @@ void frmDruckauftraege::laden() {
                                       titel,
                                       a.drucker,
                                       a.status,
-                                      a.fehler};
+                                      a.fehler,
+                                      a.zustand};
             for (int s = 0; s < spalten.size(); ++s)
                 m_liste->setItem(zeile, s, new QTableWidgetItem(spalten[s]));
             if (a.id == vorher) m_liste->selectRow(zeile);

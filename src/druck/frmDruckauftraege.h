@@ -9,7 +9,8 @@ class QComboBox;
 class QTableWidget;
 
 // The job list behind the printer mark: every job not printed yet, in print
-// order, with its printer and last error, then the printed ones; the keys
+// order, with its printer, last error and what keeps its printer (the CUPS
+// queue's state), then the printed ones; the keys
 // "Erneut drucken", "Auf anderen Drucker umleiten" (to the printer chosen
 // beside it) and "Als PDF speichern" act on the selected job.
 class frmDruckauftraege : public QDialog {

@@ -62,9 +62,14 @@ void frmDrucker::zeileAnlegen(int zeile, const QString& rolle, const QStringList
     const QString jetzt = DruckerDerRolle(k.db, m_ausgang, rolle);
     if (drucker->findText(jetzt) < 0) drucker->addItem(jetzt);
     drucker->setCurrentText(jetzt);
-    connect(drucker, &QComboBox::textActivated, this, [this, rolle](const QString& gewaehlt) {
-        Absichern(k, [&] { DruckerZuordnen(k.db, rolle, gewaehlt); });
-    });
+    auto* zustand = new QLabel(m_ausgang.zustand(jetzt));
+    zustand->setObjectName(QStringLiteral("lblZustand"));
+    zustand->setStyleSheet(QStringLiteral("color: #c0392b;"));
+    connect(drucker, &QComboBox::textActivated, this,
+            [this, rolle, zustand](const QString& gewaehlt) {
+                Absichern(k, [&] { DruckerZuordnen(k.db, rolle, gewaehlt); });
+                zustand->setText(m_ausgang.zustand(gewaehlt));
+            });
     QPushButton* test = BeruehrKnopf(QStringLiteral("Testdruck"), this);
     test->setObjectName(QStringLiteral("cmdTestdruck"));
     test->setMinimumHeight(56);
@@ -76,4 +81,5 @@ void frmDrucker::zeileAnlegen(int zeile, const QString& rolle, const QStringList
     m_raster->addWidget(name, zeile, 0);
     m_raster->addWidget(drucker, zeile, 1);
     m_raster->addWidget(test, zeile, 2);
+    m_raster->addWidget(zustand, zeile, 3);
 }

@@ -7,8 +7,9 @@ class Druckerausgang;
 class QGridLayout;
 
 // The administration panel "Drucker": one row per printer role with the
-// printer it prints on (a CUPS queue, "PDF-Ordner" or "kein Drucker") and a
-// "Testdruck" key. A choice is stored as soon as it is made.
+// printer it prints on (a CUPS queue, "PDF-Ordner" or "kein Drucker"), a
+// "Testdruck" key and, in red, what keeps the printer from printing. A choice is stored as soon as
+// it is made.
 class frmDrucker : public QWidget {
     Q_OBJECT
   public:

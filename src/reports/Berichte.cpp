@@ -5,6 +5,7 @@
 #include "core/Kontext.h"
 #include "fiskal/Steuerumsaetze.h"
 #include "reports/Berichtslayouts.h"
+#include "reports/Berichtspapier.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ Dokument erzeugen(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten,
                   const QDate& bis) {
     layout.setzeText(kKopf, QStringLiteral("lblAdresse"), adresszeile(k.db));
     layout.setzeText(kKopf, QStringLiteral("lblDatum"), Datumszeile(von, bis));
+    if (Berichtspapier(k) == Papier::Rolle) return BerichtErzeugen(AufRolle(layout), daten);
     return BerichtErzeugen(layout, daten);
 }
 

@@ -8,7 +8,8 @@
 class Kontext;
 
 // The manager's reports over a date range (both ends included). The ...Erzeugen
-// functions gather the figures and lay the report out; the Bericht... entry
+// functions gather the figures and lay the report out, on A4 or on the roll
+// as the reports' printer takes it (Berichtspapier); the Bericht... entry
 // points show it in the modal preview, from which it is printed.
 
 // Till report from the daily totals; fills the scratch table AbschlussBericht.

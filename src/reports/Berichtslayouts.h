@@ -5,8 +5,8 @@
 #include "fiskal/Steuertabelle.h"
 #include "ui/bericht/Berichtslayout.h"
 
-// The A4 reports of the manager. Each header holds the logo Symbol1, the
-// address line lblAdresse, the title lblTagesumsatz and the date line lblDatum.
+// The A4 reports of the manager (AufRolle lays them onto the roll). Each header holds the logo
+// Symbol1, the address line lblAdresse, the title lblTagesumsatz and the date line lblDatum.
 
 // Till report "Kassenbericht": one row with Lokal, AußerHaus, BAR, KARTE; the
 // footer's lblSummeBrutto is set by the caller.

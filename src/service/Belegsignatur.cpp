@@ -8,6 +8,7 @@
 #include "fiskal/tse/Tse.h"
 #include "fiskal/tse/Tseprozessdaten.h"
 #include "service/Rechnungsspeicher.h"
+#include "service/Senden.h"
 #include "service/Tischzeilen.h"
 
 Tsesignatur KassenbelegSignieren(Kontext& k, const QString& tisch, const QString& zahlungsart,
@@ -29,13 +30,12 @@ Tsesignatur KassenbelegSignieren(Kontext& k, const QString& tisch, const QString
                         KassenbelegDaten(brutto, teile.bar, teile.karte + teile.gutschein));
 }
 
-QList<Bestellposten> NeueBestellposten(Kontext& k) {
+QList<Bestellposten> NeueBestellposten(Kontext& k, const QString& gang) {
     QList<Bestellposten> posten;
-    for (Abfrage a = k.db.abfrage(
-             QStringLiteral("SELECT Menge, Gericht, EPREIS FROM OffeneTische WHERE Station = ? "
-                            "AND Tisch = ? AND Kellner = ? AND TischDetails = 'Neu' "
-                            "ORDER BY RegID, ID"),
-             k.werte.station, k.werte.tisch, k.werte.kellner);
+    for (Abfrage a = k.db.abfrage(QStringLiteral("SELECT Menge, Gericht, EPREIS FROM OffeneTische "
+                                                 "WHERE ") +
+                                      kSendeBedingung + QStringLiteral(" ORDER BY RegID, ID"),
+                                  k.werte.station, k.werte.tisch, k.werte.kellner, gang);
          a.naechste();)
         posten.append({a.zahl(0), a.text(1), a.geld(2)});
     return posten;

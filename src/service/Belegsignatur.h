@@ -18,8 +18,9 @@ class Kontext;
 Tsesignatur KassenbelegSignieren(Kontext& k, const QString& tisch, const QString& zahlungsart,
                                  Geld gutschein);
 
-// The current waiter's new lines of the open table, about to be sent.
-QList<Bestellposten> NeueBestellposten(Kontext& k);
+// The new lines of the open table a send takes, about to be sent: the current
+// waiter's lines of no course, or the held lines of the course `gang` called.
+QList<Bestellposten> NeueBestellposten(Kontext& k, const QString& gang = QString());
 // Those lines as "Bestellung-V1"; nothing to sign when there are none.
 Tsesignatur BestellungSignieren(Kontext& k, const QList<Bestellposten>& posten);
 // Inside the transaction that sends them: the entry "Bestellung" with the

@@ -46,3 +46,11 @@ Berichtslayout bon(bool mitPLU, const QString& schlusszeichen) {
 Berichtslayout ReportTheke() { return bon(false, QStringLiteral("*")); }
 Berichtslayout ReportKüche() { return bon(true, QStringLiteral("***")); }
 Berichtslayout ReportStornozettel() { return bon(true, QStringLiteral("*")); }
+
+void GangUeberschrift(Berichtslayout& layout, const QString& gang) {
+    const double oben = layout.bereich(kKopf).hoehe;
+    layout.bezeichnung(kKopf, QStringLiteral("lblGang"), {0, oben, kBonbreite, 9}, gang, kTitel,
+                       Ausrichtung::Mitte);
+    layout.linie(kKopf, QStringLiteral("LinieGang"), {0, oben + 10, kBonbreite, 0});
+    layout.bereich(kKopf).hoehe = oben + 11.5;
+}

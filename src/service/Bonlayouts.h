@@ -8,3 +8,7 @@
 Berichtslayout ReportTheke();         // no PLU field, closing mark "*"
 Berichtslayout ReportKüche();         // closing mark "***"
 Berichtslayout ReportStornozettel();  // closing mark "*"
+
+// Heads the lines of a called course with the course ("Gang 2"), large, below
+// the header, so the kitchen sees which course to serve now.
+void GangUeberschrift(Berichtslayout& layout, const QString& gang);

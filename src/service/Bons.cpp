@@ -2,6 +2,7 @@
 
 #include "core/Kontext.h"
 #include "service/Bonlayouts.h"
+#include "service/Senden.h"
 #include "ui/Druckziel.h"
 #include "ui/bericht/Dokument.h"
 
@@ -39,20 +40,19 @@ void drucken(Kontext& k, Berichtslayout layout, const Berichtsdaten& daten, cons
 
 }  // namespace
 
-void TischNeuesGericht(Kontext& k, const QString& rolle, const QString& titel) {
+void TischNeuesGericht(Kontext& k, const QString& rolle, const QString& titel,
+                       const QString& gang) {
     // Ordered by group so an extra prints right under its dish, a line's note
-    // right under the line. The waiter's own lines only: those are the ones
-    // leaving the table sends.
+    // right under the line. Only the lines this send takes.
     Abfrage a = k.db.abfrage(
         QStringLiteral("SELECT PLU, Gericht || CASE WHEN coalesce(Notiz, '') = '' THEN '' "
                        "ELSE char(10) || '» ' || Notiz END AS Gericht, Menge_Text, GPREIS, "
-                       "Bondrucker FROM OffeneTische "
-                       "WHERE Station = ? AND Tisch = ? AND Kellner = ? AND TischDetails = 'Neu' "
-                       "ORDER BY RegID, ID"),
-        k.werte.station, k.werte.tisch, k.werte.kellner);
-    const bool theke = gleicheRolle(rolle, kThekendrucker);
-    drucken(k, theke ? ReportTheke() : ReportKüche(), nurRolle(BerichtsdatenAus(a), rolle), rolle,
-            titel);
+                       "Bondrucker FROM OffeneTische WHERE ") +
+            kSendeBedingung + QStringLiteral(" ORDER BY RegID, ID"),
+        k.werte.station, k.werte.tisch, k.werte.kellner, gang);
+    Berichtslayout layout = gleicheRolle(rolle, kThekendrucker) ? ReportTheke() : ReportKüche();
+    if (!gang.isEmpty()) GangUeberschrift(layout, gang);
+    drucken(k, std::move(layout), nurRolle(BerichtsdatenAus(a), rolle), rolle, titel);
 }
 
 void Stornozettel(Kontext& k, const QString& rolle, const QString& titel) {

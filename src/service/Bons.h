@@ -8,12 +8,14 @@ class Kontext;
 inline const QString kThekendrucker = QStringLiteral("Thekendrucker");
 inline const QString kKuechendrucker = QStringLiteral("Küchendrucker");
 
-// Prints the current waiter's new lines of the open table that belong to the
-// printer role, on that role's printer: the bar
-// ticket for the bar role, the kitchen ticket otherwise, titled as given
-// ("Thekenbon", "Küchenbon"). Prints nothing when there are none. Changes no data;
-// a printer failure throws DbFehler.
-void TischNeuesGericht(Kontext& k, const QString& rolle, const QString& titel);
+// Prints the new lines of the open table a send takes (kSendeBedingung: the
+// current waiter's lines of no course, or the held lines of `gang`) that
+// belong to the printer role, on that role's printer: the bar ticket for the
+// bar role, the kitchen ticket otherwise, titled as given ("Thekenbon",
+// "Küchenbon") and headed by the course when one is called. Prints nothing
+// when there are none. Changes no data; a printer failure throws DbFehler.
+void TischNeuesGericht(Kontext& k, const QString& rolle, const QString& titel,
+                       const QString& gang = QString());
 
 // Prints the open table's pending cancellations of the printer role ("Storno-Theke",
 // "Storno-Küche"), quantities negative and amounts positive. Prints nothing when

@@ -11,14 +11,16 @@ namespace {
 
 // Finds the open table's new drink line of the same article, unit price and
 // VAT rate to merge into (lines with extras keep their own quantity, a line
-// given away keeps its 0,00 €) and adds to it, or inserts a line; answers its
-// ID. A merge beyond the largest quantity of a line is refused with its message.
+// given away keeps its 0,00 €, a line of another course is served apart) and
+// adds to it, or inserts a line; answers its ID. A merge beyond the largest quantity of a line is
+// refused with its message.
 std::optional<std::int64_t> zeileFuer(Kontext& k, const Katalogartikel& a, int menge) {
     Abfrage gefunden = k.db.abfrage(
-        QStringLiteral("SELECT ID, Menge FROM OffeneTische WHERE Station = ? AND Tisch = ? AND "
-                       "TischDetails = 'Neu' AND PLU = ? AND IDWG = ? AND Extra = 'Nein' AND "
-                       "EPREIS = ? AND MwStSatz = ? ORDER BY ID LIMIT 1"),
-        k.werte.station, k.werte.tisch, a.plu, kGetraenke, a.epreis, a.mwstSatz);
+        QStringLiteral(
+            "SELECT ID, Menge FROM OffeneTische WHERE Station = ? AND Tisch = ? AND "
+            "TischDetails = 'Neu' AND PLU = ? AND IDWG = ? AND Extra = 'Nein' AND "
+            "EPREIS = ? AND MwStSatz = ? AND coalesce(Gang, '') = ? ORDER BY ID LIMIT 1"),
+        k.werte.station, k.werte.tisch, a.plu, kGetraenke, a.epreis, a.mwstSatz, k.werte.gang);
     if (gefunden.naechste()) {
         const std::int64_t id = gefunden.zahl(0);
         if (gefunden.zahl(1) + menge > kHoechstmenge) {
@@ -49,11 +51,12 @@ bool eintragen(Kontext& k, const Katalogartikel& a, int menge) {
             "UPDATE OffeneTische SET RegID = ID, Kellner = ?, Station = ?, Tisch = ?, "
             "TischDetails = 'Neu', Stationsdrucker = ?, Bondrucker = ?, IDWG = ?, WG = ?, "
             "Gericht = ?, EPREIS = ?, PLU = ?, PLU_ID = ?, Extra = 'Nein', Kommentar = 'Nein', "
-            "Menge_Text = Menge || 'x', GPREIS = Menge * ?, Datum = ?, Zeit = ?, MwStSatz = ? "
-            "WHERE ID = ?"),
+            "Menge_Text = Menge || 'x', GPREIS = Menge * ?, Datum = ?, Zeit = ?, MwStSatz = ?, "
+            "Gang = ? WHERE ID = ?"),
         k.werte.kellner, k.werte.station, k.werte.tisch, a.stationsdrucker, a.bondrucker, a.idwg,
         a.wg, a.gericht, a.epreis, a.plu, a.plu, a.epreis, Geschaeftstag(jetzt),
-        Eintragszeit(jetzt), a.mwstSatz, *id);
+        Eintragszeit(jetzt), a.mwstSatz,
+        k.werte.gang.isEmpty() ? QVariant() : QVariant(k.werte.gang), *id);
     t.bestaetigen();
     return true;
 }

@@ -32,13 +32,14 @@ bool ExtraEintragen(Kontext& k, std::int64_t zeilenId, const QStringList& extraP
             QStringLiteral(
                 "INSERT INTO OffeneTische (RegID, Kellner, Station, Tisch, TischDetails, "
                 "Stationsdrucker, Bondrucker, IDWG, WG, PLU, PLU_ID, Extra, Kommentar, Menge, "
-                "Gericht, EPREIS, GPREIS, Datum, Zeit, MwStSatz) "
-                "VALUES (?, ?, ?, ?, 'Neu', ?, ?, ?, ?, '', ?, 'Ja', 'Nein', ?, ?, ?, ?, ?, ?, ?)"),
+                "Gericht, EPREIS, GPREIS, Datum, Zeit, MwStSatz, Gang) "
+                "VALUES (?, ?, ?, ?, 'Neu', ?, ?, ?, ?, '', ?, 'Ja', 'Nein', ?, ?, ?, ?, ?, ?, ?, "
+                "(SELECT Gang FROM OffeneTische WHERE ID = ?))"),
             zeilenId, k.werte.kellner, k.werte.station, k.werte.tisch, extra.stationsdrucker,
             extra.bondrucker, extra.idwg, extra.wg, extra.plu, menge,
             QStringLiteral("+ ") + MengeText(menge) + QLatin1Char(' ') + extra.gericht,
             extra.epreis, extra.epreis * menge, Geschaeftstag(jetzt), Eintragszeit(jetzt),
-            extra.mwstSatz);
+            extra.mwstSatz, zeilenId);
     }
     t.bestaetigen();
     return true;

@@ -24,40 +24,44 @@ struct NeueZeile {
     Geld epreis;
     std::int64_t menge;
     QString notiz;
+    QString gang;
 };
 
-QList<NeueZeile> neueZeilen(Kontext& k) {
+QList<NeueZeile> neueZeilen(Kontext& k, const QString& gang) {
     QList<NeueZeile> zeilen;
     Abfrage a = k.db.abfrage(
-        QStringLiteral("SELECT ID, PLU_ID, Extra, EPREIS, Menge, Notiz FROM OffeneTische WHERE "
-                       "Station = ? AND Tisch = ? AND Kellner = ? AND TischDetails = 'Neu' "
-                       "ORDER BY RegID, ID"),
-        k.werte.station, k.werte.tisch, k.werte.kellner);
+        QStringLiteral("SELECT ID, PLU_ID, Extra, EPREIS, Menge, Notiz, Gang FROM OffeneTische "
+                       "WHERE ") +
+            kSendeBedingung + QStringLiteral(" ORDER BY RegID, ID"),
+        k.werte.station, k.werte.tisch, k.werte.kellner, gang);
     while (a.naechste())
-        zeilen.append({a.zahl(0), a.text(1), a.text(2), a.geld(3), a.zahl(4), a.text(5)});
+        zeilen.append(
+            {a.zahl(0), a.text(1), a.text(2), a.geld(3), a.zahl(4), a.text(5), a.text(6)});
     return zeilen;
 }
 
 // The sent line a new line without extras joins; 0 when there is none. A line
 // that would then hold more than the largest quantity is no partner: the new
 // line stays a line of its own. So does a line with a note to the kitchen, and
-// a sent line with a note takes no other.
+// a sent line with a note takes no other. Courses are served apart: a line
+// joins only a line of its own course.
 std::int64_t zielzeile(Kontext& k, const NeueZeile& n) {
     if (n.extra == kJa || !n.notiz.isEmpty()) return 0;
     Abfrage a = k.db.abfrage(
         QStringLiteral("SELECT ID FROM OffeneTische WHERE Station = ? AND Tisch = ? AND "
                        "TischDetails = 'Alt' AND PLU = ? AND Extra = ? AND EPREIS = ? "
-                       "AND Menge + ? <= ? AND coalesce(Notiz, '') = '' ORDER BY ID LIMIT 1"),
-        k.werte.station, k.werte.tisch, n.pluId, n.extra, n.epreis, n.menge, kHoechstmenge);
+                       "AND Menge + ? <= ? AND coalesce(Notiz, '') = '' AND coalesce(Gang, '') = ? "
+                       "ORDER BY ID LIMIT 1"),
+        k.werte.station, k.werte.tisch, n.pluId, n.extra, n.epreis, n.menge, kHoechstmenge, n.gang);
     return a.naechste() ? a.zahl(0) : 0;
 }
 
 }  // namespace
 
-void TischNeuesGerichtLoeschen(Kontext& k) {
+void TischNeuesGerichtLoeschen(Kontext& k, const QString& gang) {
     Transaktion t(k.db);
     const QString kellner = tischkellner(k);
-    for (const NeueZeile& n : neueZeilen(k)) {
+    for (const NeueZeile& n : neueZeilen(k, gang)) {
         if (const std::int64_t ziel = zielzeile(k, n)) {
             k.db.ausfuehren(QStringLiteral("UPDATE OffeneTische SET Menge = Menge + ?1, "
                                            "Menge_Text = (Menge + ?1) || 'x', "
@@ -94,8 +98,8 @@ void StornosTemporaerLoeschen(Kontext& k) {
 
 bool TischNeuesGerichtPruefen(Kontext& k) {
     Abfrage a = k.db.abfrage(QStringLiteral("SELECT 1 FROM OffeneTische WHERE Station = ? AND "
-                                            "Tisch = ? AND Kellner = ? AND TischDetails = 'Neu' "
-                                            "LIMIT 1"),
+                                            "Tisch = ? AND TischDetails = 'Neu' AND "
+                                            "(Kellner = ? OR Gang IS NOT NULL) LIMIT 1"),
                              k.werte.station, k.werte.tisch, k.werte.kellner);
     return a.naechste();
 }

@@ -5,9 +5,12 @@
 void OffeneTischeAnzeigen(Kontext& k, Tischanzeige& anzeige, const QString& tisch,
                           const QString& modus) {
     QList<Tischzeile> zeilen;
-    Abfrage a = k.db.abfrage(QStringLiteral("SELECT * FROM OffeneTische WHERE Station = ? AND "
-                                            "Tisch = ? AND TischDetails = ? ORDER BY RegID, ID"),
-                             k.werte.station, tisch, modus);
+    // Held courses show among the sent lines: they are ordered, only not called yet.
+    Abfrage a = k.db.abfrage(
+        QStringLiteral("SELECT * FROM OffeneTische WHERE Station = ?1 AND Tisch = ?2 AND "
+                       "(TischDetails = ?3 OR (?3 = 'Alt' AND TischDetails = 'Neu' AND "
+                       "Gang IS NOT NULL)) ORDER BY RegID, ID"),
+        k.werte.station, tisch, modus);
     while (a.naechste()) zeilen.append(Tischzeile::lesen(a));
     anzeige.modell.setzen(std::move(zeilen));
     anzeige.modus = modus;

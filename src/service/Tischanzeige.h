@@ -20,8 +20,9 @@ struct Tischanzeige {
     QString summentext() const { return summe ? summe->waehrung() : QString(); }
 };
 
-// Reads the lines of the current station and that table in that state, in group
-// order (extras follow their line), sets the mode and then the sum.
+// Reads the lines of the current station and that table in that state (held
+// courses count as sent), in group order (extras follow their line), sets the
+// mode and then the sum.
 void OffeneTischeAnzeigen(Kontext& k, Tischanzeige& anzeige, const QString& tisch,
                           const QString& modus);
 

@@ -26,5 +26,7 @@ Tischzeile Tischzeile::lesen(const Abfrage& a) {
     z.datum = a.datum(QStringLiteral("Datum"));
     z.zeit = a.text(QStringLiteral("Zeit"));
     z.mwstSatz = static_cast<int>(a.zahl(QStringLiteral("MwStSatz")));
+    z.notiz = a.text(QStringLiteral("Notiz"));
+    z.gang = a.text(QStringLiteral("Gang"));
     return z;
 }

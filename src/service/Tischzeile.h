@@ -40,6 +40,11 @@ struct Tischzeile {
     QDate datum;
     QString zeit;
     int mwstSatz = 0;  // hundredths of a percent
+    QString notiz;     // to the kitchen
+    QString gang;      // the course; a new line of a course is held back
+
+    // A new line of a course waits for the course to be called.
+    bool gehalten() const { return tischDetails == kNeu && !gang.isEmpty(); }
 
     static Tischzeile lesen(const Abfrage& a);
     bool operator==(const Tischzeile&) const = default;

@@ -23,6 +23,7 @@ QVariant Tischzeilenmodell::data(const QModelIndex& index, int rolle) const {
                 return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
         }
     }
+    if (rolle == kZusatzRolle) return index.column() == Gericht ? zusatz(z) : QString();
     if (rolle != Qt::DisplayRole) return {};
     switch (index.column()) {
         case PLU:
@@ -52,6 +53,13 @@ void Tischzeilenmodell::setzen(QList<Tischzeile> zeilen) {
     beginResetModel();
     m_zeilen = std::move(zeilen);
     endResetModel();
+}
+
+QString Tischzeilenmodell::zusatz(const Tischzeile& z) {
+    QStringList teile;
+    if (!z.gang.isEmpty()) teile << (z.gehalten() ? z.gang + QStringLiteral(" – wartet") : z.gang);
+    if (!z.notiz.isEmpty()) teile << QStringLiteral("» ") + z.notiz;
+    return teile.join(QStringLiteral("  ·  "));
 }
 
 double Tischzeilenmodell::breite(int spalte) {

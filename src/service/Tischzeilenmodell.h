@@ -6,12 +6,14 @@
 #include "service/Tischzeile.h"
 
 // The order lines of the open table as the order-lines grid shows them: article
-// number, quantity ("Anz."), dish, unit and line price in currency format. The
-// whole row stays reachable for the function keys (cancel, extras).
+// number, quantity ("Anz."), dish, unit and line price in currency format; the
+// dish also answers, under kZusatzRolle, its course and note. The whole row
+// stays reachable for the function keys (cancel, extras).
 class Tischzeilenmodell : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     enum Spalte { PLU, Anzahl, Gericht, EPreis, GPreis, Spaltenzahl };
+    static constexpr int kZusatzRolle = Qt::UserRole + 1;
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -25,9 +27,13 @@ public:
     const Tischzeile& zeile(int reihe) const { return m_zeilen.at(reihe); }
     const QList<Tischzeile>& zeilen() const { return m_zeilen; }
 
+    // What is shown under a dish: "Gang 2 – wartet" while its course is held,
+    // "Gang 2" once called, and the note "» ohne Zwiebeln"; empty when neither.
+    static QString zusatz(const Tischzeile& z);
+
     // Share of the grid's width each column takes.
     static double breite(int spalte);
 
-private:
+  private:
     QList<Tischzeile> m_zeilen;
 };

@@ -19,17 +19,17 @@ QList<Tischzeile> lesen(Abfrage a) {
 const QString kQuelle = QStringLiteral("SELECT * FROM OffeneTische WHERE ") + kOrtBedingung;
 
 // The equal plain line at the destination a moved plain line merges into (same
-// article, price and VAT rate); one that would then hold more than the largest
-// quantity is none.
+// article, price, VAT rate, note and course); one that would then hold more
+// than the largest quantity is none.
 std::optional<std::int64_t> partner(Kontext& k, const Tischort& nach, const Tischzeile& z,
                                     std::int64_t dazu) {
     Abfrage a = k.db.abfrage(
         QStringLiteral("SELECT ID FROM OffeneTische WHERE ") + kOrtBedingung +
             QStringLiteral(" AND TischDetails = 'Alt' AND PLU_ID = ? AND EPREIS = ? AND "
-                           "MwStSatz = ? AND IFNULL(Extra, '') <> 'Ja' AND Menge + ? <= ? "
-                           "ORDER BY ID LIMIT 1"),
-        nach.station, nach.tisch, nach.herkunft, z.pluId, z.epreis, z.mwstSatz, dazu,
-        kHoechstmenge);
+                           "MwStSatz = ? AND IFNULL(Extra, '') <> 'Ja' AND Menge + ? <= ? AND "
+                           "IFNULL(Notiz, '') = ? AND IFNULL(Gang, '') = ? ORDER BY ID LIMIT 1"),
+        nach.station, nach.tisch, nach.herkunft, z.pluId, z.epreis, z.mwstSatz, dazu, kHoechstmenge,
+        z.notiz, z.gang);
     if (!a.naechste()) return std::nullopt;
     return a.zahl(0);
 }

@@ -8,6 +8,8 @@
 #include <algorithm>
 
 #include "service/Bestelltasten.h"
+#include "service/Gaenge.h"
+#include "service/frmGaenge.h"
 #include "service/frmSchnellwahltaste.h"
 #include "service/frmTastenMenu1.h"
 #include "service/frmTastenMenu2.h"
@@ -15,12 +17,14 @@
 #include "service/frmTischUmbuchen.h"
 #include "service/frmTotal.h"
 #include "service/frmkarteAuswahl.h"
+#include "ui/Absichern.h"
 #include "ui/widgets/Fenstertasten.h"
 
 frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
     : QWidget(eltern),
       m_k(k),
       m_tisch(new frmTisch(k)),
+      m_gaenge(new frmGaenge),
       m_menu2(new frmTastenMenu2(k)),
       m_menu1(new frmTastenMenu1(k, *m_tisch, *m_menu2)),
       m_schnellwahl(new frmSchnellwahltaste(k)),
@@ -39,6 +43,11 @@ frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
     connect(m_menu2, &frmTastenMenu2::eingetragen, this, [this] {
         m_tisch->anzeigen(QStringLiteral("Neu"));
         m_tisch->neuesteZeileMarkieren();
+        m_zeileGewaehlt = false;
+    });
+    connect(m_gaenge, &frmGaenge::gewaehlt, this, &frmBestellung::gangWaehlen);
+    connect(m_gaenge, &frmGaenge::abrufen, this, [this] {
+        if (GangAbrufenFragen(m_k)) m_tisch->anzeigen(m_tisch->modus());
     });
     connect(m_menu2, &frmTastenMenu2::pickerGewechselt, this, &frmBestellung::pickerZeigen);
     // Settlement and transfer take over from the function keys.
@@ -53,6 +62,7 @@ frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
         m_tisch->anzeigen(m_tisch->modus());
     });
     connect(m_tisch, &frmTisch::angetippt, m_menu2, &frmTastenMenu2::eingabeLeeren);
+    connect(m_tisch, &frmTisch::angetippt, this, [this] { m_zeileGewaehlt = true; });
     // A quick key adds to what was typed, so "3x" and a key order three.
     connect(m_schnellwahl, &frmSchnellwahltaste::artikelGewaehlt, this, [this](const QString& plu) {
         m_menu2->anhaengen(plu);
@@ -65,6 +75,7 @@ frmBestellung::frmBestellung(Kontext& k, QWidget* eltern)
 
     auto* links = new QVBoxLayout;
     links->addWidget(m_tisch, 5);
+    links->addWidget(m_gaenge);
     links->addWidget(m_picker, 4);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -84,8 +95,25 @@ void frmBestellung::resizeEvent(QResizeEvent* ereignis) {
 
 void frmBestellung::oeffnen() {
     m_menu2->eingabeLeeren();
+    m_k.werte.gang.clear();
+    m_gaenge->zeigen(QString());
+    m_zeileGewaehlt = false;
     m_tisch->oeffnen();
     pickerZeigen(m_menu2->karteGewaehlt());
+    setFocus();
+}
+
+void frmBestellung::gangWaehlen(const QString& gang) {
+    if (const Tischzeile* zeile = m_tisch->aktuelleZeile(); m_zeileGewaehlt && zeile) {
+        const std::int64_t id = zeile->id;
+        bool gesetzt = false;
+        Absichern(m_k, [&] { gesetzt = GangSetzen(m_k, id, gang); });
+        if (!gesetzt) return;
+        m_zeileGewaehlt = false;
+        m_tisch->anzeigen(m_tisch->modus());
+    }
+    m_k.werte.gang = gang;
+    m_gaenge->zeigen(gang);
     setFocus();
 }
 
@@ -109,6 +137,7 @@ void frmBestellung::tasteVerarbeiten(const Bestelltaste& t) {
         case A::Enter:
             return m_menu2->DatenFinden();
         case A::Raster:
+            m_zeileGewaehlt = true;
             m_tisch->raster()->setFocus();
             return m_tisch->zeileWechseln(t.code);
         case A::Mal:

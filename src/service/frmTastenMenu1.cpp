@@ -145,18 +145,21 @@ void frmTastenMenu1::stornieren() {
     if (!KassenrechtPruefen(m_k, QStringLiteral("Stornieren"))) return;
     const Tischzeile* zeile = m_tisch.aktuelleZeile();
     if (!zeile) return;
-    const bool alt = zeile->tischDetails == kAlt;
+    const QString art = zeile->tischDetails;
+    const bool alt = art == kAlt;
     // A line with extras, or a sent extra line, goes together with its group.
     const bool gruppe = zeile->extra == kJa && (alt || !zeile->plu.isEmpty());
     const std::int64_t id = zeile->id;
     const std::int64_t regId = zeile->regId;
+    // A held line was never sent: it goes as a new one, without a ticket.
+    const QString danach = zeile->gehalten() ? m_tisch.modus() : art;
     Absichern(m_k, [&] {
         if (gruppe)
             GruppeStornieren(m_k, regId);
         else
-            GerichtStornieren(m_k, id, m_tisch.modus());
+            GerichtStornieren(m_k, id, art);
     });
-    m_tisch.anzeigen(alt ? kAlt : kNeu);
+    m_tisch.anzeigen(danach);
 }
 
 void frmTastenMenu1::extra() {

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "service/widgets/Gerichtszelle.h"
 #include "ui/Absichern.h"
-#include "ui/widgets/Beschriftungszelle.h"
 #include "ui/widgets/Touchtaste.h"
 
 frmTisch::frmTisch(Kontext& k, QWidget* eltern)
@@ -29,9 +29,9 @@ frmTisch::frmTisch(Kontext& k, QWidget* eltern)
     m_dgrTisch->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_dgrTisch->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_dgrTisch->setAlternatingRowColors(true);
-    // A dish's name longer than the room left wraps and shrinks rather than lose its end.
-    m_dgrTisch->setItemDelegateForColumn(Tischzeilenmodell::Gericht,
-                                         new Beschriftungszelle(m_dgrTisch));
+    // A dish's name longer than the room left wraps and shrinks rather than lose
+    // its end; its course and note show below it.
+    m_dgrTisch->setItemDelegateForColumn(Tischzeilenmodell::Gericht, new Gerichtszelle(m_dgrTisch));
     m_dgrTisch->verticalHeader()->hide();
     m_dgrTisch->verticalHeader()->setDefaultSectionSize(44);
     m_dgrTisch->setStyleSheet(QStringLiteral(
@@ -80,6 +80,7 @@ void frmTisch::anzeigen(const QString& modus) {
     m_lblTischSumme->setText(m_anzeige.summentext());
     m_lblTischSumme->setVisible(m_anzeige.summe.has_value());
     spaltenAnpassen();
+    m_dgrTisch->resizeRowsToContents();
     markieren(std::min(reihe, m_anzeige.modell.rowCount() - 1));
 }
 

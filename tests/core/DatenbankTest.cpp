@@ -11,10 +11,11 @@ using DatenbankTest = DbTest;
 
 TEST_F(DatenbankTest, FreshFileHoldsEveryTableWithItsColumnsInOrder) {
     const QStringList zeilen = {
-        "ID",         "RegID",  "Station",   "Tisch",    "Kellner",    "TischDetails",
-        "PLU",        "PLU_ID", "Gericht",   "Menge",    "Menge_Text", "EPREIS",
-        "GPREIS",     "Extra",  "Kommentar", "IDWG",     "WG",         "Stationsdrucker",
-        "Bondrucker", "Datum",  "Zeit",      "Herkunft", "MwStSatz",   "Notiz"};
+        "ID",           "RegID",    "Station",         "Tisch",      "Kellner",
+        "TischDetails", "PLU",      "PLU_ID",          "Gericht",    "Menge",
+        "Menge_Text",   "EPREIS",   "GPREIS",          "Extra",      "Kommentar",
+        "IDWG",         "WG",       "Stationsdrucker", "Bondrucker", "Datum",
+        "Zeit",         "Herkunft", "MwStSatz",        "Notiz",      "Gang"};
     EXPECT_EQ(db->spalten("OffeneTische"), zeilen);
     EXPECT_EQ(db->spalten("StornosTemporaer"), zeilen);
     EXPECT_EQ(db->spalten("Stornos"), zeilen);

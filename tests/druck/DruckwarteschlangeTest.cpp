@@ -97,18 +97,24 @@ TEST_F(Druckwarteschlangen, EachRoleToItsPrinterAndAFailingPrinterKeepsItsJobsIn
     EXPECT_TRUE(dialoge.fehlermeldungen.isEmpty());
 }
 
-// Every way a job can fail to come out leaves it waiting, named with its printer.
+// Every way a job can fail to come out leaves it waiting, named with its
+// printer and, for a queue CUPS refuses, with the queue's state.
 TEST_F(Druckwarteschlangen, AJobThatCannotPrintWaitsAndSaysWhy) {
     struct Fall {
         const char* drucker;
         bool kaputt;
-        const char* fehler;
+        QString zustand;  // of the queue, as CUPS tells it
+        QString fehler;
     };
-    for (const Fall& f : {Fall{"Weg", false, "Der Drucker \"Weg\" ist nicht verfügbar."},
-                          Fall{"Küche", true, "Papierende"}}) {
+    for (const Fall& f :
+         {Fall{"Weg", false, CupsUnbekannt("Weg"), CupsUnbekannt("Weg")},
+          Fall{"Küche", true, "", "Papierende"},
+          Fall{"Kasse", false, CupsNimmtNichts("Kasse"), CupsNimmtNichts("Kasse")}}) {
         SCOPED_TRACE(f.drucker);
         DruckerZuordnen(*db, "Küchendrucker", f.drucker);
         ausgang.stoeren("Küche", f.kaputt);
+        if (!f.zustand.isEmpty() && ausgang.warteschlangen().contains(f.drucker))
+            ausgang.zustandSetzen(f.drucker, f.zustand);
         bestellen("20", "1");
         ASSERT_TRUE(TischVerlassen(kasse));
         abarbeiten();
@@ -116,6 +122,8 @@ TEST_F(Druckwarteschlangen, AJobThatCannotPrintWaitsAndSaysWhy) {
         EXPECT_EQ(a.drucker, f.drucker);
         EXPECT_EQ(a.status, kAuftragFehler);
         EXPECT_EQ(a.fehler, f.fehler);
+        EXPECT_EQ(a.zustand, f.zustand);
+        EXPECT_EQ(DruckstandLesen(*db).gestoert, 1);  // the mark turns red
         db->ausfuehren(QStringLiteral("DELETE FROM Druckauftraege"));
     }
 }
@@ -176,8 +184,9 @@ TEST_F(Druckwarteschlangen, AfterAKillTheJobOnThePrinterComesOutOnceMoreMarked) 
     EXPECT_EQ(kueche[0].text(kDetail, "txtGericht", 0), "Schnitzel");
 }
 
-// The worker prints on its own thread: the waiter never waits for a stalled
-// printer, and what waited behind it prints once it answers.
+// The worker prints on its own threads: the waiter never waits for a stalled
+// printer, another printer's tickets come out meanwhile, and what waited
+// behind the stalled one prints, in order, once it answers.
 TEST_F(Druckwarteschlangen, TheWorkerPrintsOffTheWaitersPathAndRecoversAStalledPrinter) {
     Druckarbeiter arbeiter(*db, ausgang, uhr.jetzt().date(), std::chrono::milliseconds(20));
     Druckwarteschlange echt(*db, uhr, [&] { arbeiter.anstossen(); });
@@ -200,6 +209,7 @@ TEST_F(Druckwarteschlangen, TheWorkerPrintsOffTheWaitersPathAndRecoversAStalledP
     ASSERT_TRUE(GerichtEintragen(programm, "20", "1"));
     EXPECT_TRUE(TischVerlassen(programm));
     EXPECT_TRUE(bis([&] { return ausgang.haengend() == 1; }));
+    EXPECT_TRUE(bis([&] { return ausgang.gedruckt("Küche").size() == 1; }));
 
     // With the worker stuck in the printer, the next leave is as quick as ever.
     ASSERT_TRUE(GerichtEintragen(programm, "12", "1"));
@@ -208,11 +218,16 @@ TEST_F(Druckwarteschlangen, TheWorkerPrintsOffTheWaitersPathAndRecoversAStalledP
     uhrwerk.start();
     EXPECT_TRUE(TischVerlassen(programm));
     EXPECT_LT(uhrwerk.elapsed(), 500);
-    EXPECT_EQ(DruckstandLesen(*db).wartend, 4);  // what the mark reads meanwhile
+    EXPECT_TRUE(bis([&] { return ausgang.gedruckt("Küche").size() == 2; }));
+    // What the mark reads meanwhile: the stalled printer's two tickets.
+    EXPECT_TRUE(bis([&] { return DruckstandLesen(*db).wartend == 2; }));
+    EXPECT_EQ(ausgang.gedruckt("Theke"), QStringList());
 
     ausgang.anhalten("Theke", false);
-    EXPECT_TRUE(bis([&] { return ausgang.gedruckt("Küche").size() == 2; }));
-    EXPECT_EQ(ausgang.gedruckt("Theke").size(), 2);
+    EXPECT_TRUE(bis([&] { return ausgang.gedruckt("Theke").size() == 2; }));
+    const auto theke = ausgang.dokumente("Theke");
+    EXPECT_EQ(theke[0].text(kDetail, "txtSummeMenge", 0), "2x");
+    EXPECT_EQ(theke[1].text(kDetail, "txtSummeMenge", 0), "1x");
     EXPECT_TRUE(bis([&] { return gemeldet == 0; }));
 }
 

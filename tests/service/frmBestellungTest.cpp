@@ -426,6 +426,41 @@ TEST_F(Bestellbildschirm, LeavingTheTablePrintsTheTicketsAndSendsTheLines) {
     EXPECT_EQ(drucker.auftraege.size(), 4u);  // the two cancellation tickets
 }
 
+// The course keys: a chosen course holds the lines entered after it, a touched
+// line moves into the course pressed next, the grid shows course and hold,
+// and "Gang abrufen" sends the course when the table is long left.
+TEST_F(Bestellbildschirm, CourseKeysHoldLinesAndGangAbrufenSendsThem) {
+    tippen("12");
+    taste(Qt::Key_Enter);
+    druecken("Gang 2");
+    tippen("20");
+    taste(Qt::Key_Enter);
+    QTableView* grid = bildschirm->tisch().raster();
+    const auto zusatz = [&](int reihe) {
+        return grid->model()->index(reihe, 2).data(Tischzeilenmodell::kZusatzRolle).toString();
+    };
+    EXPECT_EQ(zusatz(1), QStringLiteral("Gang 2 – wartet"));
+    // The beer, touched, goes into "Nachher"; the key touched again chooses none.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(0, 2)).center());
+    druecken("Nachher");
+    EXPECT_EQ(zusatz(0), QStringLiteral("Nachher – wartet"));
+    druecken("Nachher");
+    EXPECT_EQ(k->werte.gang, QString());
+
+    taste(Qt::Key_T);
+    EXPECT_TRUE(drucker.auftraege.empty());
+    bildschirm->oeffnen();
+    EXPECT_EQ(raster(), QStringList({"12|1x|Pils", "20|1x|Schnitzel"}));  // held, still shown
+    dialoge.jaNein = {true};
+    druecken("Gang abrufen");
+    EXPECT_EQ(dialoge.fragen, QStringList{"Gang 2 jetzt abrufen?"});
+    ASSERT_EQ(drucker.auftraege.size(), 1u);
+    EXPECT_EQ(drucker.auftraege[0].text(kKopf, "lblGang"), QStringLiteral("Gang 2"));
+    EXPECT_EQ(zusatz(1), QStringLiteral("Gang 2"));
+    EXPECT_EQ(zeilen(), QStringList({"Neu 12 1x Pils 3,50", "Alt 20 1x Schnitzel 12,90"}));
+}
+
 }  // namespace
 
 TEST_F(Bestellbildschirm, OnASmallTerminalTheDishKeepsTheRoomItsNameNeeds) {

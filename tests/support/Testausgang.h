@@ -12,7 +12,7 @@
 // Printers for the print queue's tests, reached from the worker thread: each
 // records what it printed, can be made to fail, or to stall until released,
 // as a printer that does not answer. A name it does not know fails as CUPS
-// would.
+// would; so does one given a state (refusing jobs).
 class Testausgang : public Druckerausgang {
   public:
     explicit Testausgang(QStringList namen, QString standard = QString())
@@ -23,6 +23,22 @@ class Testausgang : public Druckerausgang {
     std::unique_ptr<Druckziel> ziel(const QString& drucker) const override {
         return std::make_unique<Ziel>(const_cast<Testausgang&>(*this), drucker);
     }
+
+    // Unknown names are unknown to CUPS; a name may be given a state of its own.
+    QString zustand(const QString& drucker) const override {
+        std::lock_guard l(m_sperre);
+        if (m_zustand.count(drucker)) return m_zustand.at(drucker);
+        return m_namen.contains(drucker) || drucker == QStringLiteral("PDF-Ordner")
+                   ? QString()
+                   : CupsUnbekannt(drucker);
+    }
+    // The named sheet printers; every other queue is a roll.
+    bool aufRolle(const QString& drucker) const override { return !m_blatt.contains(drucker); }
+
+    void zustandSetzen(const QString& name, const QString& zustand) {
+        aendern([&] { m_zustand[name] = zustand; });
+    }
+    void blattdrucker(const QString& name) { m_blatt << name; }
 
     void stoeren(const QString& name, bool kaputt) {
         aendern([&] { m_kaputt[name] = kaputt; });
@@ -65,9 +81,8 @@ class Testausgang : public Druckerausgang {
 
     void drucken(const QString& name, const Dokument& d) {
         std::unique_lock l(m_sperre);
-        if (!m_namen.contains(name))
-            throw DbFehler(kDruckfehler,
-                           QStringLiteral("Der Drucker \"%1\" ist nicht verfügbar.").arg(name));
+        if (!m_namen.contains(name)) throw DbFehler(kDruckfehler, CupsUnbekannt(name));
+        if (m_zustand.count(name)) throw DbFehler(kDruckfehler, m_zustand.at(name));
         ++m_haengend;
         m_wecker.wait(l, [&] { return !m_haengt[name]; });
         --m_haengend;
@@ -80,6 +95,8 @@ class Testausgang : public Druckerausgang {
     mutable std::mutex m_sperre;
     std::condition_variable m_wecker;
     std::map<QString, bool> m_kaputt, m_haengt;
+    std::map<QString, QString> m_zustand;
+    QStringList m_blatt;
     std::map<QString, std::vector<Dokument>> m_dokumente;
     int m_haengend = 0;
 };

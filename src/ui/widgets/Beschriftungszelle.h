@@ -10,4 +10,13 @@ class Beschriftungszelle : public QStyledItemDelegate {
 
     void paint(QPainter* maler, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+
+  protected:
+    // Draws the cell's background and frame without its text; answers the
+    // cell's options, text included.
+    QStyleOptionViewItem hintergrund(QPainter* maler, const QStyleOptionViewItem& option,
+                                     const QModelIndex& index) const;
+    // Fits the text into the area in that font and draws it in the cell's colour.
+    static void einpassen(QPainter* maler, const QStyleOptionViewItem& zelle, const QString& text,
+                          const QFont& schrift, const QRect& flaeche);
 };

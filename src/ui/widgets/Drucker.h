@@ -10,7 +10,8 @@
 inline const QString kBondrucker = QStringLiteral("Star TSP100 Cutter (TSP143)");
 
 // Prints through CUPS on a named printer, without a dialog. A printer that
-// cannot be started (missing, out of paper) throws DbFehler.
+// cannot be started (unknown to CUPS, refusing jobs, out of paper) throws
+// DbFehler with its state.
 class SystemDrucker : public Druckziel {
   public:
     explicit SystemDrucker(QString druckername);
@@ -30,6 +31,8 @@ class Cupsausgang : public Druckerausgang {
     QStringList warteschlangen() const override;
     QString standard() const override;
     std::unique_ptr<Druckziel> ziel(const QString& drucker) const override;
+    QString zustand(const QString& drucker) const override;
+    bool aufRolle(const QString& drucker) const override;
 
   private:
     QString m_belege;

@@ -15,8 +15,7 @@ TEST(Drucker, AnUnknownPrinterIsAClearErrorAndWithoutPrintersTicketsGoToPdf) {
         SystemDrucker(QStringLiteral("Kein Drucker 42")).drucken(BerichtErzeugen(l, {}));
         FAIL() << "printed on a printer that does not exist";
     } catch (const DbFehler& f) {
-        EXPECT_EQ(f.beschreibung(),
-                  QStringLiteral("Der Drucker \"Kein Drucker 42\" ist nicht verfügbar."));
+        EXPECT_EQ(f.beschreibung(), CupsUnbekannt(QStringLiteral("Kein Drucker 42")));
     }
 
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
