@@ -1,4 +1,8 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+
 #include "druck/Notizen.h"
+#include "fiskal/Journal.h"
 #include "service/Eintragen.h"
 #include "service/Gaenge.h"
 #include "service/Senden.h"
@@ -48,6 +52,20 @@ class Gaenge : public DbTest {
         drucker.auftraege.clear();
         return d;
     }
+    // The dishes of each order in the journal, as sent.
+    QStringList bestellungen() {
+        QStringList b;
+        for (Abfrage a = db->abfrage("SELECT Inhalt FROM Journal WHERE Art = ? ORDER BY Nr",
+                                     kJournalBestellung);
+             a.naechste();) {
+            QStringList gerichte;
+            for (const QJsonValue z :
+                 QJsonDocument::fromJson(a.text(0).toUtf8())["Zeilen"].toArray())
+                gerichte << z["Gericht"].toString();
+            b << gerichte.join("|");
+        }
+        return b;
+    }
 };
 
 }  // namespace
@@ -77,6 +95,8 @@ TEST_F(Gaenge, HeldCoursesStayAtLeaveAndComeOutHeadedWhenCalled) {
     EXPECT_EQ(gedruckt(), QStringList({"Thekenbon:Gang 2|Pils",
                                        "Küchenbon:Gang 2|Schnitzel|Schnitzel\n» ohne Zwiebeln"}));
     // The course's plain Schnitzel joins neither the one sent before nor the noted one.
+    // Each send is an order of its own in the journal, held lines only once called.
+    EXPECT_EQ(bestellungen(), QStringList({"Suppe|Schnitzel", "Schnitzel|Schnitzel|Pils"}));
     EXPECT_EQ(zeilen(), QStringList({"1xSuppe Alt ", "1xSchnitzel Alt ", "1xSchnitzel Alt Gang 2",
                                      "1xSchnitzel Alt Gang 2  ·  » ohne Zwiebeln",
                                      "1xPils Alt Gang 2", "1xEis Neu Nachher – wartet"}));
