@@ -13,11 +13,7 @@
 
 frmBetrieb::frmBetrieb(Kontext& k, QWidget* eltern) : QWidget(eltern), k(k) {
     setObjectName(QStringLiteral("frmBetrieb"));
-    setStyleSheet(
-        QStringLiteral("QWidget { font-size: 15pt; } "
-                       "#lblBetrieb { font-size: 20pt; font-weight: bold; }"));
-    auto* titel = new QLabel(QStringLiteral("Betrieb"));
-    titel->setObjectName(QStringLiteral("lblBetrieb"));
+    auto* titel = VerwaltungsTitel(this, QStringLiteral("Betrieb"));
     auto* formular = new QFormLayout;
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(titel);

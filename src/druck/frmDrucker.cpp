@@ -19,11 +19,7 @@
 frmDrucker::frmDrucker(Kontext& k, const Druckerausgang& ausgang, QWidget* eltern)
     : QWidget(eltern), k(k), m_ausgang(ausgang) {
     setObjectName(QStringLiteral("frmDrucker"));
-    setStyleSheet(
-        QStringLiteral("QWidget { font-size: 15pt; } "
-                       "#lblDrucker { font-size: 20pt; font-weight: bold; }"));
-    auto* titel = new QLabel(QStringLiteral("Drucker"));
-    titel->setObjectName(QStringLiteral("lblDrucker"));
+    auto* titel = VerwaltungsTitel(this, QStringLiteral("Drucker"));
     auto* raster = new QWidget;
     m_raster = new QGridLayout(raster);
     m_raster->setColumnStretch(1, 1);

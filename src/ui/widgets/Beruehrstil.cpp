@@ -1,6 +1,7 @@
 #include "ui/widgets/Beruehrstil.h"
 
 #include <QApplication>
+#include <QLabel>
 
 #include "ui/widgets/Umbruchtaste.h"
 
@@ -43,4 +44,14 @@ QPushButton* BeruehrKnopf(const QString& text, QWidget* eltern) {
     knopf->setDefault(false);
     knopf->setMinimumSize(88, 64);
     return knopf;
+}
+
+QLabel* VerwaltungsTitel(QWidget* panel, const QString& titel) {
+    const QString name = QStringLiteral("lbl") + titel;
+    panel->setStyleSheet(QStringLiteral("QWidget { font-size: 15pt; } "
+                                        "#%1 { font-size: 20pt; font-weight: bold; }")
+                             .arg(name));
+    auto* label = new QLabel(titel);
+    label->setObjectName(name);
+    return label;
 }
