@@ -38,17 +38,22 @@ bool Abfrage::naechste() {
 
 int Abfrage::spaltenzahl() const { return sqlite3_column_count(m_stmt); }
 
-QString Abfrage::spaltenname(int index) const {
-    return QString::fromUtf8(sqlite3_column_name(m_stmt, index));
+const Abfrage::Spalten& Abfrage::spalten() const {
+    if (!m_spalten) {
+        m_spalten = std::make_unique<Spalten>();
+        for (int i = 0; i < spaltenzahl(); ++i) {
+            m_spalten->namen << QString::fromUtf8(sqlite3_column_name(m_stmt, i));
+            m_spalten->index.insert(m_spalten->namen.last().toLower(), i);
+        }
+    }
+    return *m_spalten;
 }
 
+QString Abfrage::spaltenname(int index) const { return spalten().namen.value(index); }
+
 int Abfrage::spaltenindex(const QString& name) const {
-    if (!m_spalten) {
-        m_spalten = std::make_unique<QHash<QString, int>>();
-        for (int i = 0; i < spaltenzahl(); ++i) m_spalten->insert(spaltenname(i).toLower(), i);
-    }
-    const auto it = m_spalten->constFind(name.toLower());
-    if (it == m_spalten->constEnd())
+    const auto it = spalten().index.constFind(name.toLower());
+    if (it == spalten().index.constEnd())
         throw DbFehler(3265, QStringLiteral("Die Spalte '%1' ist in dieser Abfrage nicht vorhanden.")
                                  .arg(name));
     return *it;

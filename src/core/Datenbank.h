@@ -80,7 +80,13 @@ private:
     Datenbank* m_db;
     sqlite3_stmt* m_stmt;
     bool m_ausCache;
-    mutable std::unique_ptr<QHash<QString, int>> m_spalten;
+    // The column names, read once per statement: a report reads them for every row.
+    struct Spalten {
+        QStringList namen;
+        QHash<QString, int> index;  // by lower-case name
+    };
+    const Spalten& spalten() const;
+    mutable std::unique_ptr<Spalten> m_spalten;
 };
 
 // SQLCipher encrypts and authenticates every page on its own, so the cost of

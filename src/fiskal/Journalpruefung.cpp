@@ -56,6 +56,13 @@ std::optional<Journalbefund> JournalPruefen(Datenbank& db, const Abbruchfrage& a
     return befund;
 }
 
+std::optional<std::int64_t> JournalAbPruefen(Datenbank& db, std::int64_t von) {
+    const std::int64_t letzte = zahl(db, QStringLiteral("SELECT IFNULL(MAX(Nr), 0) FROM Journal"));
+    bool abgebrochen = false;
+    return abschnittPruefen(
+        db, von, letzte, [] { return false; }, abgebrochen);
+}
+
 std::optional<Journalbefund> JournalPruefen(const QString& pfad, const QByteArray& schluessel,
                                             const Abbruchfrage& abbrechen) {
     auto db = Datenbank::oeffnen(pfad, schluessel);

@@ -26,6 +26,11 @@ using Abbruchfrage = std::function<bool()>;
 std::optional<Journalbefund> JournalPruefen(
     Datenbank& db, const Abbruchfrage& abbrechen = [] { return false; });
 
+// The entries from `von` on, each against its predecessor's stored value: a
+// check that goes on where an earlier one ended. Answers the first entry found
+// changed or missing, or nothing.
+std::optional<std::int64_t> JournalAbPruefen(Datenbank& db, std::int64_t von);
+
 // The same for a database file, on connections of its own: the two halves
 // of the journal are read at the same time, as decrypting the pages is what
 // takes long.

@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QTextStream>
+#include <algorithm>
 #include <stdexcept>
 
 Protokoll::Protokoll(const QString& pfad)
@@ -30,13 +30,13 @@ void Protokoll::schreiben(const QString& zeile) {
         throw std::runtime_error("Seitenprotokoll nicht zu schreiben");
 }
 
-Protokollstand ProtokollLesen(const QString& pfad) {
+namespace {
+
+// The state the given whole lines of the log leave.
+Protokollstand Auswerten(const QByteArray& text) {
     Protokollstand stand;
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) return stand;
-    QTextStream ein(&datei);
-    for (QString zeile; ein.readLineInto(&zeile);) {
-        QStringList teile = zeile.split(QLatin1Char('\t'));
+    for (const QByteArray& roh : text.split('\n')) {
+        QStringList teile = QString::fromUtf8(roh).split(QLatin1Char('\t'));
         // A line cut by the kill lacks its end mark: it never counted.
         if (teile.takeLast() != QStringLiteral("ENDE")) continue;
         if (teile.first() == QStringLiteral("BESTAETIGT") && teile.size() == 3) {
@@ -52,4 +52,23 @@ Protokollstand ProtokollLesen(const QString& pfad) {
         }
     }
     return stand;
+}
+
+}  // namespace
+
+// Only the last confirmed action and what was begun after it count, so the log
+// is read from its end, in growing pieces until one holds a whole confirmation:
+// a run of thousands of kills reads kilobytes per restart, not the whole log.
+Protokollstand ProtokollLesen(const QString& pfad) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) return {};
+    for (qint64 laenge = 64 * 1024;; laenge *= 4) {
+        const qint64 anfang = std::max<qint64>(0, datei.size() - laenge);
+        datei.seek(anfang);
+        QByteArray stueck = datei.readAll();
+        // The piece's first line may start mid-line; only whole lines count.
+        if (anfang > 0) stueck.remove(0, stueck.indexOf('\n') + 1);
+        Protokollstand stand = Auswerten(stueck);
+        if (stand.bestaetigt || anfang == 0) return stand;
+    }
 }

@@ -1,7 +1,11 @@
 #include "absturz/Pruefung.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSaveFile>
+#include <algorithm>
+#include <stdexcept>
 
 #include "core/Datenbank.h"
 #include "fiskal/Journalpruefung.h"
@@ -27,8 +31,10 @@ const char* const kNichtsZuFinden[][2] = {
 
 }  // namespace
 
-QStringList Pruefen(Datenbank& db, const Protokollstand& stand) {
+QStringList Pruefen(Datenbank& db, const Protokollstand& stand, std::int64_t journalAb) {
     QStringList verletzungen;
+    // The checks below read the file several times over: each page decrypted once.
+    db.ausfuehren(QStringLiteral("PRAGMA cache_size = -65536"));
     Abfrage integritaet = db.abfrage(QStringLiteral("PRAGMA integrity_check"));
     if (integritaet.naechste() && integritaet.text(0) != QStringLiteral("ok"))
         verletzungen << QStringLiteral("Datei beschädigt: ") + integritaet.text(0);
@@ -38,7 +44,9 @@ QStringList Pruefen(Datenbank& db, const Protokollstand& stand) {
             verletzungen << QString::fromUtf8(text).arg(a.text(0));
 
     // No entry claims a signature the device did not make.
-    for (Abfrage a = db.abfrage(QStringLiteral("SELECT Nr, Inhalt FROM Journal")); a.naechste();) {
+    for (Abfrage a =
+             db.abfrage(QStringLiteral("SELECT Nr, Inhalt FROM Journal WHERE Nr >= ?"), journalAb);
+         a.naechste();) {
         const QJsonObject tse = QJsonDocument::fromJson(a.utf8(1).toByteArray())
                                     .object()
                                     .value(QStringLiteral("TSE"))
@@ -53,8 +61,8 @@ QStringList Pruefen(Datenbank& db, const Protokollstand& stand) {
                 << QStringLiteral("Journaleintrag %1: Signatur fehlt in der TSE").arg(a.zahl(0));
     }
 
-    if (const auto journal = JournalPruefen(db); journal && journal->veraendertAb)
-        verletzungen << Befundtext(*journal);
+    if (const auto veraendertAb = JournalAbPruefen(db, journalAb))
+        verletzungen << Befundtext({0, veraendertAb});
 
     if (stand.bestaetigt) {
         const Zustand ist = ZustandLesen(db);
@@ -68,6 +76,21 @@ QStringList Pruefen(Datenbank& db, const Protokollstand& stand) {
                                 .arg(ZustandUnterschied(*stand.bestaetigt, ist));
     }
     return verletzungen;
+}
+
+std::int64_t JournalmarkeLesen(const QString& pfad) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) return 1;
+    return std::max<std::int64_t>(1, datei.readAll().trimmed().toLongLong());
+}
+
+void JournalmarkeSchreiben(const QString& pfad, Datenbank& db) {
+    Abfrage a = db.abfrage(QStringLiteral("SELECT IFNULL(MAX(Nr), 0) + 1 FROM Journal"));
+    a.naechste();
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(QByteArray::number(a.zahl(0))) < 0 ||
+        !datei.commit())
+        throw std::runtime_error("Journalmarke nicht zu schreiben");
 }
 
 QStringList TseAbgleichen(Datenbank& db) {

@@ -40,10 +40,13 @@ int treiben(const QString& datenbank, const QString& protokollpfad, bool nurPrue
     SpeicherDrucker drucker;
     Kontext k(*db, uhr, dialoge, drucker);
 
+    // The closing check reads the whole journal; a restart goes on where the last one ended.
+    const QString marke = protokollpfad + QStringLiteral(".journal");
     const Protokollstand stand = ProtokollLesen(protokollpfad);
-    const QStringList verletzungen = Pruefen(*db, stand);
+    const QStringList verletzungen = Pruefen(*db, stand, nurPruefen ? 1 : JournalmarkeLesen(marke));
     melden(verletzungen);
     if (nurPruefen) return verletzungen.isEmpty() ? 0 : 1;
+    if (verletzungen.isEmpty()) JournalmarkeSchreiben(marke, *db);
 
     // The till's own start-up: its TSE journals what the last run left unbooked,
     // and a settlement left half-way gives its lines back.

@@ -12,6 +12,8 @@ TEST(Geld, GermanFormats) {
     EXPECT_EQ(Geld(-750).text(), QStringLiteral("-7,50"));
     EXPECT_EQ(Geld(-750).waehrung(), QStringLiteral("-7,50 €"));
     EXPECT_EQ(Geld(0).waehrung(), QStringLiteral("0,00 €"));
+    EXPECT_EQ(Geld(-123456789).waehrung(), QStringLiteral("-1.234.567,89 €"));
+    EXPECT_EQ(Geld(99999).text(QStringLiteral("#,##0.00")), QStringLiteral("999,99"));
 }
 
 TEST(Geld, ReadsWhatAUserTypesAndNothingElse) {
