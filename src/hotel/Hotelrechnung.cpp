@@ -3,11 +3,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <map>
 
 #include "core/Einstellungen.h"
 #include "core/Kontext.h"
 #include "fiskal/Journal.h"
 #include "fiskal/Steuertabelle.h"
+#include "fiskal/tse/Tse.h"
+#include "fiskal/tse/Tsebeleg.h"
+#include "fiskal/tse/Tsebuchung.h"
+#include "fiskal/tse/Tseprozessdaten.h"
 #include "hotel/Gaeste.h"
 #include "hotel/ReportHotelrechnung.h"
 #include "reports/Kassenabschluss.h"
@@ -63,58 +69,103 @@ class Folio {
     Geld m_gesamt;
 };
 
-// The bill's content as the journal keeps it; the stays are already checked out
-// under `rechnungsnr`.
-QJsonObject inhaltLesen(Kontext& k, int rechnungsnr, const QString& zahlungsart) {
-    Folio r;
-    QString gast;
-    QDate anreise, abreise;
-    for (Abfrage a = k.db.abfrage(
-             QStringLiteral("SELECT ID, ZimmerNr, Zimmerart, Gast, Anreise, Abreise, Zimmerpreis, "
-                            "Fruehstueckpreis, MwStUebernachtung, MwStFruehstueck FROM "
-                            "Aufenthalte WHERE Rechnungsnr = ? ORDER BY ZimmerNr, ID"),
-             rechnungsnr);
-         a.naechste();) {
-        const int zimmer = static_cast<int>(a.zahl(1));
-        if (gast.isEmpty()) gast = a.text(3);
-        const QDate von = a.datum(4), bis = a.datum(5);
-        if (!anreise.isValid() || von < anreise) anreise = von;
-        if (!abreise.isValid() || bis > abreise) abreise = bis;
-        const std::int64_t naechte = von.daysTo(bis);
-        if (naechte == 0) continue;
-        const Geld fruehstueck = a.geld(7);
-        r.zeile(QStringLiteral("Zimmer %1 (%2), Übernachtung %3 – %4")
-                    .arg(zimmer)
-                    .arg(a.text(2), von.toString(kDatum), bis.toString(kDatum)),
-                naechte, a.geld(6) - fruehstueck, static_cast<int>(a.zahl(8)));
-        if (!fruehstueck.istNull())
-            r.zeile(QStringLiteral("Zimmer %1, Frühstück").arg(zimmer), naechte, fruehstueck,
-                    static_cast<int>(a.zahl(9)));
+// The nights and breakfasts of one stay, ordered as the bill lists them.
+struct Stay {
+    std::int64_t id = 0;
+    int zimmer = 0;
+    QString zimmerart, gast;
+    QDate von, bis;
+    Geld zimmerpreis, fruehstueck;
+    int satzUebernachtung = 0, satzFruehstueck = 0;
+};
+
+// A room charge of a restaurant bill.
+struct Belastung {
+    std::int64_t id = 0;
+    int regNr = 0;
+    QDate datum;
+    int satz = 0;
+    Geld betrag;
+};
+
+// The bill's content as the journal keeps it, without its number and payment:
+// read from the chosen stays before the device signs it, so the signature
+// and the stored bill are of the very same amounts.
+QJsonObject folioLesen(Kontext& k, const std::vector<std::int64_t>& aufenthalte) {
+    std::vector<Stay> stays;
+    std::vector<Belastung> belastungen;
+    for (std::int64_t id : aufenthalte) {
+        Abfrage a = k.db.abfrage(
+            QStringLiteral("SELECT ZimmerNr, Zimmerart, Gast, Anreise, Abreise, Zimmerpreis, "
+                           "Fruehstueckpreis, MwStUebernachtung, MwStFruehstueck FROM "
+                           "Aufenthalte WHERE ID = ?"),
+            id);
+        if (a.naechste())
+            stays.push_back({id, static_cast<int>(a.zahl(0)), a.text(1), a.text(2), a.datum(3),
+                             a.datum(4), a.geld(5), a.geld(6), static_cast<int>(a.zahl(7)),
+                             static_cast<int>(a.zahl(8))});
+        for (Abfrage b = k.db.abfrage(QStringLiteral("SELECT ID, RegNr, Datum, MwStSatz, Betrag "
+                                                     "FROM Zimmerbelastungen WHERE Aufenthalt = ?"),
+                                      id);
+             b.naechste();)
+            belastungen.push_back({b.zahl(0), static_cast<int>(b.zahl(1)), b.datum(2),
+                                   static_cast<int>(b.zahl(3)), b.geld(4)});
     }
-    for (Abfrage a = k.db.abfrage(
-             QStringLiteral("SELECT RegNr, Datum, MwStSatz, Betrag FROM Zimmerbelastungen WHERE "
-                            "Aufenthalt IN (SELECT ID FROM Aufenthalte WHERE Rechnungsnr = ?) "
-                            "ORDER BY Datum, ID"),
-             rechnungsnr);
-         a.naechste();) {
-        const int regNr = static_cast<int>(a.zahl(0));
+    std::sort(stays.begin(), stays.end(), [](const Stay& x, const Stay& y) {
+        return std::pair(x.zimmer, x.id) < std::pair(y.zimmer, y.id);
+    });
+    std::sort(belastungen.begin(), belastungen.end(), [](const Belastung& x, const Belastung& y) {
+        return std::pair(x.datum, x.id) < std::pair(y.datum, y.id);
+    });
+
+    Folio r;
+    QDate anreise, abreise;
+    for (const Stay& a : stays) {
+        if (!anreise.isValid() || a.von < anreise) anreise = a.von;
+        if (!abreise.isValid() || a.bis > abreise) abreise = a.bis;
+        const std::int64_t naechte = a.von.daysTo(a.bis);
+        if (naechte == 0) continue;
+        r.zeile(QStringLiteral("Zimmer %1 (%2), Übernachtung %3 – %4")
+                    .arg(a.zimmer)
+                    .arg(a.zimmerart, a.von.toString(kDatum), a.bis.toString(kDatum)),
+                naechte, a.zimmerpreis - a.fruehstueck, a.satzUebernachtung);
+        if (!a.fruehstueck.istNull())
+            r.zeile(QStringLiteral("Zimmer %1, Frühstück").arg(a.zimmer), naechte, a.fruehstueck,
+                    a.satzFruehstueck);
+    }
+    for (const Belastung& b : belastungen) {
         r.zeile(QStringLiteral("Restaurant %1, Rechnung Nr. %2")
-                    .arg(a.datum(1).toString(kDatum))
-                    .arg(regNr),
-                1, a.geld(3), static_cast<int>(a.zahl(2)));
-        r.belastung(regNr, a.geld(3));
+                    .arg(b.datum.toString(kDatum))
+                    .arg(b.regNr),
+                1, b.betrag, b.satz);
+        r.belastung(b.regNr, b.betrag);
     }
     QJsonObject inhalt = r.json();
-    inhalt.insert(QStringLiteral("Rechnungsnr"), rechnungsnr);
-    inhalt.insert(QStringLiteral("Gast"), gast);
+    inhalt.insert(QStringLiteral("Gast"), stays.empty() ? QString() : stays.front().gast);
     inhalt.insert(QStringLiteral("Anreise"), anreise.toString(Qt::ISODate));
     inhalt.insert(QStringLiteral("Abreise"), abreise.toString(Qt::ISODate));
-    inhalt.insert(QStringLiteral("Zahlungsart"), zahlungsart);
     return inhalt;
 }
 
-Hotelrechnungskopf kopfLesen(Kontext& k, int rechnungsnr) {
+// The hotel bill is a receipt like any other: "Kassenbeleg-V1" with its gross
+// per rate; cash is cash, card and transfer are not.
+Tsesignatur HotelrechnungSignieren(Kontext& k, const QJsonObject& inhalt,
+                                   const QString& zahlungsart) {
+    if (!k.tse) return {};
+    std::map<int, Geld> brutto;
+    for (const QJsonValue s : inhalt.value(QStringLiteral("Steuersaetze")).toArray())
+        brutto[s[QStringLiteral("MwStSatz")].toInt()] +=
+            Geld(s[QStringLiteral("Brutto")].toInteger());
+    const Geld gesamt(inhalt.value(QStringLiteral("Gesamt")).toInteger());
+    const bool bar = zahlungsart == kBar;
+    return TseSignieren(k, kKassenbelegV1,
+                        KassenbelegDaten(brutto, bar ? gesamt : Geld(), bar ? Geld() : gesamt));
+}
+
+Hotelrechnungskopf kopfLesen(Kontext& k, int rechnungsnr, const QJsonObject& inhalt) {
     Hotelrechnungskopf kopf;
+    if (const QJsonObject tse = inhalt.value(QStringLiteral("TSE")).toObject(); !tse.isEmpty())
+        kopf.tse = TsebelegAus(k.db, tse);
     Abfrage betrieb =
         k.db.abfrage(QStringLiteral("SELECT Name, Adresszeile, Steuernummer FROM Betrieb LIMIT 1"));
     if (betrieb.naechste()) {
@@ -181,6 +232,8 @@ std::optional<int> Abreisen(Kontext& k, const std::vector<std::int64_t>& aufenth
     }
     if (!offeneTischeBestaetigt(k, aufenthalte)) return std::nullopt;
 
+    QJsonObject inhalt = folioLesen(k, aufenthalte);
+    const Tsesignatur signatur = HotelrechnungSignieren(k, inhalt, zahlungsart);
     Transaktion t(k.db);
     // The counter only moves with a written bill, so no number is skipped or reused.
     k.db.ausfuehren(QStringLiteral("UPDATE Hotelrechnungsnummer SET Letzte = Letzte + 1"));
@@ -191,11 +244,13 @@ std::optional<int> Abreisen(Kontext& k, const std::vector<std::int64_t>& aufenth
         k.db.ausfuehren(QStringLiteral("UPDATE Aufenthalte SET Status = ?, Rechnungsnr = ?, "
                                        "Zahlungsart = ?, Abgereist = ? WHERE ID = ?"),
                         kAbgereist, rechnungsnr, zahlungsart, k.jetzt().date(), id);
-    const QJsonObject inhalt = inhaltLesen(k, rechnungsnr, zahlungsart);
+    inhalt.insert(QStringLiteral("Rechnungsnr"), rechnungsnr);
+    inhalt.insert(QStringLiteral("Zahlungsart"), zahlungsart);
+    TseAnfuegen(inhalt, TseVermerken(k, signatur));
     const std::int64_t journalNr = JournalAnhaengen(k, kJournalHotelrechnung, inhalt);
     k.db.ausfuehren(QStringLiteral("UPDATE Aufenthalte SET JournalNr = ? WHERE Rechnungsnr = ?"),
                     journalNr, rechnungsnr);
-    k.drucker.drucken(HotelrechnungDrucken(inhalt, kopfLesen(k, rechnungsnr)));
+    k.drucker.drucken(HotelrechnungDrucken(inhalt, kopfLesen(k, rechnungsnr, inhalt)));
     t.bestaetigen();
     return rechnungsnr;
 }
@@ -211,7 +266,7 @@ bool HotelrechnungNachdrucken(Kontext& k, int rechnungsnr) {
         return false;
     }
     const QJsonObject inhalt = QJsonDocument::fromJson(a.text(0).toUtf8()).object();
-    Hotelrechnungskopf kopf = kopfLesen(k, rechnungsnr);
+    Hotelrechnungskopf kopf = kopfLesen(k, rechnungsnr, inhalt);
     kopf.kopie = true;
     JournalAnhaengen(k, kJournalNachdruck,
                      {{QStringLiteral("Beleg"), kJournalHotelrechnung},

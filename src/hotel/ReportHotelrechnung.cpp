@@ -119,5 +119,6 @@ Dokument HotelrechnungDrucken(const QJsonObject& inhalt, const Hotelrechnungskop
     l.setzeText(
         kFuss, QStringLiteral("lblZahlungsart"),
         QStringLiteral("Bezahlt: ") + inhalt.value(QStringLiteral("Zahlungsart")).toString());
+    if (!kopf.tse.text.isEmpty()) TseblockSetzen(l, kopf.tse.text, kopf.tse.qr);
     return BerichtErzeugen(l, daten);
 }

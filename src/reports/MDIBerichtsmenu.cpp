@@ -6,7 +6,6 @@
 #include "core/MDIHauptmenu.h"
 #include "core/Schluesselwechsel.h"
 #include "core/Sicherungslauf.h"
-#include "core/frmPin2.h"
 #include "fiskal/dsfinvk/DsfinvkFragen.h"
 #include "reports/Tagesberichte.h"
 #include "reports/frmRechnungsuebersicht.h"
@@ -41,9 +40,7 @@ void BerichtsmenuEinrichten(MDIHauptmenu& hauptmenu, Kontext& k) {
     eintrag(hauptmenu, k, 2, QStringLiteral("&Journal exportieren"),
             QStringLiteral("mnuJournalExport"), mnuJournalExport);
     eintrag(hauptmenu, k, 2, QStringLiteral("DSFinV-&K-Export"), QStringLiteral("mnuDsfinvkExport"),
-            [&hauptmenu](Kontext& k) {
-                DsfinvkExportFragen(k, [&] { return Pin2Fragen(k, &hauptmenu); });
-            });
+            DsfinvkExportFragen);
     eintrag(hauptmenu, k, 2, QStringLiteral("&Datensicherung"), QStringLiteral("mnuDatensicherung"),
             mnuDatensicherung);
 }

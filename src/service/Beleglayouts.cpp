@@ -170,12 +170,13 @@ void SteuertabelleSetzen(Berichtslayout& layout, const std::vector<Steuerzeile>&
 void TseblockSetzen(Berichtslayout& layout, const QString& text, const QString& qr) {
     Berichtsbereich& fuss = layout.bereich(kFuss);
     const double oben = fuss.hoehe;
-    layout.bezeichnung(kFuss, QStringLiteral("lblTse"), {0, oben, kBreite, 4}, text, {7, false})
+    const double breite = layout.breite();
+    layout.bezeichnung(kFuss, QStringLiteral("lblTse"), {0, oben, breite, 4}, text, {7, false})
         .wachsen = true;
     fuss.hoehe = oben + 6;
     if (qr.isEmpty()) return;
     // 40 mm hold the receipt code's version with modules of about half a millimetre.
     constexpr double kQr = 40;
-    layout.qrcode(kFuss, QStringLiteral("QrTse"), {(kBreite - kQr) / 2, oben + 5, kQr, kQr}, qr);
+    layout.qrcode(kFuss, QStringLiteral("QrTse"), {(breite - kQr) / 2, oben + 5, kQr, kQr}, qr);
     fuss.hoehe = oben + 5 + kQr + 4;
 }

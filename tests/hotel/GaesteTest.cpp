@@ -5,6 +5,10 @@
 #include "core/Datenbankdatei.h"
 #include "core/Einstellungen.h"
 #include "fiskal/Journal.h"
+#include "fiskal/tse/Tse.h"
+#include "fiskal/tse/Tsebuchung.h"
+#include "fiskal/tse/Tseprozessdaten.h"
+#include "fiskal/tse/Tsesimulation.h"
 #include "hotel/Aufenthalte.h"
 #include "hotel/Gaeste.h"
 #include "hotel/Hotelrechnung.h"
@@ -331,4 +335,37 @@ TEST_F(Gaeste, InvoiceNumbersContinueAcrossReopeningAndGroupsShareOneBill) {
     EXPECT_FALSE(HotelrechnungNachdrucken(*k, 3));
     EXPECT_EQ(dialoge.meldungen.last(), KeineHotelrechnung(3));
     EXPECT_EQ(zahl("SELECT Letzte FROM Hotelrechnungsnummer"), 2);
+}
+
+// The hotel bill is a receipt: signed as one, printed with the TSE block and
+// its code, and a reprint signs nothing again.
+TEST_F(Gaeste, TheHotelBillIsSignedAndPrintsItsTseData) {
+    Tsesimulation geraet(*db);
+    k->tse = &geraet;
+    TseNachStart(*k);
+    const struct {
+        int zimmer;
+        QString zahlungsart;
+        QString daten;
+    } faelle[] = {
+        {101, kBar, "Beleg^24.00_140.00_0.00_0.00_0.00^164.00:Bar"},
+        {102, kUeberweisung, "Beleg^24.00_140.00_0.00_0.00_0.00^164.00:Unbar"},
+    };
+    for (const auto& f : faelle) {
+        drucker.auftraege.clear();
+        const auto nr = Abreisen(*k, {einchecken(f.zimmer)}, f.zahlungsart);
+        ASSERT_TRUE(nr);
+        const QJsonObject tse = journal(kJournalHotelrechnung).value("TSE").toObject();
+        EXPECT_EQ(tse.value("Prozesstyp").toString(), kKassenbelegV1);
+        EXPECT_EQ(tse.value("Prozessdaten").toString(), f.daten);
+        const Dokument rechnung = drucker.auftraege.at(0);  // the reprint adds to the list
+        EXPECT_TRUE(
+            rechnung.text(kFuss, "lblTse").contains(tse.value("Signatur").toString().left(20)));
+        EXPECT_TRUE(rechnung.text(kFuss, "QrTse").contains(";" + f.daten + ";"));
+
+        const auto transaktionen = geraet.transaktionen().size();
+        ASSERT_TRUE(HotelrechnungNachdrucken(*k, *nr));
+        EXPECT_EQ(drucker.auftraege.at(1).text(kFuss, "QrTse"), rechnung.text(kFuss, "QrTse"));
+        EXPECT_EQ(geraet.transaktionen().size(), transaktionen);
+    }
 }

@@ -8,8 +8,8 @@
 #include "fiskal/Exportzeitraum.h"
 #include "fiskal/dsfinvk/Dsfinvkexport.h"
 
-void DsfinvkExportFragen(Kontext& k, const std::function<bool()>& pin2Fragen) {
-    if (!RechtPruefen(k, QStringLiteral("Kassenabschluss")) || !pin2Fragen()) return;
+void DsfinvkExportFragen(Kontext& k) {
+    if (!RechtPruefen(k, QStringLiteral("Kassenabschluss"))) return;
     const QString titel = QStringLiteral("DSFinV-K-Export");
     const auto zeitraum = ZeitraumFragen(k, titel);
     if (!zeitraum) return;
