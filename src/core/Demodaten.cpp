@@ -254,7 +254,7 @@ void hotelUndBetriebAnlegen(Datenbank& db) {
                                  "MwStUebernachtung, MwStFruehstueck) VALUES (?, ?, ?, ?, ?, ?)"),
                   QStringLiteral("Hotel Lindenhof"),
                   QStringLiteral("Am Lindenhof 3 · 12345 Musterstadt"),
-                  QStringLiteral("Tel. 01234 567890"), QStringLiteral("St.-Nr. 123/456/78901"),
+                  QStringLiteral("Tel. 01234 567890"), QStringLiteral("123/456/78901"),
                   kErmaessigterSatz, kErmaessigterSatz);
 }
 

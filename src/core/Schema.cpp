@@ -309,11 +309,19 @@ ALTER TABLE Stornos ADD COLUMN Gang TEXT;
 )"));
 }
 
+// Which till has a table open: a lease renewed by its heartbeat.
+void version13(Datenbank& db) {
+    db.skript(QStringLiteral(R"(
+CREATE TABLE Tischsperren (Station TEXT NOT NULL, Tisch TEXT NOT NULL, Kasse TEXT NOT NULL,
+                           Herzschlag TEXT NOT NULL, PRIMARY KEY (Station, Tisch));
+)"));
+}
+
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {
-        version1, version2, version3, version4,  version5,  version6,
-        version7, version8, version9, version10, version11, version12};
+        version1, version2, version3,  version4,  version5,  version6, version7,
+        version8, version9, version10, version11, version12, version13};
     return liste;
 }
 

@@ -9,6 +9,7 @@
 #include "fiskal/dsfinvk/DsfinvkFragen.h"
 #include "reports/Tagesberichte.h"
 #include "reports/frmRechnungsuebersicht.h"
+#include "service/Tischsperre.h"
 #include "ui/Absichern.h"
 
 namespace {
@@ -43,6 +44,8 @@ void BerichtsmenuEinrichten(MDIHauptmenu& hauptmenu, Kontext& k) {
             DsfinvkExportFragen);
     eintrag(hauptmenu, k, 2, QStringLiteral("&Datensicherung"), QStringLiteral("mnuDatensicherung"),
             mnuDatensicherung);
+    eintrag(hauptmenu, k, 2, QStringLiteral("Tisch &freigeben"),
+            QStringLiteral("mnuTischFreigeben"), mnuTischFreigeben);
 }
 
 void SchluesselmenuEinrichten(MDIHauptmenu& hauptmenu, Kontext& k, const QString& schluesselpfad) {

@@ -9,6 +9,7 @@
 #include "fiskal/Journalexport.h"
 #include "reports/Berichte.h"
 #include "reports/Kassenabschluss.h"
+#include "service/Tischsperre.h"
 
 void mnuKassenbericht(Kontext& k) {
     if (!RechtPruefen(k, QStringLiteral("KassenberichtDrucken"))) return;
@@ -25,9 +26,15 @@ void mnuKellnerbericht(Kontext& k) {
 }
 
 void mnuKassenabschluss(Kontext& k) {
-    if (!RechtPruefen(k, QStringLiteral("Kassenabschluss")) ||
-        !k.dialoge.frage(KassenabschlussFrage(k)))
+    if (!RechtPruefen(k, QStringLiteral("Kassenabschluss"))) return;
+    // The closing takes every bill of the day: none may be half-way at another till.
+    if (const QStringList offen = FremdeTische(k); !offen.isEmpty()) {
+        k.dialoge.meldung(QStringLiteral("Kassenabschluss nicht möglich: an anderen Kassen sind "
+                                         "Tische geöffnet: ") +
+                          offen.join(QStringLiteral(", ")));
         return;
+    }
+    if (!k.dialoge.frage(KassenabschlussFrage(k))) return;
     const QDate tag = k.geschaeftstag();
     BerichtAlleKellner(k, tag, tag);
     UmsaetzeAbschliessen(k);

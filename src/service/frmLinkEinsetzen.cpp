@@ -1,6 +1,7 @@
 #include "service/frmLinkEinsetzen.h"
 
 #include <QStackedWidget>
+#include <QTimer>
 
 #include "admin/frmDirektwahltasteVerwaltung.h"
 #include "admin/frmKellner.h"
@@ -11,10 +12,12 @@
 #include "core/frmAnmeldung.h"
 #include "core/frmPin2.h"
 #include "hotel/frmHotel.h"
+#include "service/Tischsperre.h"
 #include "service/frmBestellung.h"
 #include "service/frmLink.h"
 #include "service/frmRaum.h"
 #include "service/frmTastenMenu1.h"
+#include "ui/Absichern.h"
 #include "ui/widgets/TischKachel.h"
 
 frmLink* LandeseiteEinsetzen(Kontext& k, MDIHauptmenu& hauptmenu) {
@@ -38,10 +41,16 @@ frmLink* LandeseiteEinsetzen(Kontext& k, MDIHauptmenu& hauptmenu) {
                          inhalt->setCurrentWidget(bestellung);
                          bestellung->oeffnen();
                      });
-    const auto zurueck = [&hauptmenu, inhalt, link] {
+    const auto zurueck = [&k, &hauptmenu, inhalt, link] {
+        Absichern(k, [&] { TischeEntsperren(k); });
         inhalt->setCurrentWidget(link);
         hauptmenu.menuKnopfZeigen(true);
     };
+    // The leases of the open table live as long as this till renews them.
+    auto* herzschlag = new QTimer(link);
+    QObject::connect(herzschlag, &QTimer::timeout, link,
+                     [&k] { Absichern(k, [&] { SperrenErneuern(k); }); });
+    herzschlag->start(kHerzschlagSekunden * 1000);
     frmTastenMenu1& tasten = bestellung->funktionstasten();
     frmRaum* raum = link->raum();
     QObject::connect(&tasten, &frmTastenMenu1::tischFrei, raum, [raum](const QString& tisch) {

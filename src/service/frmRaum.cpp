@@ -15,6 +15,7 @@
 #include "core/frmAnmeldung.h"
 #include "service/Raumdaten.h"
 #include "service/Raumzugang.h"
+#include "service/Tischsperre.h"
 #include "ui/widgets/Beruehrstil.h"
 #include "ui/widgets/Fenstertasten.h"
 #include "ui/widgets/TischKachel.h"
@@ -141,6 +142,10 @@ void frmRaum::Tischoeffne() {
     try {
         if (const auto verweigert = TischVerweigert(k)) {
             k.dialoge.meldung(*verweigert);
+            return;
+        }
+        if (const auto belegt = TischSperren(k)) {
+            k.dialoge.meldung(*belegt);
             return;
         }
     } catch (const DbFehler& fehler) {

@@ -29,10 +29,10 @@ TEST_F(MDIBerichtsmenuTest, TillClosingFromTheMenuFoldsAndDeletesTheBills) {
     QStringList eintraege;
     for (QAction* a : hauptmenu.menu()->actions())
         if (!a->isSeparator()) eintraege << a->text();
-    EXPECT_EQ(eintraege,
-              QStringList({"&Rechnungsübersicht", "Kassen&bericht Drucken",
-                           "&Kellnerbericht Drucken", "Kassen&abschluss", "&Journal exportieren",
-                           "DSFinV-&K-Export", "&Datensicherung", "Kasse sch&ließen"}));
+    EXPECT_EQ(eintraege, QStringList({"&Rechnungsübersicht", "Kassen&bericht Drucken",
+                                      "&Kellnerbericht Drucken", "Kassen&abschluss",
+                                      "&Journal exportieren", "DSFinV-&K-Export", "&Datensicherung",
+                                      "Tisch &freigeben", "Kasse sch&ließen"}));
 
     dialoge.jaNein = {true};
     hauptmenu.findChild<QAction*>(QStringLiteral("mnuKassenabschluss"))->trigger();
