@@ -11,7 +11,7 @@ QString zeitpunkt(const QDateTime& zeit) { return zeit.toString(Qt::ISODate); }
 // Leases not renewed within their duration belong to a till that is gone.
 void abgelaufeneLoeschen(Kontext& k) {
     k.db.ausfuehren(QStringLiteral("DELETE FROM Tischsperren WHERE Herzschlag < ?"),
-                    zeitpunkt(k.jetzt().addSecs(-kSperrdauerSekunden)));
+                    SperreGueltigAb(k));
 }
 
 struct FremdeSperre {
@@ -30,6 +30,8 @@ std::vector<FremdeSperre> fremdeSperren(Kontext& k) {
 }
 
 }  // namespace
+
+QString SperreGueltigAb(Kontext& k) { return zeitpunkt(k.jetzt().addSecs(-kSperrdauerSekunden)); }
 
 std::optional<QString> TischSperren(Kontext& k) {
     Transaktion t(k.db);

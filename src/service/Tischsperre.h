@@ -14,6 +14,9 @@ inline constexpr int kSperrdauerSekunden = 120;
 // How often a running till renews its leases: well inside their duration.
 inline constexpr int kHerzschlagSekunden = 30;
 
+// The oldest renewal a lease may have to count: as text, as the table keeps it.
+QString SperreGueltigAb(Kontext& k);
+
 // Takes the lease of the current table for this till (giving back any other it
 // holds); the refusal "Tisch 5 ist gerade an der Kasse 'Theke' geöffnet." when
 // another till holds a fresh one.

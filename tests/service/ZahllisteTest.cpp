@@ -42,7 +42,13 @@ TEST_F(Zahlliste, LinesLeftThereGoHomeAndNeverReachAnotherTablesBill) {
     EXPECT_EQ(zahl("SELECT Gesamt FROM Rechnungsuebersicht"), 350);
     EXPECT_EQ(zahl("SELECT COUNT(*) FROM RechnungDetails WHERE Gericht = 'Cola'"), 0);
 
-    // At start-up the Colas go back to their tables, merging with what is there.
+    // At start-up the Colas go back to their tables, merging with what is there;
+    // the beer garden's stay while another till has its table open and settles it.
+    db->ausfuehren("INSERT INTO Tischsperren VALUES ('Biergarten', '3', 'Terrasse', ?)",
+                   uhr.zeit.toString(Qt::ISODate));
+    ZahllisteZurueckbuchen(*k);
+    EXPECT_EQ(zahl("SELECT COUNT(*) FROM OffeneTische WHERE Tisch = 'Zahlen'"), 1);
+    db->ausfuehren("DELETE FROM Tischsperren");
     ZahllisteZurueckbuchen(*k);
     EXPECT_EQ(zahl("SELECT COUNT(*) FROM OffeneTische WHERE Tisch = 'Zahlen'"), 0);
     const auto tisch3 = TischZeilen(*k, {"Gastraum", "3"}, Listenart::Abrechnung);
