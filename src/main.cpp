@@ -16,6 +16,7 @@
 #include "druck/Druckarbeiter.h"
 #include "druck/Druckwarteschlange.h"
 #include "druck/frmDruckEinsetzen.h"
+#include "fiskal/Journal.h"
 #include "fiskal/Journalbefehle.h"
 #include "fiskal/tse/Tsearbeiter.h"
 #include "fiskal/tse/Tsebuchung.h"
@@ -37,6 +38,7 @@ struct Aufruf {
     QString datenbank;
     QString schluessel;        // the key file
     QString wiederherstellen;  // a backup to put in place instead of starting
+    QString terminal;          // this till's name; empty: the host name
 };
 
 Aufruf aufrufLesen(const QApplication& app) {
@@ -58,12 +60,16 @@ Aufruf aufrufLesen(const QApplication& app) {
         QStringLiteral("Schlüsseldatei mit der Passphrase der Datenbank (sonst "
                        "~/.config/tavro/schluessel)."),
         QStringLiteral("PFAD"));
-    parser.addOptions({datenbank, schluessel, wiederherstellen});
+    const QCommandLineOption terminal(
+        QStringLiteral("terminal"),
+        QStringLiteral("Name dieser Kasse, z. B. Theke (sonst der Rechnername)."),
+        QStringLiteral("NAME"));
+    parser.addOptions({datenbank, schluessel, wiederherstellen, terminal});
     parser.process(app);
     return {parser.isSet(datenbank) ? parser.value(datenbank)
                                     : StandardDatenbankpfad(QApplication::applicationDirPath()),
             parser.isSet(schluessel) ? parser.value(schluessel) : StandardSchluesselpfad(),
-            parser.value(wiederherstellen)};
+            parser.value(wiederherstellen), parser.value(terminal)};
 }
 
 int wiederherstellen(const Aufruf& aufruf) {
@@ -98,6 +104,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tavro Kasse"));
     const Aufruf aufruf = aufrufLesen(app);
     if (!aufruf.wiederherstellen.isEmpty()) return wiederherstellen(aufruf);
+    if (!aufruf.terminal.isNull()) {
+        if (const auto fehler = KassennameSetzen(aufruf.terminal)) {
+            std::fprintf(stderr, "%s\n", qPrintable(*fehler));
+            return 2;
+        }
+    }
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     BeruehrAussehenSetzen();
     Tastaturhilfe tastaturhilfe;

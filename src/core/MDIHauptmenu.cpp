@@ -15,6 +15,7 @@
 #include "core/Rechte.h"
 #include "core/Rechteschluessel.h"
 #include "core/frmPin2.h"
+#include "fiskal/Journal.h"
 #include "fiskal/Journalwaechter.h"
 
 namespace {
@@ -61,6 +62,9 @@ MDIHauptmenu::MDIHauptmenu(Kontext& k, QWidget* eltern) : QWidget(eltern), m_k(k
     m_leiste->setContentsMargins(16, 4, 8, 4);
     m_leiste->setSpacing(32);
     m_leiste->addWidget(m_kellner);
+    auto* kasse = leistenfeld(QStringLiteral("lblKasse"), leiste);
+    kasse->setText(QStringLiteral("Kasse: ") + Kassenname());
+    m_leiste->addWidget(kasse);
     m_leiste->addStretch();
     m_warnung = leistenfeld(QStringLiteral("lblWarnung"), leiste);
     m_warnung->setStyleSheet(QStringLiteral("QLabel { color: #ffd166; }"));

@@ -309,11 +309,14 @@ ALTER TABLE Stornos ADD COLUMN Gang TEXT;
 )"));
 }
 
-// Which till has a table open: a lease renewed by its heartbeat.
+// Several tills on one database: which till has a table open (a lease renewed
+// by its heartbeat), which till made a bill, and which till prints a job.
 void version13(Datenbank& db) {
     db.skript(QStringLiteral(R"(
 CREATE TABLE Tischsperren (Station TEXT NOT NULL, Tisch TEXT NOT NULL, Kasse TEXT NOT NULL,
                            Herzschlag TEXT NOT NULL, PRIMARY KEY (Station, Tisch));
+ALTER TABLE Rechnungsuebersicht ADD COLUMN Kasse TEXT;
+ALTER TABLE Druckauftraege ADD COLUMN Kasse TEXT;
 )"));
 }
 

@@ -8,6 +8,7 @@
 #include "druck/Dokumentablage.h"
 #include "druck/Druckerausgang.h"
 #include "druck/Druckrollen.h"
+#include "fiskal/Journal.h"
 #include "ui/Druckziel.h"
 #include "ui/bericht/Dokument.h"
 
@@ -20,6 +21,10 @@ struct Offen {
     QString drucker;  // its redirection, its role's choice or the default
 };
 
+// Each till prints its own jobs at its own printers; jobs from before tills
+// had names belong to whichever till prints them.
+const QString kEigeneAuftraege = QStringLiteral("(Kasse IS NULL OR Kasse = ?)");
+
 std::vector<Offen> offeneAuftraege(Datenbank& db, const Druckerausgang& ausgang) {
     // Taking the write lock waits for a routine still storing jobs, so the
     // jobs it stores are seen as soon as it commits.
@@ -27,8 +32,9 @@ std::vector<Offen> offeneAuftraege(Datenbank& db, const Druckerausgang& ausgang)
     std::vector<Offen> offen;
     QHash<QString, QString> druckerDerRolle;  // asked once per pass
     Abfrage a = db.abfrage(QStringLiteral("SELECT ID, Rolle, Umleitung FROM Druckauftraege "
-                                          "WHERE Status IN (?, ?) ORDER BY ID"),
-                           kAuftragWartet, kAuftragFehler);
+                                          "WHERE Status IN (?, ?) AND ") +
+                               kEigeneAuftraege + QStringLiteral(" ORDER BY ID"),
+                           kAuftragWartet, kAuftragFehler, Kassenname());
     while (a.naechste()) {
         QString drucker = a.text(2);
         if (drucker.isEmpty()) {
@@ -55,10 +61,10 @@ bool beginnen(Datenbank& db, std::int64_t id) {
 
 void DruckauftragEinreihen(Datenbank& db, const QDateTime& jetzt, const Dokument& dokument) {
     db.ausfuehren(QStringLiteral("INSERT INTO Druckauftraege (Rolle, Titel, Dokument, Status, "
-                                 "Datum, Zeit) VALUES (?, ?, ?, ?, ?, ?)"),
+                                 "Datum, Zeit, Kasse) VALUES (?, ?, ?, ?, ?, ?, ?)"),
                   RolleDes(dokument.rolle), dokument.titel,
                   QString::fromUtf8(DokumentAblegen(dokument)), kAuftragWartet, jetzt.date(),
-                  jetzt.time().toString(QStringLiteral("HH:mm:ss")));
+                  jetzt.time().toString(QStringLiteral("HH:mm:ss")), Kassenname());
 }
 
 QString DruckerDerRolle(Datenbank& db, const Druckerausgang& ausgang, const QString& rolle) {
@@ -112,8 +118,9 @@ QStringList WartendeDrucker(Datenbank& db, const Druckerausgang& ausgang) {
 Druckstand DruckstandLesen(Datenbank& db) {
     Abfrage a = db.abfrage(
         QStringLiteral("SELECT count(*), coalesce(sum(Status = ?), 0) FROM Druckauftraege "
-                       "WHERE Status <> ?"),
-        kAuftragFehler, kAuftragGedruckt);
+                       "WHERE Status <> ? AND ") +
+            kEigeneAuftraege,
+        kAuftragFehler, kAuftragGedruckt, Kassenname());
     a.naechste();
     return {static_cast<int>(a.zahl(0)), static_cast<int>(a.zahl(1))};
 }
@@ -122,8 +129,9 @@ std::vector<Druckauftrag> DruckauftraegeLesen(Datenbank& db, const Druckerausgan
     Abfrage a = db.abfrage(
         QStringLiteral("SELECT ID, Rolle, CASE WHEN Status = ?1 THEN Ausgabe ELSE Umleitung END, "
                        "Titel, Status, Fehler, Datum, Zeit, Wiederholung FROM Druckauftraege "
-                       "ORDER BY Status = ?1, CASE WHEN Status = ?1 THEN -ID ELSE ID END"),
-        kAuftragGedruckt);
+                       "WHERE (Kasse IS NULL OR Kasse = ?2) ORDER BY Status = ?1, "
+                       "CASE WHEN Status = ?1 THEN -ID ELSE ID END"),
+        kAuftragGedruckt, Kassenname());
     std::vector<Druckauftrag> liste;
     QHash<QString, QString> zustaende;  // CUPS is asked once per printer
     while (a.naechste()) {

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSysInfo>
+#include <algorithm>
 
 #include "core/Geschaeftstag.h"
 #include "core/Kontext.h"
@@ -55,7 +56,29 @@ std::int64_t JournalAnhaengen(Kontext& k, const QString& art, const QJsonObject&
     return JournalAnhaengen(k.db, k.jetzt(), art, inhalt, regNr);
 }
 
-QString Kassenname() { return QSysInfo::machineHostName(); }
+namespace {
+
+QString& kassenname() {
+    static QString name = QSysInfo::machineHostName();
+    return name;
+}
+
+}  // namespace
+
+QString Kassenname() { return kassenname(); }
+
+std::optional<QString> KassennameSetzen(const QString& name) {
+    const QString n = name.trimmed();
+    const bool steuerzeichen = std::any_of(
+        n.cbegin(), n.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (n.isEmpty() || n.size() > 30 || steuerzeichen)
+        return QStringLiteral(
+                   "Der Kassenname '%1' geht nicht: er braucht 1 bis 30 Zeichen ohne "
+                   "Steuerzeichen.")
+            .arg(name);
+    kassenname() = n;
+    return std::nullopt;
+}
 
 QJsonObject ZeileAlsJson(const Abfrage& a) {
     QJsonObject zeile;

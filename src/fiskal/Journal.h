@@ -53,8 +53,12 @@ std::int64_t JournalAnhaengen(Datenbank& db, const QDateTime& zeit, const QStrin
 std::int64_t JournalAnhaengen(Kontext& k, const QString& art, const QJsonObject& inhalt,
                               std::optional<int> regNr = std::nullopt);
 
-// The terminal's name in the journal: the host name.
+// The name of this till ("--terminal", else the host name): the journal, the
+// bills, the print jobs and the table leases carry it, and the foot bar shows it.
 QString Kassenname();
+// Set once at start. Answers why a name is refused (empty, over 30 characters,
+// or with control characters), or nothing when it is taken.
+std::optional<QString> KassennameSetzen(const QString& name);
 
 // The current row of a query as a JSON object by column name: whole numbers
 // stay numbers (amounts in cents), NULL stays null.

@@ -78,11 +78,11 @@ std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QStri
     const Zahlungsaufteilung teile = ZahlungAufteilen(zahlungsart, gesamt, gutschein.betrag);
     k.db.ausfuehren(
         QStringLiteral("INSERT INTO Rechnungsuebersicht (RegNr, Datum, Zeit, Station, Mitarbeiter, "
-                       "Tisch, BAR, KARTE, GUTSCHEIN, ZIMMER, Beleg, Gesamt) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                       "Tisch, BAR, KARTE, GUTSCHEIN, ZIMMER, Beleg, Gesamt, Kasse) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         regNr, Geschaeftstag(jetzt), jetzt.time().toString(QStringLiteral("HH:mm:ss")),
         k.werte.station, k.werte.kellner, k.werte.tisch, teile.bar, teile.karte, teile.gutschein,
-        teile.zimmer, beleg, gesamt);
+        teile.zimmer, beleg, gesamt, Kassenname());
     QJsonObject inhalt = Rechnungsinhalt(k.db, regNr, zahlungsart);
     TseAnfuegen(inhalt, tse);
     JournalAnhaengen(k, kJournalRechnung, inhalt, regNr);

@@ -23,7 +23,7 @@ std::vector<FremdeSperre> fremdeSperren(Kontext& k) {
     for (Abfrage a = k.db.abfrage(QStringLiteral("SELECT Station, Tisch, Kasse FROM Tischsperren "
                                                  "WHERE Kasse <> ? AND Herzschlag >= ? "
                                                  "ORDER BY Station, Tisch"),
-                                  Kassenname(), zeitpunkt(k.jetzt().addSecs(-kSperrdauerSekunden)));
+                                  Kassenname(), SperreGueltigAb(k));
          a.naechste();)
         sperren.push_back({a.text(0), a.text(1), a.text(2)});
     return sperren;

@@ -35,9 +35,10 @@ TEST_F(DatenbankTest, FreshFileHoldsEveryTableWithItsColumnsInOrder) {
     EXPECT_EQ(db->spalten("Kellner").at(Rechte::kErsteStationsspalte),
               QStringLiteral("Biergarten"));
 
-    EXPECT_EQ(db->spalten("Rechnungsuebersicht"),
-              QStringList({"ID", "RegNr", "Datum", "Zeit", "Station", "Tisch", "Mitarbeiter", "BAR",
-                           "KARTE", "GUTSCHEIN", "Beleg", "Zahlungsart", "Gesamt", "ZIMMER"}));
+    EXPECT_EQ(
+        db->spalten("Rechnungsuebersicht"),
+        QStringList({"ID", "RegNr", "Datum", "Zeit", "Station", "Tisch", "Mitarbeiter", "BAR",
+                     "KARTE", "GUTSCHEIN", "Beleg", "Zahlungsart", "Gesamt", "ZIMMER", "Kasse"}));
     EXPECT_EQ(db->spalten("AlleUmsaetze"), QStringList({"Datum", "Lokal", "AußerHaus", "BAR",
                                                         "KARTE", "GUTSCHEIN", "Gesamt", "ZIMMER"}));
     EXPECT_EQ(db->spalten("Hotelpreisliste").mid(4, 2), QStringList({"Ü", "ÜF"}));

@@ -232,3 +232,23 @@ TEST_F(Druckwarteschlangen, TheWorkerPrintsOffTheWaitersPathAndRecoversAStalledP
 }
 
 }  // namespace
+
+// On a shared database each till prints its own tickets: another till's jobs
+// are neither printed, counted nor listed here; a job from before tills had
+// names is this till's.
+TEST_F(Druckwarteschlangen, EachTillPrintsOnlyItsOwnJobs) {
+    bestellen("12", "1");
+    ASSERT_TRUE(TischVerlassen(kasse));
+    db->ausfuehren(
+        "INSERT INTO Druckauftraege (Rolle, Titel, Dokument, Status, Datum, Zeit, "
+        "Kasse) SELECT Rolle, 'Fremdbon', Dokument, Status, Datum, Zeit, 'Theke' "
+        "FROM Druckauftraege");
+    db->ausfuehren(
+        "INSERT INTO Druckauftraege (Rolle, Titel, Dokument, Status, Datum, Zeit) "
+        "SELECT Rolle, 'Altbon', Dokument, Status, Datum, Zeit FROM Druckauftraege "
+        "WHERE Titel = 'Thekenbon'");
+    EXPECT_EQ(DruckstandLesen(*db).wartend, 2);
+    EXPECT_EQ(abarbeiten(), 2);
+    EXPECT_EQ(ausgang.gedruckt("Theke").size(), 2);
+    EXPECT_EQ(stati(), QStringList({"Altbon Theke gedruckt", "Thekenbon Theke gedruckt"}));
+}

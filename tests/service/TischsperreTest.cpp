@@ -94,3 +94,31 @@ TEST_F(Tischsperre, AManagerFreesTablesAndTheClosingWaitsForThem) {
     EXPECT_EQ(dialoge.meldungen, QStringList({kKeineRechte}));
     EXPECT_EQ(sperren(), QStringList({"5@Theke"}));
 }
+
+TEST(Kassenname, TakesOneToThirtyCharactersWithoutControlCharacters) {
+    const QString vorher = Kassenname();
+    const struct {
+        QString eingabe;
+        QString name;  // empty: refused
+    } faelle[] = {
+        {" Theke ", "Theke"},
+        {"Terrasse 2", "Terrasse 2"},
+        {"", ""},
+        {"   ", ""},
+        {QString(31, 'x'), ""},
+        {"Bar\tOben", ""},
+        {QString(30, 'y'), QString(30, 'y')},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.eingabe.toStdString());
+        KassennameSetzen(vorher);
+        const auto fehler = KassennameSetzen(f.eingabe);
+        EXPECT_EQ(fehler.has_value(), f.name.isEmpty());
+        EXPECT_EQ(Kassenname(), f.name.isEmpty() ? vorher : f.name);
+        if (fehler) {
+            EXPECT_EQ(*fehler, "Der Kassenname '" + f.eingabe +
+                                   "' geht nicht: er braucht 1 bis 30 Zeichen ohne Steuerzeichen.");
+        }
+    }
+    KassennameSetzen(vorher);
+}

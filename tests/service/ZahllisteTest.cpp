@@ -1,3 +1,4 @@
+#include "fiskal/Journal.h"
 #include "service/Abkassieren.h"
 #include "service/Tischzeilen.h"
 #include "service/Zahlliste.h"
@@ -40,6 +41,9 @@ TEST_F(Zahlliste, LinesLeftThereGoHomeAndNeverReachAnotherTablesBill) {
     EXPECT_EQ(drucker.auftraege[0].texte(kDetail),
               QStringList({"Pils", "1", "x", "3,50", "3,50 €", "A"}));
     EXPECT_EQ(zahl("SELECT Gesamt FROM Rechnungsuebersicht"), 350);
+    Abfrage kasse = db->abfrage("SELECT Kasse FROM Rechnungsuebersicht");
+    ASSERT_TRUE(kasse.naechste());
+    EXPECT_EQ(kasse.text(0), Kassenname());  // the till that made the bill
     EXPECT_EQ(zahl("SELECT COUNT(*) FROM RechnungDetails WHERE Gericht = 'Cola'"), 0);
 
     // At start-up the Colas go back to their tables, merging with what is there;
