@@ -60,18 +60,26 @@ MDIHauptmenu::MDIHauptmenu(Kontext& k, QWidget* eltern) : QWidget(eltern), m_k(k
 
     m_leiste = new QHBoxLayout(leiste);
     m_leiste->setContentsMargins(16, 4, 8, 4);
-    m_leiste->setSpacing(32);
-    m_leiste->addWidget(m_kellner);
-    auto* kasse = leistenfeld(QStringLiteral("lblKasse"), leiste);
-    kasse->setText(QStringLiteral("Kasse: ") + Kassenname());
-    m_leiste->addWidget(kasse);
+    m_leiste->setSpacing(24);
+    // Two lines each, the till's name under the waiter's and the time under the
+    // date: in one line they leave the marks no room at 1024 pixels.
+    auto* kasse = new QLabel(QStringLiteral("Kasse: ") + Kassenname(), leiste);
+    kasse->setObjectName(QStringLiteral("lblKasse"));
+    auto* wer = new QVBoxLayout;
+    wer->setSpacing(0);
+    wer->addWidget(m_kellner);
+    wer->addWidget(kasse);
+    m_leiste->addLayout(wer);
     m_leiste->addStretch();
     m_warnung = leistenfeld(QStringLiteral("lblWarnung"), leiste);
     m_warnung->setStyleSheet(QStringLiteral("QLabel { color: #ffd166; }"));
     m_warnung->hide();
     m_leiste->addWidget(m_warnung);
-    m_leiste->addWidget(m_datum);
-    m_leiste->addWidget(m_zeit);
+    auto* wann = new QVBoxLayout;
+    wann->setSpacing(0);
+    wann->addWidget(m_datum, 0, Qt::AlignRight);
+    wann->addWidget(m_zeit, 0, Qt::AlignRight);
+    m_leiste->addLayout(wann);
     m_leiste->addWidget(m_menuKnopf);
 
     auto* spalte = new QVBoxLayout(this);
@@ -112,7 +120,8 @@ void MDIHauptmenu::flaecheEinnehmen(const QRect& flaeche) {
 void MDIHauptmenu::menuKnopfZeigen(bool sichtbar) { m_menuKnopf->setVisible(sichtbar); }
 
 void MDIHauptmenu::leistenmarkeEinfuegen(QWidget* marke) {
-    m_leiste->insertWidget(m_leiste->indexOf(m_datum), marke);
+    // Before the last two: the date with the time, and the menu button.
+    m_leiste->insertWidget(m_leiste->count() - 2, marke);
     marke->show();  // also when the frame is on screen already
 }
 
