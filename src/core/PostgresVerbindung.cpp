@@ -26,9 +26,10 @@ class PostgresAnweisung : public Anweisung {
         Ergebnis vorbereitet(PQprepare(v.verbindung(), m_name.constData(), m_sql.text.constData(),
                                        m_sql.parameter, nullptr),
                              &PQclear);
-        if (PQresultStatus(vorbereitet.get()) != PGRES_COMMAND_OK) v.werfen(vorbereitet.get());
+        if (PQresultStatus(vorbereitet.get()) != PGRES_COMMAND_OK) v.werfen(vorbereitet.release());
         Ergebnis beschreibung(PQdescribePrepared(v.verbindung(), m_name.constData()), &PQclear);
-        if (PQresultStatus(beschreibung.get()) != PGRES_COMMAND_OK) v.werfen(beschreibung.get());
+        if (PQresultStatus(beschreibung.get()) != PGRES_COMMAND_OK)
+            v.werfen(beschreibung.release());
         for (int i = 0; i < PQnfields(beschreibung.get()); ++i) {
             const QString roh = QString::fromUtf8(PQfname(beschreibung.get(), i));
             if (roh == QLatin1String("rowid")) continue;  // hidden, as in SQLite
