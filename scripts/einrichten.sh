@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 PAKETE=(qt6-base-dev qt6-svg-dev libsqlcipher-dev sqlcipher libssl-dev libgtest-dev libgmock-dev
         libbenchmark-dev cmake ninja-build pkg-config ccache fonts-dejavu-core
-        libgl-dev xvfb xauth x11-utils poppler-utils libqrencode-dev zbar-tools)
+        libgl-dev xvfb xauth x11-utils poppler-utils libqrencode-dev zbar-tools
+        libpq-dev postgresql-15 postgresql-client-15)
 
 fehlend=()
 for p in "${PAKETE[@]}"; do

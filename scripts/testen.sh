@@ -1,6 +1,20 @@
 #!/usr/bin/env bash
-# Sets up and runs every test.
+# Sets up and runs every test: on the encrypted file, then once more on a
+# throw-away PostgreSQL cluster (stopped and removed afterwards).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/einrichten.sh
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+
+cluster=$(mktemp -d /tmp/tavro-pg.XXXXXX)
+chmod 755 "$cluster"
+aufraeumen() {
+  scripts/postgres.sh stop "$cluster" >/dev/null || true
+  rm -rf "$cluster"
+}
+trap aufraeumen EXIT
+uri=$(scripts/postgres.sh start "$cluster")
+# Not every test passes on PostgreSQL yet: the run is shown, bounded in time,
+# and does not fail the build until it does.
+TAVRO_TEST_POSTGRES=$uri QT_QPA_PLATFORM=offscreen timeout 900 build/tavro_tests --gtest_brief=1 ||
+  echo "PostgreSQL: noch nicht alle Tests bestanden (siehe oben)." >&2

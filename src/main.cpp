@@ -48,8 +48,10 @@ Aufruf aufrufLesen(const QApplication& app) {
     const QCommandLineOption datenbank(
         QStringLiteral("datenbank"),
         QStringLiteral("Datenbankdatei (sonst tavro.db im Programmordner oder, ist dieser "
-                       "schreibgeschützt, im Datenordner des Benutzers)."),
-        QStringLiteral("PFAD"));
+                       "schreibgeschützt, im Datenordner des Benutzers) oder ein PostgreSQL-Server "
+                       "als postgresql://BENUTZER@RECHNER[:PORT]/NAME; das Kennwort steht in "
+                       "~/.pgpass oder PGPASSWORD."),
+        QStringLiteral("PFAD|URI"));
     const QCommandLineOption wiederherstellen(
         QStringLiteral("wiederherstellen"),
         QStringLiteral("Spielt eine Datensicherung anstelle der Datenbank ein; die bisherige "
@@ -122,7 +124,7 @@ int main(int argc, char** argv) {
         QMessageBox::critical(nullptr, QStringLiteral("Fehler"), f.meldungstext());
         return 1;
     }
-    const Cupsausgang ausgang(QFileInfo(db->pfad()).absolutePath());
+    const Cupsausgang ausgang(db->ordner());
     Systemuhr uhr;
     Druckarbeiter arbeiter(*db, ausgang, uhr.jetzt().date());
     Druckwarteschlange drucker(*db, uhr, [&arbeiter] { arbeiter.anstossen(); });

@@ -60,10 +60,10 @@ bool LetzterAktiver(Datenbank& db, std::int64_t id) {
 bool VerwalterVorhanden(Datenbank& db, std::int64_t ausser) {
     Abfrage a =
         db.abfrage(QStringLiteral("SELECT 1 FROM Kellner WHERE Status = ? AND ID <> ? "
-                                  "AND IFNULL(MitarbeiterVerwaltung, 0) <> 0 "
-                                  "AND IFNULL(MitarbeiterVerwaltungUneingeschrenkt, 0) <> 0 "
-                                  "AND IFNULL(Kassenabschluss, 0) <> 0 AND IFNULL(%1, 0) = 0 "
-                                  "AND IFNULL(%2, 0) = 0 LIMIT 1")
+                                  "AND COALESCE(MitarbeiterVerwaltung, 0) <> 0 "
+                                  "AND COALESCE(MitarbeiterVerwaltungUneingeschrenkt, 0) <> 0 "
+                                  "AND COALESCE(Kassenabschluss, 0) <> 0 AND COALESCE(%1, 0) = 0 "
+                                  "AND COALESCE(%2, 0) = 0 LIMIT 1")
                        .arg(Datenbank::bezeichner(Rechte::kMenusperre),
                             Datenbank::bezeichner(Rechte::kVerwaltungssperre)),
                    kAktiviert, ausser);

@@ -3,46 +3,42 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "core/PostgresVerbindung.h"
+#include "core/SqliteVerbindung.h"
 
 // ---------------------------------------------------------------- Abfrage
 
-Abfrage::Abfrage(Datenbank& db, sqlite3_stmt* stmt, bool ausCache)
-    : m_db(&db), m_stmt(stmt), m_ausCache(ausCache) {}
+Abfrage::Abfrage(Datenbank& db, Anweisung* anweisung, bool ausCache)
+    : m_db(&db), m_anweisung(anweisung), m_ausCache(ausCache) {}
 
 Abfrage::Abfrage(Abfrage&& andere) noexcept
     : m_db(andere.m_db),
-      m_stmt(andere.m_stmt),
+      m_anweisung(andere.m_anweisung),
       m_ausCache(andere.m_ausCache),
       m_spalten(std::move(andere.m_spalten)) {
-    andere.m_stmt = nullptr;
+    andere.m_anweisung = nullptr;
 }
 
 Abfrage::~Abfrage() {
-    if (!m_stmt) return;
+    if (!m_anweisung) return;
     if (m_ausCache)
-        m_db->zurueckgeben(m_stmt);
+        m_db->zurueckgeben(m_anweisung);
     else
-        sqlite3_finalize(m_stmt);
+        delete m_anweisung;
 }
 
-void Abfrage::pruefe(int rc) const {
-    if (rc != SQLITE_OK) m_db->werfen(rc);
-}
+bool Abfrage::naechste() { return m_anweisung->naechste(); }
 
-bool Abfrage::naechste() {
-    const int rc = sqlite3_step(m_stmt);
-    if (rc == SQLITE_ROW) return true;
-    if (rc == SQLITE_DONE) return false;
-    m_db->werfen(rc);
-}
-
-int Abfrage::spaltenzahl() const { return sqlite3_column_count(m_stmt); }
+int Abfrage::spaltenzahl() const { return m_anweisung->spaltenzahl(); }
 
 const Abfrage::Spalten& Abfrage::spalten() const {
     if (!m_spalten) {
         m_spalten = std::make_unique<Spalten>();
         for (int i = 0; i < spaltenzahl(); ++i) {
-            m_spalten->namen << QString::fromUtf8(sqlite3_column_name(m_stmt, i));
+            m_spalten->namen << m_anweisung->spaltenname(i);
             m_spalten->index.insert(m_spalten->namen.last().toLower(), i);
         }
     }
@@ -54,48 +50,45 @@ QString Abfrage::spaltenname(int index) const { return spalten().namen.value(ind
 int Abfrage::spaltenindex(const QString& name) const {
     const auto it = spalten().index.constFind(name.toLower());
     if (it == spalten().index.constEnd())
-        throw DbFehler(3265, QStringLiteral("Die Spalte '%1' ist in dieser Abfrage nicht vorhanden.")
-                                 .arg(name));
+        throw DbFehler(
+            3265,
+            QStringLiteral("Die Spalte '%1' ist in dieser Abfrage nicht vorhanden.").arg(name));
     return *it;
 }
 
-bool Abfrage::istNull(int index) const { return sqlite3_column_type(m_stmt, index) == SQLITE_NULL; }
+bool Abfrage::istNull(int index) const { return m_anweisung->typ(index) == Anweisung::Typ::Null; }
 
 QString Abfrage::text(int index) const {
-    const auto* zeichen = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index));
-    return zeichen ? QString::fromUtf8(zeichen, sqlite3_column_bytes(m_stmt, index)) : QString();
+    const QByteArrayView zeichen = utf8(index);
+    return zeichen.data() ? QString::fromUtf8(zeichen) : QString();
 }
 
-QByteArrayView Abfrage::utf8(int index) const {
-    const auto* zeichen = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index));
-    return QByteArrayView(zeichen, zeichen ? sqlite3_column_bytes(m_stmt, index) : 0);
-}
+QByteArrayView Abfrage::utf8(int index) const { return m_anweisung->utf8(index); }
 
-std::int64_t Abfrage::zahl(int index) const { return sqlite3_column_int64(m_stmt, index); }
+std::int64_t Abfrage::zahl(int index) const { return m_anweisung->zahl(index); }
 
 QDate Abfrage::datum(int index) const { return QDate::fromString(text(index), Qt::ISODate); }
 
 QVariant Abfrage::wert(int index) const {
-    switch (sqlite3_column_type(m_stmt, index)) {
-        case SQLITE_NULL:
+    switch (m_anweisung->typ(index)) {
+        case Anweisung::Typ::Null:
             return QVariant();
-        case SQLITE_INTEGER:
+        case Anweisung::Typ::Zahl:
             return QVariant::fromValue<qlonglong>(zahl(index));
-        case SQLITE_FLOAT:
-            return sqlite3_column_double(m_stmt, index);
+        case Anweisung::Typ::Komma:
+            return m_anweisung->komma(index);
         default:
             return text(index);
     }
 }
 
-void Abfrage::binde(int index, std::nullptr_t) { pruefe(sqlite3_bind_null(m_stmt, index)); }
+void Abfrage::binde(int index, std::nullptr_t) { m_anweisung->bindeNull(index); }
 
 void Abfrage::binde(int index, const QString& wert) {
-    const QByteArray utf8 = wert.toUtf8();
-    pruefe(sqlite3_bind_text(m_stmt, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT));
+    m_anweisung->bindeText(index, wert.toUtf8());
 }
 
-void Abfrage::binde(int index, std::int64_t wert) { pruefe(sqlite3_bind_int64(m_stmt, index, wert)); }
+void Abfrage::binde(int index, std::int64_t wert) { m_anweisung->bindeZahl(index, wert); }
 
 void Abfrage::binde(int index, const QDate& wert) { binde(index, wert.toString(Qt::ISODate)); }
 
@@ -110,7 +103,7 @@ void Abfrage::binde(int index, const QVariant& wert) {
         case QMetaType::ULongLong:
             return binde(index, static_cast<std::int64_t>(wert.toLongLong()));
         case QMetaType::Double:
-            return pruefe(sqlite3_bind_double(m_stmt, index, wert.toDouble()));
+            return m_anweisung->bindeKomma(index, wert.toDouble());
         case QMetaType::QDate:
             return binde(index, wert.toDate());
         default:
@@ -135,12 +128,22 @@ QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
 
 }  // namespace
 
-Datenbank::Datenbank(sqlite3* handle, QString pfad, QByteArray schluessel)
-    : m_handle(handle), m_pfad(std::move(pfad)), m_schluessel(std::move(schluessel)) {}
+Datenbank::Datenbank(std::unique_ptr<Verbindung> verbindung, sqlite3* datei, QString pfad,
+                     QByteArray schluessel)
+    : m_verbindung(std::move(verbindung)),
+      m_sqlite(datei),
+      m_pfad(std::move(pfad)),
+      m_schluessel(std::move(schluessel)) {}
 
 Datenbank::~Datenbank() {
-    for (sqlite3_stmt* stmt : std::as_const(m_cache)) sqlite3_finalize(stmt);
-    sqlite3_close(m_handle);
+    // Closed before the lock of the file goes.
+    m_cache.clear();
+    m_verbindung.reset();
+}
+
+sqlite3* Datenbank::handle() const {
+    if (!m_sqlite) throw DbFehler(SQLITE_MISUSE, kNurMitDatei);
+    return m_sqlite;
 }
 
 bool Datenbank::schreibbar(const QString& pfad) {
@@ -163,8 +166,25 @@ void Datenbank::pruefen(const QString& pfad) {
                            .arg(nativ(pfad)));
 }
 
+bool Datenbank::istServeradresse(const QString& datenbank) {
+    return datenbank.startsWith(QLatin1String("postgresql://")) ||
+           datenbank.startsWith(QLatin1String("postgres://"));
+}
+
+std::unique_ptr<Datenbank> Datenbank::verbinden(const QString& uri) {
+    if (!QUrl(uri).password().isEmpty())
+        throw DbFehler(SQLITE_MISUSE,
+                       QStringLiteral("Die Adresse '%1' enthält ein Kennwort. Es gehört nicht auf "
+                                      "die Befehlszeile, sondern in ~/.pgpass oder in die "
+                                      "Umgebungsvariable PGPASSWORD.")
+                           .arg(PostgresVerbindung::maskiert(uri)));
+    return std::unique_ptr<Datenbank>(
+        new Datenbank(std::make_unique<PostgresVerbindung>(uri), nullptr, uri, QByteArray()));
+}
+
 std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteArray& schluessel,
                                               int seitengroesse) {
+    if (istServeradresse(pfad)) return verbinden(pfad);  // a second connection to a server
     pruefen(pfad);
     const bool vorhanden = QFileInfo::exists(pfad);
     if (!vorhanden) {
@@ -178,13 +198,15 @@ std::unique_ptr<Datenbank> Datenbank::oeffnen(const QString& pfad, const QByteAr
     sqlite3* handle = nullptr;
     const int rc = sqlite3_open_v2(pfad.toUtf8().constData(), &handle,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    std::unique_ptr<Datenbank> db(new Datenbank(handle, pfad, schluessel));
+    auto verbindung = std::make_unique<SqliteVerbindung>(handle);
+    const SqliteVerbindung& datei = *verbindung;
+    std::unique_ptr<Datenbank> db(new Datenbank(std::move(verbindung), handle, pfad, schluessel));
     if (rc != SQLITE_OK)
         nichtZuOeffnen(pfad, rc,
                        QString::fromUtf8(handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc)));
     sqlite3_busy_timeout(handle, kWartezeitMs);
     if (sqlite3_key(handle, schluessel.constData(), schluessel.size()) != SQLITE_OK)
-        db->werfen(sqlite3_errcode(handle));
+        datei.werfen(sqlite3_errcode(handle));
 
     // Without SQLCipher underneath, the key would be ignored and the file
     // written in the clear: refuse.
@@ -234,65 +256,78 @@ int SeitengroesseFinden(sqlite3* handle, int zuerst) {
 }
 
 int Datenbank::seitengroesse() {
+    handle();  // refuses on a server
     Abfrage a = abfrage(QStringLiteral("PRAGMA cipher_page_size"));
     a.naechste();
     return static_cast<int>(a.zahl(0));
 }
 
 void Datenbank::neuVerschluesseln(const QByteArray& schluessel) {
-    if (sqlite3_rekey(m_handle, schluessel.constData(), schluessel.size()) != SQLITE_OK)
-        werfen(sqlite3_errcode(m_handle));
+    if (sqlite3_rekey(handle(), schluessel.constData(), schluessel.size()) != SQLITE_OK)
+        throw DbFehler(sqlite3_errcode(m_sqlite), QString::fromUtf8(sqlite3_errmsg(m_sqlite)));
     m_schluessel = schluessel;
 }
 
-void Datenbank::werfen(int rc) const {
-    throw DbFehler(rc, QString::fromUtf8(sqlite3_errmsg(m_handle)));
-}
-
 Abfrage Datenbank::vorbereiten(const QString& sql) {
-    auto it = m_cache.constFind(sql);
-    if (it != m_cache.constEnd() && !m_inBenutzung.value(*it)) {
-        m_inBenutzung[*it] = true;
-        return Abfrage(*this, *it, true);
+    const auto it = m_cache.find(sql);
+    if (it != m_cache.end() && !m_inBenutzung.value(it->second.get())) {
+        m_inBenutzung[it->second.get()] = true;
+        return Abfrage(*this, it->second.get(), true);
     }
-    const QByteArray utf8 = sql.toUtf8();
-    sqlite3_stmt* stmt = nullptr;
-    const int rc = sqlite3_prepare_v2(m_handle, utf8.constData(), utf8.size(), &stmt, nullptr);
-    if (rc != SQLITE_OK) werfen(rc);
-    if (it != m_cache.constEnd()) return Abfrage(*this, stmt, false);  // same SQL, still in use
-    m_cache.insert(sql, stmt);
-    m_inBenutzung.insert(stmt, true);
-    return Abfrage(*this, stmt, true);
+    std::unique_ptr<Anweisung> neu = m_verbindung->vorbereiten(sql);
+    if (it != m_cache.end()) return Abfrage(*this, neu.release(), false);  // same SQL, in use
+    Anweisung* anweisung = neu.get();
+    m_cache.emplace(sql, std::move(neu));
+    m_inBenutzung.insert(anweisung, true);
+    return Abfrage(*this, anweisung, true);
 }
 
-void Datenbank::zurueckgeben(sqlite3_stmt* stmt) {
-    sqlite3_reset(stmt);
-    sqlite3_clear_bindings(stmt);
-    m_inBenutzung[stmt] = false;
+void Datenbank::zurueckgeben(Anweisung* anweisung) {
+    anweisung->zuruecksetzen();
+    m_inBenutzung[anweisung] = false;
 }
 
-void Datenbank::skript(const QString& sql) {
-    char* meldung = nullptr;
-    const int rc = sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, &meldung);
-    if (rc != SQLITE_OK) {
-        const QString text = QString::fromUtf8(meldung ? meldung : sqlite3_errstr(rc));
-        sqlite3_free(meldung);
-        throw DbFehler(rc, text);
-    }
+void Datenbank::skript(const QString& sql) { m_verbindung->skript(sql); }
+
+QStringList Datenbank::spalten(const QString& tabelle) { return m_verbindung->spalten(tabelle); }
+
+QString Datenbank::ordner() const {
+    if (!istServer()) return QFileInfo(m_pfad).absolutePath();
+    const QString daten = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                          QStringLiteral("/tavro");
+    QDir().mkpath(daten);
+    return daten;
 }
 
-QStringList Datenbank::spalten(const QString& tabelle) {
-    QStringList namen;
-    Abfrage info = vorbereiten(QStringLiteral("PRAGMA table_info(%1)").arg(bezeichner(tabelle)));
-    while (info.naechste()) namen << info.text(1);
-    return namen;
+QString Datenbank::tageZwischen(const QString& von, const QString& bis) const {
+    return istServer()
+               ? QStringLiteral("(CAST(%2 AS DATE) - CAST(%1 AS DATE))").arg(von, bis)
+               : QStringLiteral("CAST(julianday(%2) - julianday(%1) AS INTEGER)").arg(von, bis);
+}
+
+QString Datenbank::ersetzen(const QString& tabelle, const QStringList& spalten,
+                            const QString& schluessel, const QString& quelle) const {
+    const QString liste = spalten.join(QStringLiteral(", "));
+    if (!istServer())
+        return QStringLiteral("INSERT OR REPLACE INTO %1 (%2) %3").arg(tabelle, liste, quelle);
+    QStringList neu;
+    for (const QString& spalte : spalten)
+        if (spalte != schluessel) neu << QStringLiteral("%1 = excluded.%1").arg(spalte);
+    return QStringLiteral("INSERT INTO %1 (%2) %3 ON CONFLICT (%4) DO UPDATE SET %5")
+        .arg(tabelle, liste, quelle, schluessel, neu.join(QStringLiteral(", ")));
+}
+
+QString Datenbank::vortag(const QString& spalte) const {
+    return istServer() ? QStringLiteral("to_char(CAST(%1 AS DATE) - 1, 'YYYY-MM-DD')").arg(spalte)
+                       : QStringLiteral("date(%1, '-1 day')").arg(spalte);
 }
 
 QString Datenbank::spalteGeprueft(const QString& tabelle, const QString& spalte) {
     for (const QString& name : spalten(tabelle))
         if (name.compare(spalte, Qt::CaseInsensitive) == 0) return bezeichner(name);
-    throw DbFehler(3265, QStringLiteral("Die Spalte '%1' gibt es in der Tabelle '%2' nicht.")
-                             .arg(spalte, tabelle));
+    throw DbFehler(
+        3265,
+        QStringLiteral("Die Spalte '%1' gibt es in der Tabelle '%2' nicht.").arg(spalte, tabelle));
 }
 
 QString Datenbank::bezeichner(const QString& name) {
@@ -310,14 +345,14 @@ Transaktion::Transaktion(Datenbank& db) : m_db(db) {
         m_sicherungspunkt = QStringLiteral("s%1").arg(++m_db.m_sicherungspunkte);
         m_db.skript(QStringLiteral("SAVEPOINT ") + m_sicherungspunkt);
     } else {
-        m_db.skript(QStringLiteral("BEGIN IMMEDIATE"));
+        m_db.skript(m_db.m_verbindung->beginn());
     }
 }
 
 void Transaktion::bestaetigen() {
     if (!m_offen) return;
     m_db.skript(m_sicherungspunkt.isEmpty() ? QStringLiteral("COMMIT")
-                                             : QStringLiteral("RELEASE ") + m_sicherungspunkt);
+                                            : QStringLiteral("RELEASE ") + m_sicherungspunkt);
     m_offen = false;
 }
 

@@ -11,13 +11,20 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "core/Dateisperre.h"
 #include "core/DbFehler.h"
 #include "core/Geld.h"
+#include "core/Verbindung.h"
 
 class Datenbank;
+
+// The refusal of what only the encrypted file has (backups, its key, its pages).
+inline const QString kNurMitDatei = QStringLiteral(
+    "Das geht nur mit der Datenbankdatei. Eine Datenbank auf einem PostgreSQL-Server sichert "
+    "dessen Verwalter mit pg_dump.");
 
 // A prepared statement with bound values. Reads rows with naechste() and columns
 // by name or position. Statements are cached by their text on the connection, so
@@ -52,12 +59,13 @@ public:
     bool wahr(const QString& name) const { return wahr(spaltenindex(name)); }
     QDate datum(int index) const;
     QDate datum(const QString& name) const { return datum(spaltenindex(name)); }
+    double komma(int index) const { return m_anweisung->komma(index); }
     QVariant wert(int index) const;
     QVariant wert(const QString& name) const { return wert(spaltenindex(name)); }
 
 private:
     friend class Datenbank;
-    Abfrage(Datenbank& db, sqlite3_stmt* stmt, bool ausCache);
+    Abfrage(Datenbank& db, Anweisung* anweisung, bool ausCache);
 
     void binde(int index, std::nullptr_t);
     void binde(int index, const QString& wert);
@@ -75,11 +83,10 @@ private:
         else
             binde(index, nullptr);
     }
-    void pruefe(int rc) const;
 
     Datenbank* m_db;
-    sqlite3_stmt* m_stmt;
-    bool m_ausCache;
+    Anweisung* m_anweisung;
+    bool m_ausCache;  // otherwise owned by this query
     // The column names, read once per statement: a report reads them for every row.
     struct Spalten {
         QStringList namen;
@@ -102,8 +109,9 @@ inline constexpr int kFruehereSeitengroesse = 1024;
 // `zuerst`.
 int SeitengroesseFinden(sqlite3* handle, int zuerst = kSeitengroesse);
 
-// The one connection to the encrypted database file, open for the life of the
-// program. Every value reaches SQL as a bound parameter.
+// The one connection to the database, open for the life of the program: the
+// encrypted file or a PostgreSQL server (see core/Verbindung.h). Every value
+// reaches SQL as a bound parameter.
 class Datenbank {
 public:
   // Opens (or creates, readable by its owner only) the file, keys it and
@@ -112,6 +120,12 @@ public:
   // that cannot be written. A new file gets pages of `seitengroesse`.
   static std::unique_ptr<Datenbank> oeffnen(const QString& pfad, const QByteArray& schluessel,
                                             int seitengroesse = kSeitengroesse);
+  // Connects to a PostgreSQL database given by a libpq URI
+  // (postgresql://USER@HOST[:PORT]/NAME?sslmode=…); the password comes from
+  // ~/.pgpass or PGPASSWORD. Throws DbFehler naming the URI, its password masked.
+  static std::unique_ptr<Datenbank> verbinden(const QString& uri);
+  // Whether --datenbank names a server rather than a file.
+  static bool istServeradresse(const QString& datenbank);
   // The checks oeffnen() makes before touching anything at `pfad`.
   static void pruefen(const QString& pfad);
   // Whether a file or folder may be written. The mode bits count too: root
@@ -134,14 +148,17 @@ public:
     int ausfuehren(const QString& sql, const Werte&... werte) {
         Abfrage a = abfrage(sql, werte...);
         a.naechste();
-        return sqlite3_changes(m_handle);
+        return m_verbindung->geaendert();
     }
 
     // Runs several statements without parameters (schema scripts).
     void skript(const QString& sql);
 
-    std::int64_t letzteId() const { return sqlite3_last_insert_rowid(m_handle); }
+    std::int64_t letzteId() { return m_verbindung->letzteId(); }
     const QString& pfad() const { return m_pfad; }
+    // The folder of the till's own files (receipts, exports): the file's
+    // folder, or for a server the user's data folder ($XDG_DATA_HOME/tavro).
+    QString ordner() const;
     // The key the file was opened with, for a copy or a second connection.
     const QByteArray& schluessel() const { return m_schluessel; }
     // Encrypts the whole file anew under another key.
@@ -156,8 +173,23 @@ public:
     QString spalteGeprueft(const QString& tabelle, const QString& spalte);
     static QString bezeichner(const QString& name);
 
-    bool inTransaktion() const { return !sqlite3_get_autocommit(m_handle); }
-    sqlite3* handle() const { return m_handle; }
+    bool inTransaktion() const { return m_verbindung->inTransaktion(); }
+    // Whether this is a database server rather than the file.
+    bool istServer() const { return m_sqlite == nullptr; }
+    // The file's own handle, for what only the file has (copying it page by
+    // page, its key, its pages). On a server refused with a DbFehler saying so.
+    sqlite3* handle() const;
+    int schemaversion() { return m_verbindung->schemaversion(); }
+
+    // Where the two engines' SQL differs: the days from one ISO date column to
+    // another, as an integer; the day before an ISO date column, as ISO text.
+    QString tageZwischen(const QString& von, const QString& bis) const;
+    QString vortag(const QString& spalte) const;
+    // An INSERT that replaces the row of the same key `schluessel`; `spalten`
+    // names every column written, `quelle` is a SELECT or VALUES (…).
+    QString ersetzen(const QString& tabelle, const QStringList& spalten, const QString& schluessel,
+                     const QString& quelle) const;
+    void schemaversionSetzen(int version) { m_verbindung->schemaversionSetzen(version); }
 
     // Keeps the lock of the file until the connection is closed.
     void sperreHalten(Dateisperre sperre) { m_sperre = std::move(sperre); }
@@ -165,16 +197,17 @@ public:
 private:
     friend class Abfrage;
     friend class Transaktion;
-    Datenbank(sqlite3* handle, QString pfad, QByteArray schluessel);
+    Datenbank(std::unique_ptr<Verbindung> verbindung, sqlite3* datei, QString pfad,
+              QByteArray schluessel);
     Abfrage vorbereiten(const QString& sql);
-    void zurueckgeben(sqlite3_stmt* stmt);
-    [[noreturn]] void werfen(int rc) const;
+    void zurueckgeben(Anweisung* anweisung);
 
-    sqlite3* m_handle;
+    std::unique_ptr<Verbindung> m_verbindung;
+    sqlite3* m_sqlite;  // the file's handle; none on a server
     QString m_pfad;
     QByteArray m_schluessel;
-    QHash<QString, sqlite3_stmt*> m_cache;
-    QHash<sqlite3_stmt*, bool> m_inBenutzung;
+    std::unordered_map<QString, std::unique_ptr<Anweisung>> m_cache;
+    QHash<Anweisung*, bool> m_inBenutzung;
     int m_sicherungspunkte = 0;
     Dateisperre m_sperre;  // released after the connection is closed
 };

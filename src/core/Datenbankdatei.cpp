@@ -63,6 +63,19 @@ QString sicherungHinweis(const QString& pfad) {
         .arg(QDir::toNativeSeparators(neueste), QDir::toNativeSeparators(pfad));
 }
 
+// A server's database is made whole in one transaction, as a new file is:
+// an empty one gets the schema and the demo installation, an older schema
+// every step it lacks.
+std::unique_ptr<Datenbank> ServerdatenbankOeffnen(const QString& uri) {
+    auto db = Datenbank::verbinden(uri);
+    Transaktion t(*db);
+    const bool leer = db->schemaversion() == 0;
+    SchemaAktualisieren(*db);
+    if (leer) DemodatenAnlegen(*db);
+    t.bestaetigen();
+    return db;
+}
+
 }  // namespace
 
 QString StandardDatenbankpfad(const QString& programmordner) {
@@ -75,6 +88,7 @@ QString StandardDatenbankpfad(const QString& programmordner) {
 
 std::unique_ptr<Datenbank> DatenbankMitSchluessel(const QString& pfad,
                                                   const QString& schluesselpfad) {
+    if (Datenbank::istServeradresse(pfad)) return Datenbank::verbinden(pfad);
     const bool eigenerSchluessel = QFileInfo::exists(schluesselpfad);
     if (eigenerSchluessel) {
         try {
@@ -102,6 +116,7 @@ std::unique_ptr<Datenbank> DatenbankMitSchluessel(const QString& pfad,
 }
 
 std::unique_ptr<Datenbank> DatenbankOeffnen(const QString& pfad, const QString& schluesselpfad) {
+    if (Datenbank::istServeradresse(pfad)) return ServerdatenbankOeffnen(pfad);
     Datenbank::pruefen(pfad);
     Dateisperre sperre(pfad);
     if (!QFileInfo::exists(pfad))

@@ -65,7 +65,7 @@ void kopieren(Datenbank& db, const QString& ziel) {
 
 QString Sicherungsordner(Datenbank& db) {
     if (const auto ordner = EinstellungLesen(db, kEinstellungSicherungsordner)) return *ordner;
-    return QFileInfo(db.pfad()).absoluteDir().filePath(QStringLiteral("Sicherungen"));
+    return QDir(db.ordner()).filePath(QStringLiteral("Sicherungen"));
 }
 
 void SicherungsordnerSetzen(Datenbank& db, const QString& ordner) {

@@ -116,9 +116,15 @@ void version3(Datenbank& db) {
     db.skript(QStringLiteral(R"(
 CREATE TABLE Abschlussumsaetze (Datum TEXT PRIMARY KEY, Lokal INTEGER, "AußerHaus" INTEGER,
     BAR INTEGER, KARTE INTEGER, GUTSCHEIN INTEGER, Gesamt INTEGER);
-INSERT OR REPLACE INTO Abschlussumsaetze SELECT Datum, Lokal, "AußerHaus", BAR, KARTE, GUTSCHEIN, Gesamt
-    FROM AlleUmsaetze WHERE Datum NOT IN (SELECT Datum FROM Rechnungsuebersicht);
 )"));
+    const QStringList spalten = {QStringLiteral("Datum"),         QStringLiteral("Lokal"),
+                                 QStringLiteral("\"AußerHaus\""), QStringLiteral("BAR"),
+                                 QStringLiteral("KARTE"),         QStringLiteral("GUTSCHEIN"),
+                                 QStringLiteral("Gesamt")};
+    db.skript(db.ersetzen(QStringLiteral("Abschlussumsaetze"), spalten, QStringLiteral("Datum"),
+                          QStringLiteral("SELECT %1 FROM AlleUmsaetze WHERE Datum NOT IN "
+                                         "(SELECT Datum FROM Rechnungsuebersicht)")
+                              .arg(spalten.join(QStringLiteral(", ")))));
 }
 
 // Lines on the pay list remember the table they come from. Bills belong to the
@@ -136,9 +142,10 @@ DELETE FROM AlleUmsaetze WHERE Datum IN (SELECT Datum FROM NachMitternacht);
 INSERT INTO AlleUmsaetze (Datum, Lokal, "AußerHaus", BAR, KARTE, GUTSCHEIN, Gesamt)
     SELECT Datum, Lokal, "AußerHaus", BAR, KARTE, GUTSCHEIN, Gesamt FROM Abschlussumsaetze
     WHERE Datum IN (SELECT Datum FROM NachMitternacht);
-UPDATE Rechnungsuebersicht SET Datum = date(Datum, '-1 day') WHERE Zeit < '04:00:00';
+UPDATE Rechnungsuebersicht SET Datum = %1 WHERE Zeit < '04:00:00';
 DROP TABLE NachMitternacht;
-)"));
+)")
+                  .arg(db.vortag(QStringLiteral("Datum"))));
 }
 
 // Every order line carries the VAT rate of its article as entered (hundredths of
@@ -186,11 +193,34 @@ INSERT INTO Steuerumsaetze SELECT Datum, %1, "AußerHaus" FROM Abschlussumsaetze
                           *satz, a.text(0));
     }
     for (const QString& tabelle : tabellen)
-        db.ausfuehren(QStringLiteral("UPDATE %1 SET MwStSatz = CASE WHEN IDWG = ? THEN ? ELSE ? "
-                                     "END WHERE MwStSatz IS NULL")
+        db.ausfuehren(QStringLiteral("UPDATE %1 SET MwStSatz = CASE WHEN IDWG = ? THEN "
+                                     "CAST(? AS INTEGER) ELSE CAST(? AS INTEGER) END WHERE "
+                                     "MwStSatz IS NULL")
                           .arg(tabelle),
                       QStringLiteral("Getränke"), kRegelsatz, kErmaessigterSatz);
 }
+
+const char* const kJournalschutzDatei = R"(
+CREATE TRIGGER Journal_unveraenderlich BEFORE UPDATE ON Journal
+BEGIN SELECT RAISE(ABORT, 'Einträge des Journals dürfen nicht geändert werden.'); END;
+CREATE TRIGGER Journal_unloeschbar BEFORE DELETE ON Journal
+BEGIN SELECT RAISE(ABORT, 'Einträge des Journals dürfen nicht gelöscht werden.'); END;
+)";
+
+// PostgreSQL's triggers call a function; the messages are the same.
+const char* const kJournalschutzServer = R"(
+CREATE FUNCTION Journal_schuetzen() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF TG_OP = 'UPDATE' THEN
+        RAISE EXCEPTION 'Einträge des Journals dürfen nicht geändert werden.';
+    END IF;
+    RAISE EXCEPTION 'Einträge des Journals dürfen nicht gelöscht werden.';
+END $$;
+CREATE TRIGGER Journal_unveraenderlich BEFORE UPDATE ON Journal
+    FOR EACH ROW EXECUTE FUNCTION Journal_schuetzen();
+CREATE TRIGGER Journal_unloeschbar BEFORE DELETE ON Journal
+    FOR EACH ROW EXECUTE FUNCTION Journal_schuetzen();
+)";
 
 // The journal, to which the till only appends: triggers refuse any change or
 // removal of an entry. Z-Nr. are the closings' entries themselves (see
@@ -203,18 +233,16 @@ CREATE TABLE Journal (Nr INTEGER PRIMARY KEY, Zeit TEXT NOT NULL, Geschaeftstag 
     Inhalt TEXT NOT NULL, Kette TEXT NOT NULL);
 CREATE INDEX Journal_Geschaeftstag ON Journal (Geschaeftstag, Art);
 CREATE INDEX Journal_Rechnung ON Journal (ZNr, RegNr);
-CREATE TRIGGER Journal_unveraenderlich BEFORE UPDATE ON Journal
-BEGIN SELECT RAISE(ABORT, 'Einträge des Journals dürfen nicht geändert werden.'); END;
-CREATE TRIGGER Journal_unloeschbar BEFORE DELETE ON Journal
-BEGIN SELECT RAISE(ABORT, 'Einträge des Journals dürfen nicht gelöscht werden.'); END;
 )"));
+    db.skript(db.istServer() ? QString::fromUtf8(kJournalschutzServer)
+                             : QString::fromUtf8(kJournalschutzDatei));
     Abfrage bestand = db.abfrage(QStringLiteral(
         "SELECT (SELECT COUNT(*) FROM Kellner) AS Kellner, "
         "(SELECT COUNT(*) FROM Artikelgruppe) AS Artikel, "
         "(SELECT COUNT(*) FROM OffeneTische) AS OffeneZeilen, "
         "(SELECT COUNT(*) FROM Stornos) AS Stornos, "
         "(SELECT COUNT(*) FROM Rechnungsuebersicht) AS Rechnungen, "
-        "(SELECT IFNULL(SUM(Gesamt), 0) FROM Rechnungsuebersicht) AS Rechnungssumme"));
+        "(SELECT COALESCE(SUM(Gesamt), 0) FROM Rechnungsuebersicht) AS Rechnungssumme"));
     bestand.naechste();
     const QJsonObject inhalt = ZeileAlsJson(bestand);
     for (const QJsonValue& anzahl : inhalt)
@@ -328,21 +356,15 @@ const std::vector<std::function<void(Datenbank&)>>& schritte() {
     return liste;
 }
 
-int gespeicherteVersion(Datenbank& db) {
-    Abfrage a = db.abfrage(QStringLiteral("PRAGMA user_version"));
-    a.naechste();
-    return static_cast<int>(a.zahl(0));
-}
-
 }  // namespace
 
 int SchemaVersion() { return static_cast<int>(schritte().size()); }
 
 void SchemaBisVersion(Datenbank& db, int ziel) {
-    for (int v = gespeicherteVersion(db); v < ziel; ++v) {
+    for (int v = db.schemaversion(); v < ziel; ++v) {
         Transaktion t(db);
         schritte()[v](db);
-        db.skript(QStringLiteral("PRAGMA user_version = %1").arg(v + 1));
+        db.schemaversionSetzen(v + 1);
         t.bestaetigen();
     }
 }

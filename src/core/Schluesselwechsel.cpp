@@ -23,6 +23,10 @@ bool hauptschluessel(Kontext& k) {
 
 bool SchluesselErneuern(Kontext& k, const QString& schluesselpfad) {
     if (!hauptschluessel(k)) return false;
+    if (k.db.istServer()) {
+        k.dialoge.meldung(kNurMitDatei);
+        return false;
+    }
     if (k.db.schluessel() != kDatenbankKennwort) {
         k.dialoge.meldung(kEigenerSchluesselVorhanden);
         return false;

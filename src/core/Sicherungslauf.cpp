@@ -7,6 +7,10 @@
 #include "core/Rechte.h"
 
 bool DatensicherungDurchfuehren(Kontext& k, bool erfolgMelden) {
+    if (k.db.istServer()) {
+        if (erfolgMelden) k.dialoge.meldung(kNurMitDatei);
+        return !erfolgMelden;
+    }
     try {
         const QString datei = DatensicherungSchreiben(k.db, Sicherungsordner(k.db), k.jetzt());
         if (erfolgMelden)
@@ -20,6 +24,7 @@ bool DatensicherungDurchfuehren(Kontext& k, bool erfolgMelden) {
 
 void mnuDatensicherung(Kontext& k) {
     if (!RechtPruefen(k, QStringLiteral("Kassenabschluss"))) return;
+    if (k.db.istServer()) return k.dialoge.meldung(kNurMitDatei);
     const QString bisher = Sicherungsordner(k.db);
     const auto ordner = k.dialoge.eingabe(kSicherungsordnerFrage, QStringLiteral("Datensicherung"),
                                           QDir::toNativeSeparators(bisher));

@@ -8,6 +8,8 @@ class Kontext;
 // shown ("Datensicherung fehlgeschlagen: " and the reason) and never thrown:
 // what ran before the backup, such as a till closing, stays done. Success is
 // shown only when `erfolgMelden`. Answers whether a sound copy was written.
+// A server is backed up by its administrator: nothing is written; asked for
+// explicitly (`erfolgMelden`), that is said and the answer is false.
 bool DatensicherungDurchfuehren(Kontext& k, bool erfolgMelden);
 
 // The manager's menu entry "Datensicherung": needs the right "Kassenabschluss",

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include "core/Dateisperre.h"
+#include "core/Datenbank.h"
 #include "core/Datenbankdatei.h"
 #include "core/Datensicherung.h"
 #include "core/DbFehler.h"
@@ -32,6 +33,7 @@ void pruefenMitSchluessel(const QString& sicherung, const QString& schluesselpfa
 
 QString Wiederherstellen(const QString& sicherung, const QString& datenbank,
                          const QString& schluesselpfad, const QDateTime& jetzt) {
+    if (Datenbank::istServeradresse(datenbank)) throw DbFehler(SQLITE_MISUSE, kNurMitDatei);
     pruefenMitSchluessel(sicherung, schluesselpfad);
     const Dateisperre sperre(datenbank);
 

@@ -68,8 +68,7 @@ frmDruckauftraege::frmDruckauftraege(Kontext& k, const Druckerausgang& ausgang,
     });
     connect(pdf, &QPushButton::clicked, this, [this] {
         mitAuftrag([this](std::int64_t id) {
-            const QString ordner = QDir(QFileInfo(this->k.db.pfad()).absolutePath())
-                                       .filePath(QStringLiteral("Belege"));
+            const QString ordner = QDir(this->k.db.ordner()).filePath(QStringLiteral("Belege"));
             this->k.dialoge.meldung(QStringLiteral("Der Auftrag ist gespeichert: ") +
                                     DruckauftragAlsPdf(this->k, id, ordner));
             return false;

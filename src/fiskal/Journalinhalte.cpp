@@ -38,19 +38,20 @@ QJsonObject Rechnungsinhalt(Datenbank& db, int regNr, const QString& zahlungsart
 
 QJsonObject Posteninhalt(Kontext& k, std::int64_t zeilenId, std::optional<std::int64_t> menge) {
     const QJsonObject posten = ersteZeile(k.db.abfrage(
-        QStringLiteral("SELECT Station, Tisch, Herkunft, Kellner, TischDetails, PLU, Gericht, "
-                       "IFNULL(?1, Menge) AS Menge, EPREIS, EPREIS * IFNULL(?1, Menge) AS GPREIS, "
-                       "MwStSatz, Datum, Zeit FROM OffeneTische WHERE ID = ?2"),
+        QStringLiteral(
+            "SELECT Station, Tisch, Herkunft, Kellner, TischDetails, PLU, Gericht, "
+            "COALESCE(?1, Menge) AS Menge, EPREIS, EPREIS * COALESCE(?1, Menge) AS GPREIS, "
+            "MwStSatz, Datum, Zeit FROM OffeneTische WHERE ID = ?2"),
         menge, zeilenId));
     return {{QStringLiteral("Posten"), posten}, {QStringLiteral("Kellner"), k.werte.kellner}};
 }
 
 QJsonObject Abschlussinhalt(Datenbank& db) {
-    QJsonObject inhalt = ersteZeile(db.abfrage(
-        QStringLiteral("SELECT COUNT(*) AS Rechnungen, IFNULL(SUM(Gesamt), 0) AS Gesamt, "
-                       "IFNULL(SUM(BAR), 0) AS BAR, IFNULL(SUM(KARTE), 0) AS KARTE, "
-                       "IFNULL(SUM(GUTSCHEIN), 0) AS GUTSCHEIN, IFNULL(SUM(ZIMMER), 0) AS ZIMMER "
-                       "FROM Rechnungsuebersicht")));
+    QJsonObject inhalt = ersteZeile(db.abfrage(QStringLiteral(
+        "SELECT COUNT(*) AS Rechnungen, COALESCE(SUM(Gesamt), 0) AS Gesamt, "
+        "COALESCE(SUM(BAR), 0) AS BAR, COALESCE(SUM(KARTE), 0) AS KARTE, "
+        "COALESCE(SUM(GUTSCHEIN), 0) AS GUTSCHEIN, COALESCE(SUM(ZIMMER), 0) AS ZIMMER "
+        "FROM Rechnungsuebersicht")));
     // Net and VAT per rate as the receipts state them: from the rate's summed gross.
     Steuertabelle tabelle;
     for (Abfrage a = db.abfrage(

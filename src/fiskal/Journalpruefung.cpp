@@ -49,7 +49,8 @@ std::optional<std::int64_t> abschnittPruefen(Datenbank& db, std::int64_t von, st
 std::optional<Journalbefund> JournalPruefen(Datenbank& db, const Abbruchfrage& abbrechen) {
     Journalbefund befund;
     befund.eintraege = zahl(db, QStringLiteral("SELECT COUNT(*) FROM Journal"));
-    const std::int64_t letzte = zahl(db, QStringLiteral("SELECT IFNULL(MAX(Nr), 0) FROM Journal"));
+    const std::int64_t letzte =
+        zahl(db, QStringLiteral("SELECT COALESCE(MAX(Nr), 0) FROM Journal"));
     bool abgebrochen = false;
     befund.veraendertAb = abschnittPruefen(db, 1, letzte, abbrechen, abgebrochen);
     if (abgebrochen) return std::nullopt;
@@ -57,7 +58,8 @@ std::optional<Journalbefund> JournalPruefen(Datenbank& db, const Abbruchfrage& a
 }
 
 std::optional<std::int64_t> JournalAbPruefen(Datenbank& db, std::int64_t von) {
-    const std::int64_t letzte = zahl(db, QStringLiteral("SELECT IFNULL(MAX(Nr), 0) FROM Journal"));
+    const std::int64_t letzte =
+        zahl(db, QStringLiteral("SELECT COALESCE(MAX(Nr), 0) FROM Journal"));
     bool abgebrochen = false;
     return abschnittPruefen(
         db, von, letzte, [] { return false; }, abgebrochen);
@@ -68,7 +70,8 @@ std::optional<Journalbefund> JournalPruefen(const QString& pfad, const QByteArra
     auto db = Datenbank::oeffnen(pfad, schluessel);
     Journalbefund befund;
     befund.eintraege = zahl(*db, QStringLiteral("SELECT COUNT(*) FROM Journal"));
-    const std::int64_t letzte = zahl(*db, QStringLiteral("SELECT IFNULL(MAX(Nr), 0) FROM Journal"));
+    const std::int64_t letzte =
+        zahl(*db, QStringLiteral("SELECT COALESCE(MAX(Nr), 0) FROM Journal"));
     const std::int64_t mitte = letzte / 2;
     bool hintenAbgebrochen = false, vorneAbgebrochen = false;
     auto hinten = std::async(std::launch::async, [&] {

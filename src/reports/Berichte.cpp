@@ -147,12 +147,12 @@ void BerichtUmsatz(Kontext& k, const QDate& von, const QDate& bis) {
 Dokument HotelberichtErzeugen(Kontext& k, const QDate& von, const QDate& bis) {
     // The payment type lists the parts the guest paid with.
     Abfrage a = k.db.abfrage(
-        QStringLiteral("SELECT Datum, ZimmerNr, CAST(julianday(Abreise) - julianday(Anreise) AS "
-                       "INTEGER) AS Naechte, Zimmerleistung, Gesamt, "
+        QStringLiteral("SELECT Datum, ZimmerNr, %1 AS Naechte, Zimmerleistung, Gesamt, "
                        "trim(CASE WHEN BAR <> 0 THEN 'BAR ' ELSE '' END || "
                        "CASE WHEN KARTE <> 0 THEN 'KARTE ' ELSE '' END || "
                        "CASE WHEN GUTSCHEIN <> 0 THEN 'GUTSCHEIN' ELSE '' END) AS Zahlart "
-                       "FROM AbrechnungHotel WHERE Datum >= ? AND Datum <= ? ORDER BY Datum, ID"),
+                       "FROM AbrechnungHotel WHERE Datum >= ? AND Datum <= ? ORDER BY Datum, ID")
+            .arg(k.db.tageZwischen(QStringLiteral("Anreise"), QStringLiteral("Abreise"))),
         von, bis);
     return erzeugen(k, ReportHotelbericht(), BerichtsdatenAus(a), von, bis);
 }

@@ -102,11 +102,15 @@ void UmsaetzeAbschliessen(Kontext& k) {
     Transaktion t(k.db);
     UmsaetzeAktualisieren(k);
     // What the totals now hold for these dates is their closed turnover from here on.
-    k.db.ausfuehren(QStringLiteral(
-        "INSERT OR REPLACE INTO Abschlussumsaetze (Datum, Lokal, \"AußerHaus\", BAR, KARTE, "
-        "GUTSCHEIN, ZIMMER, Gesamt) SELECT Datum, Lokal, \"AußerHaus\", BAR, KARTE, GUTSCHEIN, "
-        "ZIMMER, Gesamt "
-        "FROM AlleUmsaetze WHERE Datum IN (SELECT Datum FROM Rechnungsuebersicht)"));
+    const QStringList spalten = {QStringLiteral("Datum"),         QStringLiteral("Lokal"),
+                                 QStringLiteral("\"AußerHaus\""), QStringLiteral("BAR"),
+                                 QStringLiteral("KARTE"),         QStringLiteral("GUTSCHEIN"),
+                                 QStringLiteral("ZIMMER"),        QStringLiteral("Gesamt")};
+    k.db.ausfuehren(k.db.ersetzen(QStringLiteral("Abschlussumsaetze"), spalten,
+                                  QStringLiteral("Datum"),
+                                  QStringLiteral("SELECT %1 FROM AlleUmsaetze WHERE Datum IN "
+                                                 "(SELECT Datum FROM Rechnungsuebersicht)")
+                                      .arg(spalten.join(QStringLiteral(", ")))));
     SteuerumsaetzeAbschliessen(k.db);
     // The journal keeps what is closed; its entry gives the closing its Z-Nr.
     JournalAnhaengen(k, kJournalKassenabschluss, Abschlussinhalt(k.db));

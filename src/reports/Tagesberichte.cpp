@@ -45,8 +45,8 @@ void mnuKassenabschluss(Kontext& k) {
 void mnuJournalExport(Kontext& k) {
     if (!RechtPruefen(k, QStringLiteral("Kassenabschluss"))) return;
     const QString titel = QStringLiteral("Journal exportieren");
-    const auto ordner = k.dialoge.eingabe(QStringLiteral("Ordner für die CSV-Dateien:"), titel,
-                                          QFileInfo(k.db.pfad()).absolutePath());
+    const auto ordner =
+        k.dialoge.eingabe(QStringLiteral("Ordner für die CSV-Dateien:"), titel, k.db.ordner());
     if (!ordner) return;
     const auto zeitraum = ZeitraumFragen(k, titel);
     if (!zeitraum) return;

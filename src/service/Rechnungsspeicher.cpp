@@ -46,7 +46,7 @@ bool RueckgeldBestaetigen(Kontext& k, const Zahlungsaufteilung& teile) {
 
 int NaechsteRechnungsnummer(Datenbank& db) {
     Abfrage hoechste =
-        db.abfrage(QStringLiteral("SELECT IFNULL(MAX(RegNr), 0) + 1 FROM Rechnungsuebersicht"));
+        db.abfrage(QStringLiteral("SELECT COALESCE(MAX(RegNr), 0) + 1 FROM Rechnungsuebersicht"));
     hoechste.naechste();
     return static_cast<int>(hoechste.zahl(0));
 }
@@ -57,8 +57,9 @@ std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QStri
     Transaktion t(k.db);
     const Tischort ort = OrtAmTisch(k, tisch);
     const QString zeilen = QStringLiteral(" FROM OffeneTische WHERE ") + kOrtBedingung;
-    Abfrage summe = k.db.abfrage(QStringLiteral("SELECT COUNT(*), IFNULL(SUM(GPREIS), 0)") + zeilen,
-                                 ort.station, ort.tisch, ort.herkunft);
+    Abfrage summe =
+        k.db.abfrage(QStringLiteral("SELECT COUNT(*), COALESCE(SUM(GPREIS), 0)") + zeilen,
+                     ort.station, ort.tisch, ort.herkunft);
     summe.naechste();
     if (summe.zahl(0) == 0) return std::nullopt;
     const Geld gesamt = summe.geld(1);

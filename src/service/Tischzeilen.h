@@ -32,7 +32,7 @@ Tischort OrtAmTisch(Kontext& k, const QString& tisch);
 // Condition on OffeneTische selecting the lines of a place; binds the station,
 // the table and the origin, in this order.
 inline const QString kOrtBedingung =
-    QStringLiteral("Station = ? AND Tisch = ? AND IFNULL(Herkunft, '') = ?");
+    QStringLiteral("Station = ? AND Tisch = ? AND COALESCE(Herkunft, '') = ?");
 
 // A line that received extras moves together with them; an extra line (no
 // article number) never moves alone.

@@ -25,9 +25,10 @@ std::optional<std::int64_t> partner(Kontext& k, const Tischort& nach, const Tisc
                                     std::int64_t dazu) {
     Abfrage a = k.db.abfrage(
         QStringLiteral("SELECT ID FROM OffeneTische WHERE ") + kOrtBedingung +
-            QStringLiteral(" AND TischDetails = 'Alt' AND PLU_ID = ? AND EPREIS = ? AND "
-                           "MwStSatz = ? AND IFNULL(Extra, '') <> 'Ja' AND Menge + ? <= ? AND "
-                           "IFNULL(Notiz, '') = ? AND IFNULL(Gang, '') = ? ORDER BY ID LIMIT 1"),
+            QStringLiteral(
+                " AND TischDetails = 'Alt' AND PLU_ID = ? AND EPREIS = ? AND "
+                "MwStSatz = ? AND COALESCE(Extra, '') <> 'Ja' AND Menge + ? <= ? AND "
+                "COALESCE(Notiz, '') = ? AND COALESCE(Gang, '') = ? ORDER BY ID LIMIT 1"),
         nach.station, nach.tisch, nach.herkunft, z.pluId, z.epreis, z.mwstSatz, dazu, kHoechstmenge,
         z.notiz, z.gang);
     if (!a.naechste()) return std::nullopt;
@@ -130,7 +131,7 @@ bool NurGerichtUmbuchen(Kontext& k, const Tischort& von, const Tischort& nach, c
                         Geld epreis) {
     const auto zeilen = lesen(k.db.abfrage(
         kQuelle + QStringLiteral(" AND TischDetails = 'Alt' AND PLU = ? AND EPREIS = ? AND "
-                                 "IFNULL(Extra, '') <> 'Ja' ORDER BY ID LIMIT 1"),
+                                 "COALESCE(Extra, '') <> 'Ja' ORDER BY ID LIMIT 1"),
         von.station, von.tisch, von.herkunft, plu, epreis));
     if (zeilen.empty()) return false;
     const Tischzeile& z = zeilen.front();

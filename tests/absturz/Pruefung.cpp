@@ -16,11 +16,12 @@ namespace {
 const char* const kNichtsZuFinden[][2] = {
     {"SELECT RegNr FROM Rechnungsuebersicht GROUP BY RegNr HAVING COUNT(*) > 1",
      "Rechnungsnummer doppelt vergeben: %1"},
-    {"SELECT r.RegNr FROM Rechnungsuebersicht r WHERE r.Gesamt <> (SELECT IFNULL(SUM(d.GPREIS), 0) "
+    {"SELECT r.RegNr FROM Rechnungsuebersicht r WHERE r.Gesamt <> (SELECT COALESCE(SUM(d.GPREIS), "
+     "0) "
      "FROM RechnungDetails d WHERE d.RegNr = r.RegNr)",
      "Rechnung %1: Summe der Zeilen weicht vom Gesamtbetrag ab"},
-    {"SELECT RegNr FROM Rechnungsuebersicht WHERE IFNULL(BAR, 0) + IFNULL(KARTE, 0) + "
-     "IFNULL(GUTSCHEIN, 0) <> Gesamt",
+    {"SELECT RegNr FROM Rechnungsuebersicht WHERE COALESCE(BAR, 0) + COALESCE(KARTE, 0) + "
+     "COALESCE(GUTSCHEIN, 0) <> Gesamt",
      "Rechnung %1: Zahlungen ergeben nicht den Gesamtbetrag"},
     {"SELECT DISTINCT RegNr FROM RechnungDetails WHERE RegNr NOT IN "
      "(SELECT RegNr FROM Rechnungsuebersicht)",
@@ -85,7 +86,7 @@ std::int64_t JournalmarkeLesen(const QString& pfad) {
 }
 
 void JournalmarkeSchreiben(const QString& pfad, Datenbank& db) {
-    Abfrage a = db.abfrage(QStringLiteral("SELECT IFNULL(MAX(Nr), 0) + 1 FROM Journal"));
+    Abfrage a = db.abfrage(QStringLiteral("SELECT COALESCE(MAX(Nr), 0) + 1 FROM Journal"));
     a.naechste();
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly) || datei.write(QByteArray::number(a.zahl(0))) < 0 ||

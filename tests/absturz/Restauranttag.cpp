@@ -165,7 +165,7 @@ void Restauranttag::stornieren() {
     const QList<QVariantList> wahl = zeilen(
         m_k.db, QStringLiteral("SELECT ID, Station, Tisch, Kellner, TischDetails, Menge, EPREIS "
                                "FROM OffeneTische WHERE Tisch <> 'Zahlen' AND PLU <> '' AND "
-                               "IFNULL(Extra, '') <> 'Ja'"));
+                               "COALESCE(Extra, '') <> 'Ja'"));
     if (wahl.isEmpty()) return;
     const QVariantList z = wahl[zufall(wahl.size())];
     const bool neu = z[4].toString() == QStringLiteral("Neu");
@@ -190,7 +190,7 @@ void Restauranttag::umbuchen() {
     if (ziele.isEmpty()) return;
     const Tisch nach = ziele[zufall(ziele.size())];
     Abfrage gesendet = m_k.db.abfrage(
-        QStringLiteral("SELECT IFNULL(SUM(GPREIS), 0) FROM OffeneTische WHERE Station = ? AND "
+        QStringLiteral("SELECT COALESCE(SUM(GPREIS), 0) FROM OffeneTische WHERE Station = ? AND "
                        "Tisch = ? AND TischDetails <> 'Neu'"),
         von.station, von.tisch);
     gesendet.naechste();

@@ -7,23 +7,23 @@
 namespace {
 
 const char* const kSummen[][2] = {
-    {"offen", "SELECT IFNULL(SUM(GPREIS), 0) FROM OffeneTische"},
-    {"neu", "SELECT IFNULL(SUM(GPREIS), 0) FROM OffeneTische WHERE TischDetails = 'Neu'"},
-    {"vorgemerkt", "SELECT IFNULL(SUM(GPREIS), 0) FROM StornosTemporaer"},
-    {"storniert", "SELECT IFNULL(SUM(GPREIS), 0) FROM Stornos"},
+    {"offen", "SELECT COALESCE(SUM(GPREIS), 0) FROM OffeneTische"},
+    {"neu", "SELECT COALESCE(SUM(GPREIS), 0) FROM OffeneTische WHERE TischDetails = 'Neu'"},
+    {"vorgemerkt", "SELECT COALESCE(SUM(GPREIS), 0) FROM StornosTemporaer"},
+    {"storniert", "SELECT COALESCE(SUM(GPREIS), 0) FROM Stornos"},
     {"rechnungen", "SELECT COUNT(*) FROM Rechnungsuebersicht"},
     {"umsatz",
-     "SELECT (SELECT IFNULL(SUM(Gesamt), 0) FROM Rechnungsuebersicht) + "
-     "(SELECT IFNULL(SUM(Gesamt), 0) FROM Abschlussumsaetze)"},
+     "SELECT (SELECT COALESCE(SUM(Gesamt), 0) FROM Rechnungsuebersicht) + "
+     "(SELECT COALESCE(SUM(Gesamt), 0) FROM Abschlussumsaetze)"},
     {"bar",
-     "SELECT (SELECT IFNULL(SUM(BAR), 0) FROM Rechnungsuebersicht) + "
-     "(SELECT IFNULL(SUM(BAR), 0) FROM Abschlussumsaetze)"},
+     "SELECT (SELECT COALESCE(SUM(BAR), 0) FROM Rechnungsuebersicht) + "
+     "(SELECT COALESCE(SUM(BAR), 0) FROM Abschlussumsaetze)"},
     {"karte",
-     "SELECT (SELECT IFNULL(SUM(KARTE), 0) FROM Rechnungsuebersicht) + "
-     "(SELECT IFNULL(SUM(KARTE), 0) FROM Abschlussumsaetze)"},
+     "SELECT (SELECT COALESCE(SUM(KARTE), 0) FROM Rechnungsuebersicht) + "
+     "(SELECT COALESCE(SUM(KARTE), 0) FROM Abschlussumsaetze)"},
     {"gutschein",
-     "SELECT (SELECT IFNULL(SUM(GUTSCHEIN), 0) FROM Rechnungsuebersicht) + "
-     "(SELECT IFNULL(SUM(GUTSCHEIN), 0) FROM Abschlussumsaetze)"},
+     "SELECT (SELECT COALESCE(SUM(GUTSCHEIN), 0) FROM Rechnungsuebersicht) + "
+     "(SELECT COALESCE(SUM(GUTSCHEIN), 0) FROM Abschlussumsaetze)"},
 };
 
 }  // namespace

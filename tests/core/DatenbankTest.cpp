@@ -96,6 +96,7 @@ TEST_F(DatenbankTest, ATransactionLeftByAnExceptionLeavesNothing) {
 }
 
 TEST_F(DatenbankTest, TheFileIsEncryptedAndNeedsTheKey) {
+    NUR_DATEI();
     kellner("Anna", "1");
     db.reset();
     QFile datei(dateipfad());

@@ -51,6 +51,7 @@ void schreiben(const QString& datei, const QByteArray& daten) {
 
 TEST_F(DatensicherungTest,
        ABackupWhileAnotherConnectionWritesHoldsEveryCommittedBillAndRestoresThem) {
+    NUR_DATEI();
     rechnung(1);
     rechnung(2);
     auto zweite = Datenbank::oeffnen(dateipfad(), db->schluessel());
@@ -76,6 +77,7 @@ TEST_F(DatensicherungTest,
 }
 
 TEST_F(DatensicherungTest, ADamagedMissingOrForeignBackupIsRefusedAndNothingIsTouched) {
+    NUR_DATEI();
     const QString gut = DatensicherungSchreiben(*db, pfadIn("Sicherungen"), kJetzt);
     QByteArray mitte = inhalt(gut);
     mitte.replace(mitte.size() / 2, 64, QByteArray(64, 'x'));
@@ -113,6 +115,7 @@ TEST_F(DatensicherungTest, ADamagedMissingOrForeignBackupIsRefusedAndNothingIsTo
 }
 
 TEST_F(DatensicherungTest, RotationKeepsTheNewestThirtyAndOnePerMonth) {
+    NUR_DATEI();
     const QString dir = pfadIn("Sicherungen");
     QDir().mkpath(dir);
     // Daily backups from 1 July to 30 November, two on 30 November.
@@ -134,6 +137,7 @@ TEST_F(DatensicherungTest, RotationKeepsTheNewestThirtyAndOnePerMonth) {
 }
 
 TEST_F(DatensicherungTest, TheTillClosingWritesABackupAndSucceedsWhenItFails) {
+    NUR_DATEI();
     amTisch("Chefin", "Gastraum", "1");
     rechnung(1);
     dialoge.jaNein = {true};
@@ -160,6 +164,7 @@ TEST_F(DatensicherungTest, TheTillClosingWritesABackupAndSucceedsWhenItFails) {
 }
 
 TEST_F(DatensicherungTest, ADamagedFileIsRefusedAtStartNamingTheNewestBackup) {
+    NUR_DATEI();
     const QString pfad = pfadIn("kasse/tavro.db");
     QDir().mkpath(pfadIn("kasse"));
     const QString sicherung = DatensicherungSchreiben(*DatenbankOeffnen(pfad, pfad + ".schluessel"),
@@ -180,6 +185,7 @@ TEST_F(DatensicherungTest, ADamagedFileIsRefusedAtStartNamingTheNewestBackup) {
 }
 
 TEST_F(DatensicherungTest, FilesWithTheFormerPageSizeOpenAndAreBackedUpAsTheyAre) {
+    NUR_DATEI();
     EXPECT_EQ(db->seitengroesse(), kSeitengroesse);
     // A file as the till made them before: SQLCipher's former 1 KiB pages.
     const QString alt = pfadIn("alt.db");

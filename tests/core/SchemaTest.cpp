@@ -50,7 +50,7 @@ INSERT INTO OffeneTische (Station, Tisch, GPREIS) VALUES ('Gastraum', 'Zahlen', 
         EXPECT_EQ(db->spalten(tabelle), db->spalten("OffeneTische")) << tabelle;
     EXPECT_EQ(text(*db, "SELECT group_concat(Datum, ' ') FROM Rechnungsuebersicht"),
               QStringLiteral("2026-12-06 2026-12-06"));
-    EXPECT_EQ(text(*db, "SELECT GPREIS || '/' || IFNULL(Herkunft, '-') FROM OffeneTische"),
+    EXPECT_EQ(text(*db, "SELECT GPREIS || '/' || COALESCE(Herkunft, '-') FROM OffeneTische"),
               QStringLiteral("350/-"));
 
     // The next daily totals count both bills on the 6th and nothing on the 7th.

@@ -59,7 +59,7 @@ TEST_F(AufHausTest, OnlyWithTheRightALineGoesFreeAndIsLoggedAtItsPrice) {
     EXPECT_EQ(
         text("SELECT group_concat(Datum || '/' || Zeit || '/' || Station || '/' || Tisch || "
              "'/' || Kellner || '/' || Menge || '/' || Gericht || '/' || EPREIS || '/' || "
-             "GPREIS || '/' || Kommentar || '/' || IFNULL(Herkunft, '-'), ' | ') FROM Stornos"),
+             "GPREIS || '/' || Kommentar || '/' || COALESCE(Herkunft, '-'), ' | ') FROM Stornos"),
         QStringLiteral("2026-12-06/00:45/Gastraum/5/Chef/2/Pils (Auf Haus)/350/700/Auf Haus/-"));
 
     // The bill counts the free line at 0,00 €.

@@ -47,7 +47,7 @@ TEST_F(Rechnungsspeicher, StoresTheBillWithItsLinesAndEmptiesThePayList) {
         QStringLiteral("5/Anna/Gastraum/2026-12-06/11:30:00"));
     EXPECT_EQ(text("SELECT RegNr || '/' || Datum || '/' || Zeit || '/' || Station || '/' || "
                    "Mitarbeiter || '/' || Tisch || '/' || BAR || '/' || KARTE || '/' || GUTSCHEIN "
-                   "|| '/' || Beleg || '/' || Gesamt || '/' || IFNULL(Zahlungsart, '-') "
+                   "|| '/' || Beleg || '/' || Gesamt || '/' || COALESCE(Zahlungsart, '-') "
                    "FROM Rechnungsuebersicht"),
               QStringLiteral("1/2026-12-06/01:30:05/Gastraum/Anna/5/2550/0/0/Kassenbon/2550/-"));
     EXPECT_EQ(TischSumme(*k, {"Gastraum", kZahlen, "5"}), std::nullopt);

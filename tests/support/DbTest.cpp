@@ -3,13 +3,42 @@
 #include "core/Datenbankdatei.h"
 #include "core/Schema.h"
 
+namespace {
+
+QString serveradresse() { return qEnvironmentVariable("TAVRO_TEST_POSTGRES"); }
+
+}  // namespace
+
 DbTest::DbTest() {
+    if (aufServer()) {
+        static int nummer = 0;
+        m_schema =
+            QStringLiteral("test_%1_%2").arg(QCoreApplication::applicationPid()).arg(++nummer);
+        Datenbank::verbinden(serveradresse())
+            ->skript(
+                QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE; CREATE SCHEMA %1").arg(m_schema));
+    }
     db = Datenbank::oeffnen(dateipfad(), kDatenbankKennwort);
     SchemaAktualisieren(*db);
     k = std::make_unique<Kontext>(*db, uhr, dialoge, drucker);
 }
 
-QString DbTest::dateipfad() const { return ordner.filePath(QStringLiteral("tavro.db")); }
+DbTest::~DbTest() {
+    if (m_schema.isEmpty()) return;
+    k.reset();
+    db.reset();
+    Datenbank::verbinden(serveradresse())
+        ->skript(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(m_schema));
+}
+
+bool DbTest::aufServer() { return !serveradresse().isEmpty(); }
+
+QString DbTest::dateipfad() const {
+    if (m_schema.isEmpty()) return ordner.filePath(QStringLiteral("tavro.db"));
+    const QString adresse = serveradresse();
+    return adresse + (adresse.contains(QLatin1Char('?')) ? QLatin1Char('&') : QLatin1Char('?')) +
+           QStringLiteral("options=-csearch_path%3D") + m_schema;
+}
 
 void DbTest::kellner(const QString& name, const QString& pin1, const QString& pin2,
                      const QStringList& rechte, const QString& status, const QString& adminKey) {

@@ -12,13 +12,25 @@
 #include "support/SkriptDialoge.h"
 #include "support/SpeicherDrucker.h"
 
+// For tests about the file itself (its key, pages, backups).
+#define NUR_DATEI()          \
+    if (DbTest::aufServer()) \
+    GTEST_SKIP() << "Prüft die verschlüsselte Datei; ein Server hat keine Datei."
+
 // Each test gets a fresh encrypted database with the full schema (no demo
 // data), a clock at 06.12.2026 12:00, scripted dialogs and a capturing printer.
+// When TAVRO_TEST_POSTGRES holds a URI, the database is instead a schema of
+// its own on that server, dropped after the test.
 class DbTest : public ::testing::Test {
   protected:
     DbTest();
+    ~DbTest() override;
 
+    // Where the database is: the file's path or the server's URI, for a
+    // second connection through Datenbank::oeffnen.
     QString dateipfad() const;
+    // Whether the tests run on a server rather than the file.
+    static bool aufServer();
 
     // Builders for the rows a test needs. Rights may name stations made before.
     void kellner(const QString& name, const QString& pin1, const QString& pin2 = QString(),
@@ -47,6 +59,7 @@ class DbTest : public ::testing::Test {
                      std::optional<std::int64_t> uef);
 
     QTemporaryDir ordner;
+    QString m_schema;  // on a server
     std::unique_ptr<Datenbank> db;
     FesteUhr uhr;
     SkriptDialoge dialoge;

@@ -15,8 +15,7 @@ void DsfinvkExportFragen(Kontext& k) {
     if (!zeitraum) return;
     const auto& [von, bis] = *zeitraum;
     const QString vorschlag =
-        QFileInfo(k.db.pfad())
-            .absoluteDir()
+        QDir(k.db.ordner())
             .filePath(QStringLiteral("DSFinV-K_%1_%2").arg(von.trimmed(), bis.trimmed()));
     const auto ordner = k.dialoge.eingabe(QStringLiteral("Neuer Ordner für den Export:"), titel,
                                           QDir::toNativeSeparators(vorschlag));
