@@ -116,11 +116,11 @@ QStringList WartendeDrucker(Datenbank& db, const Druckerausgang& ausgang) {
 }
 
 Druckstand DruckstandLesen(Datenbank& db) {
-    Abfrage a = db.abfrage(
-        QStringLiteral("SELECT count(*), coalesce(sum(Status = ?), 0) FROM Druckauftraege "
-                       "WHERE Status <> ? AND ") +
-            kEigeneAuftraege,
-        kAuftragFehler, kAuftragGedruckt, Kassenname());
+    Abfrage a = db.abfrage(QStringLiteral("SELECT count(*), coalesce(sum(CASE WHEN Status = ? THEN "
+                                          "1 ELSE 0 END), 0) FROM Druckauftraege "
+                                          "WHERE Status <> ? AND ") +
+                               kEigeneAuftraege,
+                           kAuftragFehler, kAuftragGedruckt, Kassenname());
     a.naechste();
     return {static_cast<int>(a.zahl(0)), static_cast<int>(a.zahl(1))};
 }

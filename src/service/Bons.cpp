@@ -46,7 +46,7 @@ void TischNeuesGericht(Kontext& k, const QString& rolle, const QString& titel,
     // right under the line. Only the lines this send takes.
     Abfrage a = k.db.abfrage(
         QStringLiteral("SELECT PLU, Gericht || CASE WHEN coalesce(Notiz, '') = '' THEN '' "
-                       "ELSE char(10) || '» ' || Notiz END AS Gericht, Menge_Text, GPREIS, "
+                       "ELSE '\n» ' || Notiz END AS Gericht, Menge_Text, GPREIS, "
                        "Bondrucker FROM OffeneTische WHERE ") +
             kSendeBedingung + QStringLiteral(" ORDER BY RegID, ID"),
         k.werte.station, k.werte.tisch, k.werte.kellner, gang);
