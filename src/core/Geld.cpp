@@ -5,23 +5,17 @@
 
 namespace {
 
-// "1.234,56" as the German locale writes it, made by hand: a receipt formats
-// every line's amounts, and QLocale's currency formatting is slow.
-QString gruppiert(std::int64_t cent) {
+// "1.234,56" (grouped) or "1234,56" as the German locale writes them, made by
+// hand: a receipt formats every line's amounts, and QLocale's currency
+// formatting is slow.
+QString betragText(std::int64_t cent, bool gruppiert) {
     const std::int64_t betrag = cent < 0 ? -cent : cent;
     QString euro = QString::number(betrag / 100);
-    for (qsizetype stelle = euro.size() - 3; stelle > 0; stelle -= 3)
-        euro.insert(stelle, QLatin1Char('.'));
+    if (gruppiert)
+        for (qsizetype stelle = euro.size() - 3; stelle > 0; stelle -= 3)
+            euro.insert(stelle, QLatin1Char('.'));
     return QStringLiteral("%1%2,%3")
         .arg(cent < 0 ? QStringLiteral("-") : QString(), euro)
-        .arg(betrag % 100, 2, 10, QLatin1Char('0'));
-}
-
-QString ungruppiert(std::int64_t cent) {
-    const std::int64_t betrag = cent < 0 ? -cent : cent;
-    return QStringLiteral("%1%2,%3")
-        .arg(cent < 0 ? QStringLiteral("-") : QString())
-        .arg(betrag / 100)
         .arg(betrag % 100, 2, 10, QLatin1Char('0'));
 }
 
@@ -46,11 +40,12 @@ std::optional<Geld> Geld::lesen(const QString& eingabe) {
 }
 
 QString Geld::text(const QString& muster) const {
-    if (muster == QStringLiteral("Currency")) return gruppiert(m_cent) + QStringLiteral(" €");
+    if (muster == QStringLiteral("Currency"))
+        return betragText(m_cent, true) + QStringLiteral(" €");
     const int komma = muster.indexOf(QLatin1Char(','));
     const int punkt = muster.indexOf(QLatin1Char('.'));
-    if (komma >= 0 && (punkt < 0 || komma < punkt)) return gruppiert(m_cent);
-    return ungruppiert(m_cent);
+    if (komma >= 0 && (punkt < 0 || komma < punkt)) return betragText(m_cent, true);
+    return betragText(m_cent, false);
 }
 
 QString Geld::text(double cent, const QString& muster) { return gerundet(cent).text(muster); }

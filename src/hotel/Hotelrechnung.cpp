@@ -70,7 +70,7 @@ class Folio {
 };
 
 // The nights and breakfasts of one stay, ordered as the bill lists them.
-struct Stay {
+struct Aufenthaltszeile {
     std::int64_t id = 0;
     int zimmer = 0;
     QString zimmerart, gast;
@@ -92,7 +92,7 @@ struct Belastung {
 // read from the chosen stays before the device signs it, so the signature
 // and the stored bill are of the very same amounts.
 QJsonObject folioLesen(Kontext& k, const std::vector<std::int64_t>& aufenthalte) {
-    std::vector<Stay> stays;
+    std::vector<Aufenthaltszeile> zeilen;
     std::vector<Belastung> belastungen;
     for (std::int64_t id : aufenthalte) {
         Abfrage a = k.db.abfrage(
@@ -101,9 +101,9 @@ QJsonObject folioLesen(Kontext& k, const std::vector<std::int64_t>& aufenthalte)
                            "Aufenthalte WHERE ID = ?"),
             id);
         if (a.naechste())
-            stays.push_back({id, static_cast<int>(a.zahl(0)), a.text(1), a.text(2), a.datum(3),
-                             a.datum(4), a.geld(5), a.geld(6), static_cast<int>(a.zahl(7)),
-                             static_cast<int>(a.zahl(8))});
+            zeilen.push_back({id, static_cast<int>(a.zahl(0)), a.text(1), a.text(2), a.datum(3),
+                              a.datum(4), a.geld(5), a.geld(6), static_cast<int>(a.zahl(7)),
+                              static_cast<int>(a.zahl(8))});
         for (Abfrage b = k.db.abfrage(QStringLiteral("SELECT ID, RegNr, Datum, MwStSatz, Betrag "
                                                      "FROM Zimmerbelastungen WHERE Aufenthalt = ?"),
                                       id);
@@ -111,16 +111,17 @@ QJsonObject folioLesen(Kontext& k, const std::vector<std::int64_t>& aufenthalte)
             belastungen.push_back({b.zahl(0), static_cast<int>(b.zahl(1)), b.datum(2),
                                    static_cast<int>(b.zahl(3)), b.geld(4)});
     }
-    std::sort(stays.begin(), stays.end(), [](const Stay& x, const Stay& y) {
-        return std::pair(x.zimmer, x.id) < std::pair(y.zimmer, y.id);
-    });
+    std::sort(zeilen.begin(), zeilen.end(),
+              [](const Aufenthaltszeile& x, const Aufenthaltszeile& y) {
+                  return std::pair(x.zimmer, x.id) < std::pair(y.zimmer, y.id);
+              });
     std::sort(belastungen.begin(), belastungen.end(), [](const Belastung& x, const Belastung& y) {
         return std::pair(x.datum, x.id) < std::pair(y.datum, y.id);
     });
 
     Folio r;
     QDate anreise, abreise;
-    for (const Stay& a : stays) {
+    for (const Aufenthaltszeile& a : zeilen) {
         if (!anreise.isValid() || a.von < anreise) anreise = a.von;
         if (!abreise.isValid() || a.bis > abreise) abreise = a.bis;
         const std::int64_t naechte = a.von.daysTo(a.bis);
@@ -141,7 +142,7 @@ QJsonObject folioLesen(Kontext& k, const std::vector<std::int64_t>& aufenthalte)
         r.belastung(b.regNr, b.betrag);
     }
     QJsonObject inhalt = r.json();
-    inhalt.insert(QStringLiteral("Gast"), stays.empty() ? QString() : stays.front().gast);
+    inhalt.insert(QStringLiteral("Gast"), zeilen.empty() ? QString() : zeilen.front().gast);
     inhalt.insert(QStringLiteral("Anreise"), anreise.toString(Qt::ISODate));
     inhalt.insert(QStringLiteral("Abreise"), abreise.toString(Qt::ISODate));
     return inhalt;

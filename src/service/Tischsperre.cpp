@@ -21,8 +21,8 @@ struct FremdeSperre {
 std::vector<FremdeSperre> fremdeSperren(Kontext& k) {
     std::vector<FremdeSperre> sperren;
     for (Abfrage a = k.db.abfrage(QStringLiteral("SELECT Station, Tisch, Kasse FROM Tischsperren "
-                                                 "WHERE Kasse <> ? AND Herzschlag >= ? "
-                                                 "ORDER BY Station, Tisch"),
+                                                 "WHERE ") +
+                                      kFremdeSperre + QStringLiteral(" ORDER BY Station, Tisch"),
                                   Kassenname(), SperreGueltigAb(k));
          a.naechste();)
         sperren.push_back({a.text(0), a.text(1), a.text(2)});

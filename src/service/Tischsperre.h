@@ -17,6 +17,10 @@ inline constexpr int kHerzschlagSekunden = 30;
 // The oldest renewal a lease may have to count: as text, as the table keeps it.
 QString SperreGueltigAb(Kontext& k);
 
+// Condition on Tischsperren selecting another till's lease that still counts;
+// binds Kassenname() and SperreGueltigAb(), in this order.
+inline const QString kFremdeSperre = QStringLiteral("Kasse <> ? AND Herzschlag >= ?");
+
 // Takes the lease of the current table for this till (giving back any other it
 // holds); the refusal "Tisch 5 ist gerade an der Kasse 'Theke' geöffnet." when
 // another till holds a fresh one.

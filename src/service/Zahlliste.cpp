@@ -15,8 +15,8 @@ void ZahllisteZurueckbuchen(Kontext& k) {
         Abfrage a = k.db.abfrage(
             QStringLiteral("SELECT DISTINCT Station, Herkunft FROM OffeneTische o WHERE Tisch = ? "
                            "AND Herkunft <> '' AND NOT EXISTS (SELECT 1 FROM Tischsperren s "
-                           "WHERE s.Station = o.Station AND s.Tisch = o.Herkunft AND s.Kasse <> ? "
-                           "AND s.Herzschlag >= ?)"),
+                           "WHERE s.Station = o.Station AND s.Tisch = o.Herkunft AND ") +
+                kFremdeSperre + QStringLiteral(")"),
             kZahlen, Kassenname(), SperreGueltigAb(k));
         while (a.naechste()) tische.append({a.text(0), a.text(1)});
     }
