@@ -247,7 +247,7 @@ CREATE INDEX Journal_Rechnung ON Journal (ZNr, RegNr);
     const QJsonObject inhalt = ZeileAlsJson(bestand);
     for (const QJsonValue& anzahl : inhalt)
         if (anzahl.toInteger() != 0) {
-            JournalAnhaengen(db, QDateTime::currentDateTime(), kJournalUmstellung, inhalt);
+            JournalBeginnen(db, QDateTime::currentDateTime(), kJournalUmstellung, inhalt);
             return;
         }
 }
@@ -348,11 +348,21 @@ ALTER TABLE Druckauftraege ADD COLUMN Kasse TEXT;
 )"));
 }
 
+// Counters that several tills move under a row lock (core/Zaehler.h), from
+// where the journal and the bills stand.
+void version14(Datenbank& db) {
+    db.skript(QStringLiteral(R"(
+CREATE TABLE Zaehler (Name TEXT PRIMARY KEY, Wert INTEGER NOT NULL);
+INSERT INTO Zaehler (Name, Wert) SELECT 'Journal', COALESCE(MAX(Nr), 0) FROM Journal;
+INSERT INTO Zaehler (Name, Wert) SELECT 'Rechnung', COALESCE(MAX(RegNr), 0) FROM Rechnungsuebersicht;
+)"));
+}
+
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {
-        version1, version2, version3,  version4,  version5,  version6, version7,
-        version8, version9, version10, version11, version12, version13};
+        version1, version2, version3,  version4,  version5,  version6,  version7,
+        version8, version9, version10, version11, version12, version13, version14};
     return liste;
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/Geschaeftstag.h"
 #include "core/Kontext.h"
+#include "core/Zaehler.h"
 #include "fiskal/Journalkette.h"
 
 namespace {
@@ -25,13 +26,8 @@ LetzterEintrag letzterEintrag(Datenbank& db) {
             a.utf8(3).toByteArray()};
 }
 
-}  // namespace
-
-Journalstand JournalStand(Datenbank& db) { return letzterEintrag(db).naechster; }
-
-std::int64_t JournalAnhaengen(Datenbank& db, const QDateTime& zeit, const QString& art,
-                              const QJsonObject& inhalt, std::optional<int> regNr) {
-    const LetzterEintrag letzter = letzterEintrag(db);
+void eintragSchreiben(Datenbank& db, const LetzterEintrag& letzter, const QDateTime& zeit,
+                      const QString& art, const QJsonObject& inhalt, std::optional<int> regNr) {
     const Journalstand& neu = letzter.naechster;
     const QByteArray nr = QByteArray::number(neu.nr);
     const QByteArray zeitText = zeit.toString(Qt::ISODate).toUtf8();
@@ -48,7 +44,29 @@ std::int64_t JournalAnhaengen(Datenbank& db, const QDateTime& zeit, const QStrin
                                  "RegNr, Inhalt, Kette) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                   neu.nr, QString::fromUtf8(zeitText), QString::fromUtf8(tag), Kassenname(), art,
                   neu.zNr, regNr, QString::fromUtf8(text), QString::fromLatin1(wert));
-    return neu.nr;
+}
+
+}  // namespace
+
+Journalstand JournalStand(Datenbank& db) { return letzterEintrag(db).naechster; }
+
+void JournalBeginnen(Datenbank& db, const QDateTime& zeit, const QString& art,
+                     const QJsonObject& inhalt) {
+    eintragSchreiben(db, letzterEintrag(db), zeit, art, inhalt, std::nullopt);
+}
+
+std::int64_t JournalAnhaengen(Datenbank& db, const QDateTime& zeit, const QString& art,
+                              const QJsonObject& inhalt, std::optional<int> regNr) {
+    // Under the counter's lock the last entry read is the last there is,
+    // whichever till wrote it; the two must agree, or the chain would fork.
+    const std::int64_t nr = ZaehlerWeiter(db, kZaehlerJournal);
+    const LetzterEintrag letzter = letzterEintrag(db);
+    if (letzter.naechster.nr != nr)
+        throw DbFehler(3021, QStringLiteral("Der Journalzähler steht bei %1, das Journal bei %2.")
+                                 .arg(nr - 1)
+                                 .arg(letzter.naechster.nr - 1));
+    eintragSchreiben(db, letzter, zeit, art, inhalt, regNr);
+    return nr;
 }
 
 std::int64_t JournalAnhaengen(Kontext& k, const QString& art, const QJsonObject& inhalt,

@@ -50,6 +50,10 @@ Journalstand JournalStand(Datenbank& db);
 // event's transaction, so that a failure here undoes the event.
 std::int64_t JournalAnhaengen(Datenbank& db, const QDateTime& zeit, const QString& art,
                               const QJsonObject& inhalt, std::optional<int> regNr = std::nullopt);
+// The entry of the upgrade that makes the journal, written before the
+// counters of core/Zaehler.h exist.
+void JournalBeginnen(Datenbank& db, const QDateTime& zeit, const QString& art,
+                     const QJsonObject& inhalt);
 std::int64_t JournalAnhaengen(Kontext& k, const QString& art, const QJsonObject& inhalt,
                               std::optional<int> regNr = std::nullopt);
 

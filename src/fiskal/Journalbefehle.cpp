@@ -49,7 +49,7 @@ int JournalbefehlAusfuehren(const QStringList& argumente, const QString& standar
     const QString pfad = parser.isSet(datenbank) ? parser.value(datenbank) : standardpfad;
     try {
         // Never made here: a missing file would otherwise become an empty till.
-        if (!QFileInfo(pfad).isFile())
+        if (!Datenbank::istServeradresse(pfad) && !QFileInfo(pfad).isFile())
             throw DbFehler(SQLITE_CANTOPEN, QStringLiteral("Die Datenbank '%1' gibt es nicht.")
                                                 .arg(QDir::toNativeSeparators(pfad)));
         auto db = DatenbankMitSchluessel(

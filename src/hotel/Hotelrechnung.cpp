@@ -8,6 +8,7 @@
 
 #include "core/Einstellungen.h"
 #include "core/Kontext.h"
+#include "core/Zaehler.h"
 #include "fiskal/Journal.h"
 #include "fiskal/Steuertabelle.h"
 #include "fiskal/tse/Tse.h"
@@ -236,6 +237,7 @@ std::optional<int> Abreisen(Kontext& k, const std::vector<std::int64_t>& aufenth
     QJsonObject inhalt = folioLesen(k, aufenthalte);
     const Tsesignatur signatur = HotelrechnungSignieren(k, inhalt, zahlungsart);
     Transaktion t(k.db);
+    ZaehlerSperren(k.db, kZaehlerJournal);
     // The counter only moves with a written bill, so no number is skipped or reused.
     k.db.ausfuehren(QStringLiteral("UPDATE Hotelrechnungsnummer SET Letzte = Letzte + 1"));
     Abfrage nummer = k.db.abfrage(QStringLiteral("SELECT Letzte FROM Hotelrechnungsnummer"));

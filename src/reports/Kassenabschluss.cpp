@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "core/Kontext.h"
+#include "core/Zaehler.h"
 #include "fiskal/Journal.h"
 #include "fiskal/Journalinhalte.h"
 #include "fiskal/Steuerumsaetze.h"
@@ -80,6 +81,8 @@ void RechnungenLoeschen(Kontext& k) {
     Transaktion t(k.db);
     k.db.ausfuehren(QStringLiteral("DELETE FROM Rechnungsuebersicht"));
     k.db.ausfuehren(QStringLiteral("DELETE FROM RechnungDetails"));
+    // Numbering starts again with the next period's first bill.
+    ZaehlerZuruecksetzen(k.db, kZaehlerRechnung);
     t.bestaetigen();
 }
 
@@ -100,6 +103,9 @@ QString KassenabschlussFrage(Kontext& k) {
 
 void UmsaetzeAbschliessen(Kontext& k) {
     Transaktion t(k.db);
+    // Holding the journal's counter keeps every other till's bill out until
+    // the bills read here are closed and gone.
+    ZaehlerSperren(k.db, kZaehlerJournal);
     UmsaetzeAktualisieren(k);
     // What the totals now hold for these dates is their closed turnover from here on.
     const QStringList spalten = {QStringLiteral("Datum"),         QStringLiteral("Lokal"),

@@ -13,7 +13,8 @@ inline constexpr const char* kAusserHaus = "Außer Haus";
 // still stored, split into eat-in and take-away. Idempotent.
 void UmsaetzeAktualisieren(Kontext& k);
 
-// Deletes every stored bill with its lines, whatever its date.
+// Deletes every stored bill with its lines, whatever its date; the next bill
+// is number 1 again.
 void RechnungenLoeschen(Kontext& k);
 
 // The tables with open lines, as "Station Tisch".

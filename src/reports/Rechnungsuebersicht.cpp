@@ -34,7 +34,7 @@ Tabelle RechnungenBeimOeffnen(Kontext& k, const QDate& tag) {
         return AlleKellnerVonBisRechnungen(k, tag, tag);
     if (RechteAbfrage(k, k.werte.kellner, QStringLiteral("SeineRechnungenAnsehen")))
         return NurEinKellnerVonBisRechnungen(k, tag, tag, k.werte.kellner);
-    Abfrage leer = k.db.abfrage(kListe + QStringLiteral(" AND 0"), tag, tag);
+    Abfrage leer = k.db.abfrage(kListe + QStringLiteral(" AND 1 = 0"), tag, tag);
     return TabelleAus(leer);
 }
 

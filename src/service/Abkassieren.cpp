@@ -27,7 +27,7 @@ bool Abkassieren(Kontext& k, const QString& beleg, const QString& zahlungsart,
     const QJsonObject tse = TseVermerken(k, signatur);
     // The document is made from the very lines the bill stores, with the
     // numbers the bill and its journal entry are about to get.
-    const Belegnummern nummern{NaechsteRechnungsnummer(k.db), JournalStand(k.db).nr};
+    const Belegnummern nummern = BelegnummernVorhalten(k.db);
     std::optional<Dokument> dokument;
     if (beleg == kKassenbon)
         dokument = AbrechnungErzeugen(k, kZahlen, zahlungsart, gutschein.betrag, nummern, tse);

@@ -1,6 +1,7 @@
 #include "service/Rechnungsspeicher.h"
 
 #include "core/Kontext.h"
+#include "core/Zaehler.h"
 #include "fiskal/Journal.h"
 #include "fiskal/Journalinhalte.h"
 #include "fiskal/tse/Tsebuchung.h"
@@ -44,17 +45,16 @@ bool RueckgeldBestaetigen(Kontext& k, const Zahlungsaufteilung& teile) {
                            kRueckgeld);
 }
 
-int NaechsteRechnungsnummer(Datenbank& db) {
-    Abfrage hoechste =
-        db.abfrage(QStringLiteral("SELECT COALESCE(MAX(RegNr), 0) + 1 FROM Rechnungsuebersicht"));
-    hoechste.naechste();
-    return static_cast<int>(hoechste.zahl(0));
+Belegnummern BelegnummernVorhalten(Datenbank& db) {
+    ZaehlerSperren(db, kZaehlerJournal);
+    return {static_cast<int>(ZaehlerStand(db, kZaehlerRechnung)) + 1, JournalStand(db).nr};
 }
 
 std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QString& zahlungsart,
                                    const Gutschein& gutschein, const QString& beleg,
                                    const QJsonObject& tse) {
     Transaktion t(k.db);
+    ZaehlerSperren(k.db, kZaehlerJournal);
     const Tischort ort = OrtAmTisch(k, tisch);
     const QString zeilen = QStringLiteral(" FROM OffeneTische WHERE ") + kOrtBedingung;
     Abfrage summe =
@@ -64,7 +64,7 @@ std::optional<int> RechnungDetails(Kontext& k, const QString& tisch, const QStri
     if (summe.zahl(0) == 0) return std::nullopt;
     const Geld gesamt = summe.geld(1);
 
-    const int regNr = NaechsteRechnungsnummer(k.db);
+    const int regNr = static_cast<int>(ZaehlerWeiter(k.db, kZaehlerRechnung));
 
     k.db.ausfuehren(
         QStringLiteral("INSERT INTO RechnungDetails (RegNr, Station, Tisch, Kellner, IDWG, WG, "

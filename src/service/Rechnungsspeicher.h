@@ -64,13 +64,14 @@ inline const QString kGutscheinBetragFalsch = QStringLiteral(
 
 // The numbers a bill stored now gets: its bill number ("Rechnung Nr.", which
 // starts again after a till closing) and the journal number of its entry
-// ("Beleg-Nr.", which never does). Inside the write transaction no other
-// writer can take them.
+// ("Beleg-Nr.", which never does). Answered inside the write transaction,
+// which from here on holds the journal's counter, so no other till can take
+// them before this one's bill is stored.
 struct Belegnummern {
     int rechnung = 0;
     std::int64_t beleg = 0;
 };
-int NaechsteRechnungsnummer(Datenbank& db);
+Belegnummern BelegnummernVorhalten(Datenbank& db);
 
 // Stores the bill made of every open line of (current station, table) under
 // the next bill number and removes those lines, all in one transaction. For the

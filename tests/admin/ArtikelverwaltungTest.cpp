@@ -21,12 +21,12 @@ class Artikelverwaltung : public DbTest {
     // The stored columns of an article, "-" when there is no such row.
     QString zeile(const QString& plu) {
         auto a = db->abfrage(
-            "SELECT group_concat(WG || '|' || IDWG || '|' || Gericht || '|' || "
-            "EPREIS || '|' || MwSt || '|' || Stationsdrucker || '|' || "
-            "Bondrucker || '|' || Extra, ';') FROM Artikelgruppe WHERE PLU = ?",
+            "SELECT WG || '|' || IDWG || '|' || Gericht || '|' || EPREIS || '|' || MwSt || '|' || "
+            "Stationsdrucker || '|' || Bondrucker || '|' || Extra FROM Artikelgruppe WHERE PLU = ?",
             plu);
-        a.naechste();
-        return a.istNull(0) ? QStringLiteral("-") : a.text(0);
+        QStringList zeilen;
+        while (a.naechste()) zeilen << a.text(0);
+        return zeilen.isEmpty() ? QStringLiteral("-") : zeilen.join(QLatin1Char(';'));
     }
 
     int anzahl() {

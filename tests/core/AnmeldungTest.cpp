@@ -67,7 +67,7 @@ TEST_F(Anmeldung, RightsCheckAndLocks) {
     EXPECT_FALSE(RechteAbfrage(*k, "Tom", "GibtEsNicht"));
     ASSERT_EQ(dialoge.fehlermeldungen.size(), 1);
     EXPECT_TRUE(dialoge.fehlermeldungen[0].startsWith("Fehlernummer "));
-    EXPECT_TRUE(dialoge.fehlermeldungen[0].contains("GibtEsNicht"));
+    EXPECT_TRUE(dialoge.fehlermeldungen[0].contains("GibtEsNicht", Qt::CaseInsensitive));
 }
 
 TEST_F(Anmeldung, TableTestsLookAtTheNameOnly) {

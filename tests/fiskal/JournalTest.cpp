@@ -44,11 +44,6 @@ class Journal : public DbTest {
         p.menge = menge;
         return PostenAnlegen(*db, p);
     }
-
-    QString zustand(const QString& sql) {
-        Abfrage a = db->abfrage(sql);
-        return a.naechste() ? a.text(0) : QString();
-    }
 };
 
 }  // namespace
@@ -146,7 +141,7 @@ TEST_F(Journal, TwoClosingsInOneDayKeepEveryBillUnderItsZNumber) {
     abkassieren(kKarte);
     abkassieren();
     UmsaetzeAbschliessen(*k);
-    EXPECT_EQ(zustand("SELECT COUNT(*) FROM Rechnungsuebersicht"), QStringLiteral("0"));
+    EXPECT_EQ(text("SELECT COUNT(*) FROM Rechnungsuebersicht"), QStringLiteral("0"));
 
     QStringList rechnungen, abschluesse;
     for (const Journalzeile& z : JournalLesen(*db, kJournalRechnung))
@@ -191,14 +186,15 @@ TEST_F(Journal, ReceiptsPrintTheBillAndJournalNumbersAlsoOnTheirCopies) {
 TEST_F(Journal, AJournalThatCannotBeWrittenUndoesTheEvent) {
     abkassieren();
     const std::int64_t zeile = offen(3);
-    db->skript(
-        QStringLiteral("CREATE TRIGGER Journal_voll BEFORE INSERT ON Journal "
-                       "BEGIN SELECT RAISE(ABORT, 'Journal voll'); END;"));
-    const QString stand = QStringLiteral(
-        "SELECT (SELECT group_concat(RegNr || Zahlungsart || BAR || KARTE) FROM "
-        "Rechnungsuebersicht) || '|' || (SELECT group_concat(Tisch || Menge || EPREIS) FROM "
-        "OffeneTische) || '|' || (SELECT COUNT(*) FROM StornosTemporaer) || '|' || "
-        "(SELECT group_concat(EPREIS) FROM Artikelgruppe)");
+    fehlerEinbauen("INSERT", "Journal", "Journal voll");
+    const auto stand = [this] {
+        return text(
+                   "SELECT RegNr || Zahlungsart || BAR || KARTE FROM Rechnungsuebersicht "
+                   "ORDER BY RegNr") +
+               '|' + text("SELECT Tisch || Menge || EPREIS FROM OffeneTische ORDER BY ID") + '|' +
+               text("SELECT COUNT(*) FROM StornosTemporaer") + '|' +
+               text("SELECT EPREIS FROM Artikelgruppe ORDER BY PLU");
+    };
     const struct {
         const char* ereignis;
         std::function<void()> ausfuehren;
@@ -224,11 +220,11 @@ TEST_F(Journal, AJournalThatCannotBeWrittenUndoesTheEvent) {
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.ereignis);
         dialoge.jaNein = {true};
-        const QString vorher = zustand(stand);
+        const QString vorher = stand();
         EXPECT_THROW(f.ausfuehren(), DbFehler);
         if (QString::fromUtf8(f.ereignis) == "Rechnung")
             db->ausfuehren("DELETE FROM OffeneTische WHERE Tisch = 'Zahlen'");
-        EXPECT_EQ(zustand(stand), vorher);
+        EXPECT_EQ(stand(), vorher);
     }
     EXPECT_EQ(JournalLesen(*db).size(), 1u);
 }
@@ -265,7 +261,7 @@ TEST_F(Journal, EntriesCannotBeChangedAndAChangedOneIsFoundWhereItIs) {
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.aenderung);
         Transaktion t(*db);
-        db->skript("DROP TRIGGER Journal_unveraenderlich; DROP TRIGGER Journal_unloeschbar;");
+        journalschutzAufheben();
         db->ausfuehren(QString::fromUtf8(f.aenderung));
         EXPECT_EQ(Befundtext(*JournalPruefen(*db)), QString::fromUtf8(f.befund));
     }  // rolled back: the triggers and the entries are as before

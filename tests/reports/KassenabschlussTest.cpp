@@ -80,8 +80,7 @@ TEST_F(KassenabschlussTest, FailedClosingKeepsBillsAndTotalsAsTheyWere) {
     rechnung(*db, kTag, kGastraum, "Anna", 1000, 0, 0);
     UmsaetzeAktualisieren(*k);
     rechnung(*db, kTag, kGastraum, "Anna", 500, 0, 0);
-    db->skript(QStringLiteral("CREATE TRIGGER kaputt BEFORE DELETE ON RechnungDetails "
-                              "BEGIN SELECT RAISE(ABORT, 'gesperrt'); END;"));
+    fehlerEinbauen("DELETE", "RechnungDetails", "gesperrt");
     EXPECT_THROW(UmsaetzeAbschliessen(*k), DbFehler);
     EXPECT_EQ(anzahl("Rechnungsuebersicht"), 2);
     EXPECT_EQ(umsatz(kTag), (std::vector<std::int64_t>{1000, 0, 1000, 0, 0, 1000}));

@@ -18,11 +18,10 @@ class Abkassieren : public DbTest {
     }
 
     std::string bills() {
-        Abfrage a = db->abfrage(
-            "SELECT group_concat(RegNr || ':' || Beleg || ':' || Gesamt, ' ') "
-            "FROM Rechnungsuebersicht");
-        a.naechste();
-        return a.text(0).toStdString();
+        return text(
+                   "SELECT RegNr || ':' || Beleg || ':' || Gesamt FROM Rechnungsuebersicht "
+                   "ORDER BY RegNr")
+            .toStdString();
     }
 };
 

@@ -15,11 +15,6 @@ class AufHausTest : public DbTest {
         amTisch("Chef", "Gastraum", "5");
         uhr.stellen(QDate(2026, 12, 7), QTime(0, 45));
     }
-
-    QString text(const QString& sql) {
-        Abfrage a = db->abfrage(sql);
-        return a.naechste() ? a.text(0) : QString();
-    }
 };
 
 TEST_F(AufHausTest, OnlyWithTheRightALineGoesFreeAndIsLoggedAtItsPrice) {
@@ -57,9 +52,10 @@ TEST_F(AufHausTest, OnlyWithTheRightALineGoesFreeAndIsLoggedAtItsPrice) {
     EXPECT_EQ(TischSumme(*k, zahlen), Geld(280));
     EXPECT_EQ(TischSumme(*k, Zahlliste({"Gastraum", "3"})), Geld(280));
     EXPECT_EQ(
-        text("SELECT group_concat(Datum || '/' || Zeit || '/' || Station || '/' || Tisch || "
-             "'/' || Kellner || '/' || Menge || '/' || Gericht || '/' || EPREIS || '/' || "
-             "GPREIS || '/' || Kommentar || '/' || COALESCE(Herkunft, '-'), ' | ') FROM Stornos"),
+        text("SELECT Datum || '/' || Zeit || '/' || Station || '/' || Tisch || '/' || Kellner || "
+             "'/' || Menge || '/' || Gericht || '/' || EPREIS || '/' || GPREIS || '/' || "
+             "Kommentar || '/' || COALESCE(Herkunft, '-') FROM Stornos",
+             " | "),
         QStringLiteral("2026-12-06/00:45/Gastraum/5/Chef/2/Pils (Auf Haus)/350/700/Auf Haus/-"));
 
     // The bill counts the free line at 0,00 €.

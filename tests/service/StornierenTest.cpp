@@ -139,9 +139,7 @@ TEST_F(GruppeStornierenTest, AFailureHalfWayLeavesLinesAndPendingRowsAsTheyWere)
     const std::int64_t schnitzel = offeneZeile("20", 1, kAlt);
     ASSERT_TRUE(ExtraEintragen(*k, schnitzel, {"501"}));
     // The line cannot be removed after its cancellation row was written.
-    db->skript(
-        "CREATE TRIGGER klemmt BEFORE DELETE ON OffeneTische "
-        "BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END");
+    fehlerEinbauen("DELETE", "OffeneTische", "Datenträger voll");
 
     EXPECT_THROW(GerichtStornieren(*k, einzeln, kAlt), DbFehler);
     EXPECT_THROW(GruppeStornieren(*k, schnitzel), DbFehler);

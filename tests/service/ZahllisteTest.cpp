@@ -7,14 +7,7 @@
 
 namespace {
 
-class Zahlliste : public DbTest {
-  protected:
-    std::int64_t zahl(const QString& sql) {
-        Abfrage a = db->abfrage(sql);
-        a.naechste();
-        return a.zahl(0);
-    }
-};
+class Zahlliste : public DbTest {};
 
 TEST_F(Zahlliste, LinesLeftThereGoHomeAndNeverReachAnotherTablesBill) {
     // Table 3's settlement ended half-way: one of its two Colas is on the pay

@@ -117,3 +117,45 @@ void DbTest::zimmerpreis(int zimmerNr, const QString& zimmerart, std::optional<s
                                   "VALUES (?, ?, ?, ?)"),
                    zimmerNr, zimmerart, ue, uef);
 }
+
+QString DbTest::text(const QString& sql, const QString& trenner) {
+    Abfrage a = db->abfrage(sql);
+    QStringList werte;
+    while (a.naechste()) werte << a.text(0);
+    return werte.join(trenner);
+}
+
+std::int64_t DbTest::zahl(const QString& sql) {
+    Abfrage a = db->abfrage(sql);
+    return a.naechste() ? a.zahl(0) : 0;
+}
+
+void DbTest::fehlerEinbauen(const QString& art, const QString& tabelle, const QString& meldung) {
+    const QString name = QStringLiteral("Fehler_") + tabelle;
+    QString quoted = meldung;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+    if (aufServer()) {
+        db->skript(QStringLiteral("CREATE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS $$ "
+                                  "BEGIN RAISE EXCEPTION '%2'; END $$; CREATE TRIGGER %1 BEFORE "
+                                  "%3 ON %4 FOR EACH ROW EXECUTE FUNCTION %1()")
+                       .arg(name, quoted, art, tabelle));
+    } else {
+        db->skript(QStringLiteral("CREATE TRIGGER %1 BEFORE %3 ON %4 BEGIN SELECT RAISE(ABORT, "
+                                  "'%2'); END")
+                       .arg(name, quoted, art, tabelle));
+    }
+}
+
+void DbTest::journalschutzAufheben() {
+    db->skript(aufServer() ? "DROP TRIGGER Journal_unveraenderlich ON Journal; "
+                             "DROP TRIGGER Journal_unloeschbar ON Journal"
+                           : "DROP TRIGGER Journal_unveraenderlich; "
+                             "DROP TRIGGER Journal_unloeschbar");
+}
+
+void DbTest::fehlerAusbauen(const QString& tabelle) {
+    const QString name = QStringLiteral("Fehler_") + tabelle;
+    db->skript(aufServer()
+                   ? QStringLiteral("DROP TRIGGER %1 ON %2; DROP FUNCTION %1()").arg(name, tabelle)
+                   : QStringLiteral("DROP TRIGGER %1").arg(name));
+}

@@ -54,6 +54,17 @@ class DbTest : public ::testing::Test {
     std::int64_t offeneZeile(const QString& plu, int menge,
                              const QString& tischDetails = QStringLiteral("Alt"),
                              const QString& kellner = QString());
+    // The first column of every row a query answers, joined by `trenner`
+    // (what SQLite's group_concat did, on either backend).
+    QString text(const QString& sql, const QString& trenner = QStringLiteral(" "));
+    std::int64_t zahl(const QString& sql);
+    // Makes every INSERT, UPDATE or DELETE (`art`) on a table fail with
+    // `meldung`, as a full disk would, until fehlerAusbauen.
+    void fehlerEinbauen(const QString& art, const QString& tabelle, const QString& meldung);
+    void fehlerAusbauen(const QString& tabelle);
+    // Drops the triggers that keep journal entries as written, as whoever
+    // tampers with the database would.
+    void journalschutzAufheben();
     // A row of the room price list; a missing price is an empty column.
     void zimmerpreis(int zimmerNr, const QString& zimmerart, std::optional<std::int64_t> ue,
                      std::optional<std::int64_t> uef);
