@@ -11,6 +11,7 @@
 #include "core/Kontext.h"
 #include "core/MDIHauptmenu.h"
 #include "core/Schluesseldatei.h"
+#include "core/Uebertragung.h"
 #include "core/Wiederherstellung.h"
 #include "core/frmAnmeldung.h"
 #include "druck/Druckarbeiter.h"
@@ -66,7 +67,12 @@ Aufruf aufrufLesen(const QApplication& app) {
         QStringLiteral("terminal"),
         QStringLiteral("Name dieser Kasse, z. B. Theke (sonst der Rechnername)."),
         QStringLiteral("NAME"));
-    parser.addOptions({datenbank, schluessel, wiederherstellen, terminal});
+    const QCommandLineOption uebertragen(
+        QStringLiteral("uebertragen"),
+        QStringLiteral("tavro --uebertragen QUELLE ZIEL: überträgt die Datenbankdatei QUELLE "
+                       "(Schlüssel wie beim Öffnen) in die leere PostgreSQL-Datenbank ZIEL und "
+                       "prüft die Kopie."));
+    parser.addOptions({datenbank, schluessel, wiederherstellen, terminal, uebertragen});
     parser.process(app);
     return {parser.isSet(datenbank) ? parser.value(datenbank)
                                     : StandardDatenbankpfad(QApplication::applicationDirPath()),
@@ -86,10 +92,13 @@ int wiederherstellen(const Aufruf& aufruf) {
     }
 }
 
-// The journal's commands need no screen: they run before any window exists.
-int journalbefehl(int argc, char** argv) {
+// The journal's commands and the move to a server need no screen: they run before any
+// window exists.
+int ohneFenster(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream aus(stdout), fehler(stderr);
+    if (IstUebertragung(QCoreApplication::arguments()))
+        return UebertragungAusfuehren(QCoreApplication::arguments(), aus, fehler);
     return JournalbefehlAusfuehren(QCoreApplication::arguments(),
                                    StandardDatenbankpfad(QCoreApplication::applicationDirPath()),
                                    aus, fehler);
@@ -100,7 +109,7 @@ int journalbefehl(int argc, char** argv) {
 int main(int argc, char** argv) {
     QStringList argumente;
     for (int i = 0; i < argc; ++i) argumente << QString::fromLocal8Bit(argv[i]);
-    if (IstJournalbefehl(argumente)) return journalbefehl(argc, argv);
+    if (IstJournalbefehl(argumente) || IstUebertragung(argumente)) return ohneFenster(argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavro Kasse"));

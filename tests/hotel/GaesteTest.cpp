@@ -17,8 +17,8 @@
 #include "reports/Kassenabschluss.h"
 #include "reports/Rechnungsuebersicht.h"
 #include "service/Abkassieren.h"
+#include "support/Abendessen.h"
 #include "support/DbTest.h"
-#include "support/Posten.h"
 
 namespace {
 
@@ -49,20 +49,6 @@ class Gaeste : public DbTest {
         EXPECT_TRUE(id.has_value()) << dialoge.meldungen.join('|').toStdString();
         return id.value_or(0);
     }
-    // Settles a dinner of the given lines on the pay list of table 5.
-    bool abendessen(const QString& zahlungsart, std::vector<Posten> zeilen) {
-        for (const Posten& p : zeilen) PostenAnlegen(*db, p.aufZahlliste());
-        return ::Abkassieren(*k, kKassenbon, zahlungsart, {});
-    }
-    static Posten posten(const char* gericht, int menge, std::int64_t cent, int mwst) {
-        Posten p;
-        p.gericht = QString::fromUtf8(gericht);
-        p.plu = p.gericht;
-        p.menge = menge;
-        p.cent = cent;
-        p.mwst = mwst;
-        return p;
-    }
     std::int64_t zahl(const char* sql) {
         Abfrage a = db->abfrage(QString::fromUtf8(sql));
         a.naechste();
@@ -83,9 +69,9 @@ TEST_F(Gaeste, TwoDinnersOnTheRoomAndTwoNightsMakeOneHotelBill) {
     ASSERT_EQ(ZimmerImHaus(*k).size(), 1u);
     EXPECT_EQ(ZimmerImHaus(*k)[0].gast, QStringLiteral("Erika O'Neil"));
 
-    ASSERT_TRUE(abendessen(ZimmerZahlungsart(101),
-                           {posten("Pils", 2, 350, 1900), posten("Schnitzel", 1, 1450, 700)}));
-    ASSERT_TRUE(abendessen(ZimmerZahlungsart(101), {posten("Wein", 1, 600, 1900)}));
+    ASSERT_TRUE(Abendessen(*k, ZimmerZahlungsart(101),
+                           {Gericht("Pils", 2, 350, 1900), Gericht("Schnitzel", 1, 1450, 700)}));
+    ASSERT_TRUE(Abendessen(*k, ZimmerZahlungsart(101), {Gericht("Wein", 1, 600, 1900)}));
     Abfrage bills = db->abfrage(
         QStringLiteral("SELECT RegNr, BAR, ZIMMER FROM Rechnungsuebersicht ORDER BY RegNr"));
     for (const auto& [regNr, zimmer] : {std::pair{1, 2150}, std::pair{2, 600}}) {
@@ -220,7 +206,8 @@ TEST_F(Gaeste, RefusalsOfCheckInAndRoomChargesStoreNothing) {
     for (const auto& fall : belastungen) {
         dialoge.meldungen.clear();
         drucker.auftraege.clear();
-        EXPECT_FALSE(abendessen(ZimmerZahlungsart(fall.zimmer), {posten("Pils", 1, 350, 1900)}));
+        EXPECT_FALSE(
+            Abendessen(*k, ZimmerZahlungsart(fall.zimmer), {Gericht("Pils", 1, 350, 1900)}));
         EXPECT_EQ(dialoge.meldungen, QStringList{fall.meldung});
         EXPECT_TRUE(drucker.auftraege.empty());
         EXPECT_EQ(zahl("SELECT COUNT(*) FROM Rechnungsuebersicht"), 0);
@@ -249,9 +236,9 @@ TEST_F(Gaeste, RefusalsOfCheckInAndRoomChargesStoreNothing) {
 TEST_F(Gaeste, RoomChargesAreTheirOwnPaymentTypeAndNotCash) {
     kellner("Ben", "2");
     einchecken(101);
-    ASSERT_TRUE(abendessen(kBar, {posten("Pils", 2, 350, 1900)}));
+    ASSERT_TRUE(Abendessen(*k, kBar, {Gericht("Pils", 2, 350, 1900)}));
     amTisch("Ben", "Gastraum", "5");
-    ASSERT_TRUE(abendessen(ZimmerZahlungsart(101), {posten("Schnitzel", 1, 1450, 700)}));
+    ASSERT_TRUE(Abendessen(*k, ZimmerZahlungsart(101), {Gericht("Schnitzel", 1, 1450, 700)}));
 
     UmsaetzeAktualisieren(*k);
     const QDate tag(2026, 12, 6);
@@ -301,7 +288,7 @@ TEST_F(Gaeste, InvoiceNumbersContinueAcrossReopeningAndGroupsShareOneBill) {
     // A group in two rooms on one bill; an open table is named before check-out.
     const auto leitung = einchecken(101, QStringLiteral("Reisegruppe Sonne"));
     const auto zweites = einchecken(102, QStringLiteral("Reisegruppe Sonne, Zimmer 2"));
-    ASSERT_TRUE(abendessen(ZimmerZahlungsart(102), {posten("Wein", 1, 600, 1900)}));
+    ASSERT_TRUE(Abendessen(*k, ZimmerZahlungsart(102), {Gericht("Wein", 1, 600, 1900)}));
     Posten offen;
     offen.tisch = QStringLiteral("7");
     PostenAnlegen(*db, offen);
