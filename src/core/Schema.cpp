@@ -349,12 +349,14 @@ ALTER TABLE Druckauftraege ADD COLUMN Kasse TEXT;
 }
 
 // Counters that several tills move under a row lock (core/Zaehler.h), from
-// where the journal and the bills stand.
+// where the journal and the bills stand; the device's transactions name the
+// till that started them, so a till starting up accounts only for its own.
 void version14(Datenbank& db) {
     db.skript(QStringLiteral(R"(
 CREATE TABLE Zaehler (Name TEXT PRIMARY KEY, Wert INTEGER NOT NULL);
 INSERT INTO Zaehler (Name, Wert) SELECT 'Journal', COALESCE(MAX(Nr), 0) FROM Journal;
 INSERT INTO Zaehler (Name, Wert) SELECT 'Rechnung', COALESCE(MAX(RegNr), 0) FROM Rechnungsuebersicht;
+ALTER TABLE TseTransaktionen ADD COLUMN Kasse TEXT;
 )"));
 }
 

@@ -59,7 +59,7 @@ class Tse {
                                  const QString& prozessdaten) = 0;
     virtual Tsezustand zustand() = 0;
     virtual Tsezertifikat zertifikat() = 0;
-    // The numbers of every transaction the device has started.
+    // The numbers of every transaction the device has started for this till.
     virtual std::vector<std::int64_t> transaktionen() = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "fiskal/tse/Tsesimulation.h"
 
 #include "core/Datenbank.h"
+#include "fiskal/Journal.h"
 
 namespace {
 
@@ -51,8 +52,8 @@ Tsestart Tsesimulation::starten(const QString& prozesstyp, const QString& prozes
     Transaktion t(m_db);
     const Tsestart s{zaehlen(kTransaktion), QDateTime::currentDateTimeUtc()};
     m_db.ausfuehren(QStringLiteral("INSERT INTO TseTransaktionen (Nr, Prozesstyp, Prozessdaten, "
-                                   "Start) VALUES (?, ?, ?, ?)"),
-                    s.transaktionNr, prozesstyp, prozessdaten, TseZeit(s.start));
+                                   "Start, Kasse) VALUES (?, ?, ?, ?, ?)"),
+                    s.transaktionNr, prozesstyp, prozessdaten, TseZeit(s.start), Kassenname());
     t.bestaetigen();
     return s;
 }
@@ -103,7 +104,10 @@ Tsezertifikat Tsesimulation::zertifikat() {
 
 std::vector<std::int64_t> Tsesimulation::transaktionen() {
     std::vector<std::int64_t> nummern;
-    for (Abfrage a = m_db.abfrage(QStringLiteral("SELECT Nr FROM TseTransaktionen ORDER BY Nr"));
+    // Those of other tills on the same database are theirs to account for.
+    for (Abfrage a = m_db.abfrage(QStringLiteral("SELECT Nr FROM TseTransaktionen WHERE Kasse = ? "
+                                                 "OR Kasse IS NULL ORDER BY Nr"),
+                                  Kassenname());
          a.naechste();)
         nummern.push_back(a.zahl(0));
     return nummern;
