@@ -77,7 +77,7 @@ class PostgresVerbindung : public Verbindung {
     };
 
     PGconn* m_pg;
-    QByteArray m_schema;  // the notices of this one concern this connection
+    QByteArray m_schema;  // a notice names the schema whose table changed
     std::vector<Hoerer> m_hoerer;
     int m_naechsterHoerer = 0;
     int m_verbindungsnummer = 0;
