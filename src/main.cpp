@@ -32,6 +32,7 @@
 #include "ui/widgets/Bildschirmtastatur.h"
 #include "ui/widgets/Drucker.h"
 #include "ui/widgets/QtDialoge.h"
+#include "ui/widgets/Verbindungsversuch.h"
 
 namespace {
 
@@ -126,13 +127,9 @@ int main(int argc, char** argv) {
     Tastaturhilfe tastaturhilfe;
     app.installEventFilter(&tastaturhilfe);
 
-    std::unique_ptr<Datenbank> db;
-    try {
-        db = DatenbankOeffnen(aufruf.datenbank, aufruf.schluessel);
-    } catch (const DbFehler& f) {
-        QMessageBox::critical(nullptr, QStringLiteral("Fehler"), f.meldungstext());
-        return 1;
-    }
+    const std::unique_ptr<Datenbank> db = DatenbankErreichen(
+        aufruf.datenbank, [&] { return DatenbankOeffnen(aufruf.datenbank, aufruf.schluessel); });
+    if (!db) return 1;
     const Cupsausgang ausgang(db->ordner());
     Systemuhr uhr;
     Druckarbeiter arbeiter(*db, ausgang, uhr.jetzt().date());

@@ -268,7 +268,12 @@ void Datenbank::neuVerschluesseln(const QByteArray& schluessel) {
     m_schluessel = schluessel;
 }
 
+void Datenbank::bereit() {
+    if (m_offeneTransaktionen == 0 && m_verbindung->unterbrochen()) m_verbindung->wiederverbinden();
+}
+
 Abfrage Datenbank::vorbereiten(const QString& sql) {
+    bereit();
     const auto it = m_cache.find(sql);
     if (it != m_cache.end() && !m_inBenutzung.value(it->second.get())) {
         m_inBenutzung[it->second.get()] = true;
@@ -287,9 +292,15 @@ void Datenbank::zurueckgeben(Anweisung* anweisung) {
     m_inBenutzung[anweisung] = false;
 }
 
-void Datenbank::skript(const QString& sql) { m_verbindung->skript(sql); }
+void Datenbank::skript(const QString& sql) {
+    bereit();
+    m_verbindung->skript(sql);
+}
 
-QStringList Datenbank::spalten(const QString& tabelle) { return m_verbindung->spalten(tabelle); }
+QStringList Datenbank::spalten(const QString& tabelle) {
+    bereit();
+    return m_verbindung->spalten(tabelle);
+}
 
 QString Datenbank::ordner() const {
     if (!istServer()) return QFileInfo(m_pfad).absolutePath();
@@ -341,12 +352,14 @@ QString Datenbank::bezeichner(const QString& name) {
 // ---------------------------------------------------------------- Transaktion
 
 Transaktion::Transaktion(Datenbank& db) : m_db(db) {
+    m_db.bereit();
     if (m_db.inTransaktion()) {
         m_sicherungspunkt = QStringLiteral("s%1").arg(++m_db.m_sicherungspunkte);
         m_db.skript(QStringLiteral("SAVEPOINT ") + m_sicherungspunkt);
     } else {
         m_db.skript(m_db.m_verbindung->beginn());
     }
+    ++m_db.m_offeneTransaktionen;
 }
 
 void Transaktion::bestaetigen() {
@@ -354,6 +367,7 @@ void Transaktion::bestaetigen() {
     m_db.skript(m_sicherungspunkt.isEmpty() ? QStringLiteral("COMMIT")
                                             : QStringLiteral("RELEASE ") + m_sicherungspunkt);
     m_offen = false;
+    --m_db.m_offeneTransaktionen;
 }
 
 Transaktion::~Transaktion() {
@@ -364,6 +378,8 @@ Transaktion::~Transaktion() {
         else
             m_db.skript(QStringLiteral("ROLLBACK TO %1; RELEASE %1").arg(m_sicherungspunkt));
     } catch (const DbFehler&) {
-        // The connection already rolled back on its own (e.g. after a full disk).
+        // The connection already rolled back on its own (e.g. after a full disk
+        // or when the server dropped it).
     }
+    --m_db.m_offeneTransaktionen;
 }

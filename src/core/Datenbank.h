@@ -9,6 +9,7 @@
 #include <QTime>
 #include <QVariant>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -191,6 +192,15 @@ public:
                      const QString& quelle) const;
     void schemaversionSetzen(int version) { m_verbindung->schemaversionSetzen(version); }
 
+    // Notices of changes that other connections commit (see Verbindung::hoeren);
+    // the file sends none. Tischmelder is the way the screens hear them.
+    int hoeren(const QString& kanal, std::function<void()> melden) {
+        return m_verbindung->hoeren(kanal, std::move(melden));
+    }
+    void aufhoeren(int nummer) { m_verbindung->aufhoeren(nummer); }
+    int socket() const { return m_verbindung->socket(); }
+    void abholen() { m_verbindung->abholen(); }
+
     // Keeps the lock of the file until the connection is closed.
     void sperreHalten(Dateisperre sperre) { m_sperre = std::move(sperre); }
 
@@ -201,6 +211,9 @@ private:
               QByteArray schluessel);
     Abfrage vorbereiten(const QString& sql);
     void zurueckgeben(Anweisung* anweisung);
+    // A connection the server dropped is made anew before the next action,
+    // never inside one: the server has rolled back what the action wrote.
+    void bereit();
 
     std::unique_ptr<Verbindung> m_verbindung;
     sqlite3* m_sqlite;  // the file's handle; none on a server
@@ -209,6 +222,7 @@ private:
     std::unordered_map<QString, std::unique_ptr<Anweisung>> m_cache;
     QHash<Anweisung*, bool> m_inBenutzung;
     int m_sicherungspunkte = 0;
+    int m_offeneTransaktionen = 0;  // guards begun and not yet ended
     Dateisperre m_sperre;  // released after the connection is closed
 };
 

@@ -1,5 +1,6 @@
 #include "core/PostgresVerbindung.h"
 
+#include <QSet>
 #include <QUrl>
 #include <charconv>
 #include <vector>
@@ -23,10 +24,7 @@ class PostgresAnweisung : public Anweisung {
   public:
     PostgresAnweisung(PostgresVerbindung& v, const QString& sql)
         : m_v(v), m_sql(FuerPostgres(sql)), m_name(v.neuerName()) {
-        Ergebnis vorbereitet(PQprepare(v.verbindung(), m_name.constData(), m_sql.text.constData(),
-                                       m_sql.parameter, nullptr),
-                             &PQclear);
-        if (PQresultStatus(vorbereitet.get()) != PGRES_COMMAND_OK) v.werfen(vorbereitet.release());
+        anmelden();
         Ergebnis beschreibung(PQdescribePrepared(v.verbindung(), m_name.constData()), &PQclear);
         if (PQresultStatus(beschreibung.get()) != PGRES_COMMAND_OK)
             v.werfen(beschreibung.release());
@@ -43,7 +41,7 @@ class PostgresAnweisung : public Anweisung {
     }
 
     ~PostgresAnweisung() override {
-        if (PQstatus(m_v.verbindung()) == CONNECTION_OK)
+        if (!m_v.unterbrochen() && m_verbindungsnummer == m_v.verbindungsnummer())
             PQclear(PQexec(m_v.verbindung(), ("DEALLOCATE " + m_name).constData()));
     }
     PostgresAnweisung(const PostgresAnweisung&) = delete;
@@ -62,6 +60,8 @@ class PostgresAnweisung : public Anweisung {
 
     bool naechste() override {
         if (!m_ergebnis) {
+            // A connection made anew has forgotten the statements of the one before.
+            if (m_verbindungsnummer != m_v.verbindungsnummer()) anmelden();
             std::vector<const char*> werte;
             for (const auto& w : m_werte) werte.push_back(w ? w->constData() : nullptr);
             m_ergebnis.reset(PQexecPrepared(m_v.verbindung(), m_name.constData(),
@@ -74,6 +74,7 @@ class PostgresAnweisung : public Anweisung {
                 m_v.werfen(fehler);
             }
             m_v.geaendertSetzen(QByteArray(PQcmdTuples(m_ergebnis.get())).toInt());
+            m_v.verteilen();
             m_zeile = -1;
         }
         return ++m_zeile < PQntuples(m_ergebnis.get());
@@ -129,6 +130,15 @@ class PostgresAnweisung : public Anweisung {
     }
 
   private:
+    void anmelden() {
+        Ergebnis vorbereitet(PQprepare(m_v.verbindung(), m_name.constData(), m_sql.text.constData(),
+                                       m_sql.parameter, nullptr),
+                             &PQclear);
+        if (PQresultStatus(vorbereitet.get()) != PGRES_COMMAND_OK)
+            m_v.werfen(vorbereitet.release());
+        m_verbindungsnummer = m_v.verbindungsnummer();
+    }
+
     std::optional<QByteArray>& wert(int index) {
         if (index < 1 || index > static_cast<int>(m_werte.size()))
             throw DbFehler(25, QStringLiteral("Der Wert Nr. %1 hat in der Abfrage keinen Platz.")
@@ -139,7 +149,8 @@ class PostgresAnweisung : public Anweisung {
     PostgresVerbindung& m_v;
     PostgresSql m_sql;
     QByteArray m_name;
-    std::vector<int> m_spalten;  // visible columns of the result
+    int m_verbindungsnummer = 0;  // of the connection the statement was prepared on
+    std::vector<int> m_spalten;   // visible columns of the result
     QStringList m_namen;
     std::vector<Oid> m_typen;
     std::vector<std::optional<QByteArray>> m_werte;
@@ -156,8 +167,13 @@ QString PostgresVerbindung::maskiert(const QString& uri) {
     return url.toString();
 }
 
-PostgresVerbindung::PostgresVerbindung(const QString& uri)
-    : m_pg(PQconnectdb(uri.toUtf8().constData())) {
+PostgresVerbindung::PostgresVerbindung(const QString& uri) {
+    // A server that does not answer must not hold the till for long; an
+    // address that sets its own timeout keeps it, as it comes later.
+    const QByteArray adresse = uri.toUtf8();
+    const char* const namen[] = {"connect_timeout", "client_encoding", "dbname", nullptr};
+    const char* const werte[] = {"3", "UTF8", adresse.constData(), nullptr};
+    m_pg = PQconnectdbParams(namen, werte, 1);
     if (PQstatus(m_pg) != CONNECTION_OK) {
         const QString grund = QString::fromUtf8(PQerrorMessage(m_pg)).trimmed();
         PQfinish(m_pg);
@@ -169,7 +185,6 @@ PostgresVerbindung::PostgresVerbindung(const QString& uri)
     PQsetNoticeProcessor(
         m_pg, [](void*, const char*) {}, nullptr);
     PQclear(ausfuehren(
-        "SET client_encoding = 'UTF8';"
         "CREATE TABLE IF NOT EXISTS schreibweisen (tabelle TEXT, spalte TEXT, "
         "PRIMARY KEY (tabelle, spalte));"
         "CREATE TABLE IF NOT EXISTS schemaversion (version BIGINT NOT NULL);"
@@ -178,6 +193,8 @@ PostgresVerbindung::PostgresVerbindung(const QString& uri)
     for (int i = 0; i < PQntuples(gemerkt.get()); ++i)
         m_schreibweisen.insert(QString::fromUtf8(PQgetvalue(gemerkt.get(), i, 0)),
                                QString::fromUtf8(PQgetvalue(gemerkt.get(), i, 1)));
+    Ergebnis schema(ausfuehren("SELECT current_schema()"), &PQclear);
+    m_schema = QByteArray(PQgetvalue(schema.get(), 0, 0));
 }
 
 PostgresVerbindung::~PostgresVerbindung() { PQfinish(m_pg); }
@@ -187,7 +204,54 @@ void PostgresVerbindung::werfen(PGresult* ergebnis) const {
         ergebnis ? PQresultErrorField(ergebnis, PG_DIAG_MESSAGE_PRIMARY) : nullptr);
     if (text.isEmpty()) text = QString::fromUtf8(PQerrorMessage(m_pg)).trimmed();
     PQclear(ergebnis);
-    throw DbFehler(PQstatus(m_pg) == CONNECTION_OK ? kFehlerImSql : kNichtErreichbar, text);
+    if (unterbrochen()) throw DbFehler(kNichtErreichbar, kVerbindungUnterbrochen);
+    throw DbFehler(kFehlerImSql, text);
+}
+
+void PostgresVerbindung::wiederverbinden() {
+    PQreset(m_pg);
+    if (unterbrochen()) throw DbFehler(kNichtErreichbar, kVerbindungUnterbrochen);
+    ++m_verbindungsnummer;
+    QSet<QByteArray> kanaele;
+    for (const Hoerer& h : m_hoerer) kanaele.insert(h.kanal);
+    for (const QByteArray& kanal : kanaele) lauschen(kanal);
+    for (const Hoerer& h : std::vector<Hoerer>(m_hoerer)) h.melden();
+}
+
+void PostgresVerbindung::lauschen(const QByteArray& kanal) {
+    std::unique_ptr<char, decltype(&PQfreemem)> name(
+        PQescapeIdentifier(m_pg, kanal.constData(), kanal.size()), &PQfreemem);
+    PQclear(ausfuehren(QByteArray("LISTEN ") + name.get()));
+}
+
+int PostgresVerbindung::hoeren(const QString& kanal, std::function<void()> melden) {
+    const QByteArray name = kanal.toUtf8();
+    m_hoerer.push_back({++m_naechsterHoerer, name, std::move(melden)});
+    // A connection the server dropped listens again when it is made anew.
+    if (!unterbrochen()) lauschen(name);
+    return m_naechsterHoerer;
+}
+
+void PostgresVerbindung::aufhoeren(int nummer) {
+    std::erase_if(m_hoerer, [nummer](const Hoerer& h) { return h.nummer == nummer; });
+}
+
+int PostgresVerbindung::socket() const { return unterbrochen() ? -1 : PQsocket(m_pg); }
+
+void PostgresVerbindung::abholen() {
+    if (PQconsumeInput(m_pg)) verteilen();
+}
+
+void PostgresVerbindung::verteilen() {
+    std::vector<QByteArray> kanaele;
+    while (PGnotify* notiz = PQnotifies(m_pg)) {
+        // Other schemas on the same server are other installations.
+        if (m_schema == notiz->extra) kanaele.push_back(notiz->relname);
+        PQfreemem(notiz);
+    }
+    for (const QByteArray& kanal : kanaele)
+        for (const Hoerer& h : std::vector<Hoerer>(m_hoerer))
+            if (h.kanal == kanal) h.melden();
 }
 
 PGresult* PostgresVerbindung::ausfuehren(const QByteArray& sql, const QList<QByteArray>& werte) {
@@ -199,6 +263,7 @@ PGresult* PostgresVerbindung::ausfuehren(const QByteArray& sql, const QList<QByt
                                             nullptr, zeiger.data(), nullptr, nullptr, 0);
     const ExecStatusType status = PQresultStatus(ergebnis);
     if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK) werfen(ergebnis);
+    verteilen();
     return ergebnis;
 }
 

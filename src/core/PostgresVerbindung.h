@@ -3,6 +3,7 @@
 #include <libpq-fe.h>
 
 #include <QHash>
+#include <vector>
 
 #include "core/Verbindung.h"
 
@@ -14,6 +15,11 @@
 // result columns spelled as the schema made them (RegNr, not regnr): a plain
 // column by its table's spelling, kept in the table Schreibweisen whenever a
 // script makes a column, anything else (an alias) as the statement wrote it.
+// The refusal of an action while the server cannot be reached.
+inline const QString kVerbindungUnterbrochen = QStringLiteral(
+    "Die Verbindung zur Datenbank ist unterbrochen. Die Aktion wurde nicht gespeichert; bitte "
+    "erneut versuchen, sobald der Server wieder läuft.");
+
 class PostgresVerbindung : public Verbindung {
   public:
     // Throws DbFehler naming `uri` (any password masked) when the server
@@ -32,6 +38,13 @@ class PostgresVerbindung : public Verbindung {
     QStringList spalten(const QString& tabelle) override;
     int schemaversion() override;
     void schemaversionSetzen(int version) override;
+    bool unterbrochen() const override { return PQstatus(m_pg) != CONNECTION_OK; }
+    // Statements are prepared anew and channels listened to again.
+    void wiederverbinden() override;
+    int hoeren(const QString& kanal, std::function<void()> melden) override;
+    void aufhoeren(int nummer) override;
+    int socket() const override;
+    void abholen() override;
 
     // The URI with its password, if any, as "***".
     static QString maskiert(const QString& uri);
@@ -47,11 +60,27 @@ class PostgresVerbindung : public Verbindung {
     QByteArray neuerName() { return "t" + QByteArray::number(++m_naechsterName); }
     // Runs one statement with text values; throws on failure.
     PGresult* ausfuehren(const QByteArray& sql, const QList<QByteArray>& werte = {});
+    // Counts the connections made: a statement prepared on an earlier one is
+    // prepared again.
+    int verbindungsnummer() const { return m_verbindungsnummer; }
+    // Passes on the notices that came with the last result.
+    void verteilen();
 
   private:
+    void lauschen(const QByteArray& kanal);
     void schreibweisenMerken(const QList<std::pair<QString, QString>>& spalten);
 
+    struct Hoerer {
+        int nummer;
+        QByteArray kanal;
+        std::function<void()> melden;
+    };
+
     PGconn* m_pg;
+    QByteArray m_schema;  // a notice names the schema whose table changed
+    std::vector<Hoerer> m_hoerer;
+    int m_naechsterHoerer = 0;
+    int m_verbindungsnummer = 0;
     int m_geaendert = 0;
     int m_naechsterName = 0;
     QHash<QString, QString> m_schreibweisen;  // by "table.column" in lower case

@@ -5,6 +5,7 @@
 
 #include "core/Datenbank.h"
 #include "core/Rechteschluessel.h"
+#include "core/Tischmelder.h"
 #include "fiskal/Journal.h"
 #include "fiskal/Steuersatz.h"
 
@@ -360,11 +361,29 @@ ALTER TABLE TseTransaktionen ADD COLUMN Kasse TEXT;
 )"));
 }
 
+// Other tills' floor views mark a table as soon as its lines change: on a
+// server every statement that changes open lines sends a notice, delivered at
+// commit and once per transaction (see core/Tischmelder.h). The file has no
+// other tills; its floor view reads the lines whenever it shows.
+void version15(Datenbank& db) {
+    if (!db.istServer()) return;
+    db.skript(QStringLiteral(R"(
+CREATE FUNCTION Tische_melden() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    PERFORM pg_notify('%1', TG_TABLE_SCHEMA);
+    RETURN NULL;
+END $$;
+CREATE TRIGGER OffeneTische_melden AFTER INSERT OR UPDATE OR DELETE ON OffeneTische
+    FOR EACH STATEMENT EXECUTE FUNCTION Tische_melden();
+)")
+                  .arg(kTischkanal));
+}
+
 // Each step takes a file from the version before it to its own number.
 const std::vector<std::function<void(Datenbank&)>>& schritte() {
     static const std::vector<std::function<void(Datenbank&)>> liste = {
-        version1, version2, version3,  version4,  version5,  version6,  version7,
-        version8, version9, version10, version11, version12, version13, version14};
+        version1, version2,  version3,  version4,  version5,  version6,  version7, version8,
+        version9, version10, version11, version12, version13, version14, version15};
     return liste;
 }
 

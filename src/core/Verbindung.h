@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 // The seam between the database layer (Datenbank, Abfrage, Transaktion) and
@@ -57,4 +58,20 @@ class Verbindung {
     // The schema version the database was brought to.
     virtual int schemaversion() = 0;
     virtual void schemaversionSetzen(int version) = 0;
+
+    // A server can drop the connection (restarted, unplugged); the file cannot.
+    virtual bool unterbrochen() const { return false; }
+    // Connects again, as at the start; throws the refusal when it still fails.
+    virtual void wiederverbinden() {}
+
+    // Notices that other connections send on a channel when they commit
+    // (PostgreSQL's LISTEN/NOTIFY); the file has none. `melden` is called for
+    // every notice about this connection's schema, and after a reconnect, as
+    // notices may have been missed meanwhile. Answers a number for aufhoeren().
+    virtual int hoeren(const QString& /*kanal*/, std::function<void()> /*melden*/) { return 0; }
+    virtual void aufhoeren(int /*nummer*/) {}
+    // The socket that becomes readable when a notice arrives; -1 for none.
+    virtual int socket() const { return -1; }
+    // Reads what arrived on the socket and passes the notices on.
+    virtual void abholen() {}
 };

@@ -29,6 +29,16 @@ std::vector<FremdeSperre> fremdeSperren(Kontext& k) {
     return sperren;
 }
 
+// The refusal when another till holds the current table.
+std::optional<QString> fremdGesperrt(Kontext& k) {
+    Abfrage a = k.db.abfrage(QStringLiteral("SELECT Kasse FROM Tischsperren WHERE Station = ? AND "
+                                            "Tisch = ? AND Kasse <> ?"),
+                             k.werte.station, k.werte.tisch, Kassenname());
+    if (!a.naechste()) return std::nullopt;
+    return QStringLiteral("Tisch %1 ist gerade an der Kasse '%2' geöffnet.")
+        .arg(k.werte.tisch, a.text(0));
+}
+
 }  // namespace
 
 QString SperreGueltigAb(Kontext& k) { return zeitpunkt(k.jetzt().addSecs(-kSperrdauerSekunden)); }
@@ -36,19 +46,21 @@ QString SperreGueltigAb(Kontext& k) { return zeitpunkt(k.jetzt().addSecs(-kSperr
 std::optional<QString> TischSperren(Kontext& k) {
     Transaktion t(k.db);
     abgelaufeneLoeschen(k);
-    {
-        Abfrage a = k.db.abfrage(
-            QStringLiteral("SELECT Kasse FROM Tischsperren WHERE Station = ? AND Tisch = ? AND "
-                           "Kasse <> ?"),
-            k.werte.station, k.werte.tisch, Kassenname());
-        if (a.naechste())
-            return QStringLiteral("Tisch %1 ist gerade an der Kasse '%2' geöffnet.")
-                .arg(k.werte.tisch, a.text(0));
-    }
+    if (const auto abgelehnt = fremdGesperrt(k)) return abgelehnt;
     k.db.ausfuehren(QStringLiteral("DELETE FROM Tischsperren WHERE Kasse = ?"), Kassenname());
-    k.db.ausfuehren(QStringLiteral("INSERT INTO Tischsperren (Station, Tisch, Kasse, Herzschlag) "
-                                   "VALUES (?, ?, ?, ?)"),
-                    k.werte.station, k.werte.tisch, Kassenname(), zeitpunkt(k.jetzt()));
+    try {
+        Transaktion einfuegen(k.db);
+        k.db.ausfuehren(
+            QStringLiteral("INSERT INTO Tischsperren (Station, Tisch, Kasse, Herzschlag) "
+                           "VALUES (?, ?, ?, ?)"),
+            k.werte.station, k.werte.tisch, Kassenname(), zeitpunkt(k.jetzt()));
+        einfuegen.bestaetigen();
+    } catch (const DbFehler&) {
+        // On a server another till may have taken the table in the same
+        // moment: its lease is committed by the time this insert fails.
+        if (const auto abgelehnt = fremdGesperrt(k)) return abgelehnt;
+        throw;
+    }
     t.bestaetigen();
     return std::nullopt;
 }

@@ -46,10 +46,16 @@ frmLink* LandeseiteEinsetzen(Kontext& k, MDIHauptmenu& hauptmenu) {
         inhalt->setCurrentWidget(link);
         hauptmenu.menuKnopfZeigen(true);
     };
-    // The leases of the open table live as long as this till renews them.
+    // The leases of the open table live as long as this till renews them. No
+    // waiter asked for the renewal, so a fault (a server away) shows at the
+    // next touch rather than as a box every half minute.
     auto* herzschlag = new QTimer(link);
-    QObject::connect(herzschlag, &QTimer::timeout, link,
-                     [&k] { Absichern(k, [&] { SperrenErneuern(k); }); });
+    QObject::connect(herzschlag, &QTimer::timeout, link, [&k] {
+        try {
+            SperrenErneuern(k);
+        } catch (const DbFehler&) {
+        }
+    });
     herzschlag->start(kHerzschlagSekunden * 1000);
     frmTastenMenu1& tasten = bestellung->funktionstasten();
     frmRaum* raum = link->raum();

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "core/Kontext.h"
+#include "core/Tischmelder.h"
 #include "core/frmAnmeldung.h"
 #include "service/Raumdaten.h"
 #include "service/Raumzugang.h"
@@ -58,6 +59,14 @@ frmRaum::frmRaum(Kontext& k, QWidget* eltern)
     m_kellner->setObjectName(QStringLiteral("cmdkellnerAnmeldung"));
     m_kellner->setMinimumSize(220, 60);
     connect(m_kellner, &QPushButton::clicked, this, &frmRaum::kellnerWechseln);
+    connect(new Tischmelder(k.db, this), &Tischmelder::geaendert, this, [this] {
+        if (!isVisible()) return;
+        try {
+            BesetzteTische();
+        } catch (const DbFehler&) {
+            // Not the waiter's doing: the next touch meets the fault and reports it.
+        }
+    });
     // The floor view takes the keyboard while it is on screen, wherever the focus is.
     new Fenstertasten(this, [this](QKeyEvent* taste) {
         return tasteGedrueckt(taste->key(), taste->modifiers());

@@ -15,6 +15,7 @@ class TischKachel;
 // The floor view: the current station's floor picture with one tile per table.
 // A table opens by touching its tile or by typing its name on the numeric keypad
 // and pressing Enter; after the access checks the order screen takes over.
+// While it is on screen, the markers follow what other tills do.
 class frmRaum : public QWidget {
     Q_OBJECT
   public:

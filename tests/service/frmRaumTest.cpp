@@ -2,6 +2,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "core/Datenbankdatei.h"
 #include "service/frmRaum.h"
 #include "support/DbTest.h"
 #include "ui/widgets/TischKachel.h"
@@ -92,4 +93,18 @@ TEST_F(FloorView, TouchOpensAfterTheChecksAndOccupiedTablesCarryTheMarker) {
     const QRect erste = kachel("1")->geometry();
     EXPECT_EQ(ort.topLeft() - erste.topLeft(), QPoint(100, 0));
     EXPECT_EQ(ort.size(), QSize(80, 80));
+}
+
+TEST_F(FloorView, MarkersFollowTheLinesAnotherTillCommitsWhileShown) {
+    NUR_SERVER();
+    const auto andere = Datenbank::oeffnen(dateipfad(), kDatenbankKennwort);
+    raum.TischeLaden("Gastraum");
+    raum.show();
+    ASSERT_FALSE(kachel("2")->besetzt());
+
+    andere->ausfuehren(QStringLiteral(
+        "INSERT INTO OffeneTische (Station, Tisch, Kellner) VALUES ('Gastraum', '2', 'Anna')"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return kachel("2")->besetzt(); }, 1000));
+    andere->ausfuehren(QStringLiteral("DELETE FROM OffeneTische"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !kachel("2")->besetzt(); }, 1000));
 }

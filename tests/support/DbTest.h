@@ -17,6 +17,11 @@
     if (DbTest::aufServer()) \
     GTEST_SKIP() << "Prüft die verschlüsselte Datei; ein Server hat keine Datei."
 
+// For tests of what only a server has: other connections, a dropped connection.
+#define NUR_SERVER()          \
+    if (!DbTest::aufServer()) \
+    GTEST_SKIP() << "Braucht einen PostgreSQL-Server: TAVRO_TEST_POSTGRES ist nicht gesetzt."
+
 // Each test gets a fresh encrypted database with the full schema (no demo
 // data), a clock at 06.12.2026 12:00, scripted dialogs and a capturing printer.
 // When TAVRO_TEST_POSTGRES holds a URI, the database is instead a schema of
