@@ -59,6 +59,8 @@ case "$befehl" in
     [ "$(id -u)" -ne 0 ] || chown postgres: "$ordner"
     if [ ! -f "$daten/PG_VERSION" ]; then
       als_server "$BIN/initdb" -D "$daten" -U postgres --locale=C -E UTF8 --auth=trust >/dev/null
+      # One role signs in with a password, so the tests can try a wrong or missing one.
+      sed -i '/^# TYPE/a host all tavro_kennwort 127.0.0.1/32 scram-sha-256' "$daten/pg_hba.conf"
     fi
     port=$(freier_port)
     echo "$port" >"$ordner/port"
@@ -67,6 +69,7 @@ case "$befehl" in
     psql=("$BIN/psql" -h 127.0.0.1 -p "$port" -U postgres -d postgres -qtA -v ON_ERROR_STOP=1)
     if [ -z "$("${psql[@]}" -c "SELECT 1 FROM pg_roles WHERE rolname = 'tavro'")" ]; then
       "${psql[@]}" -c "CREATE ROLE tavro LOGIN CREATEDB"
+      "${psql[@]}" -c "CREATE ROLE tavro_kennwort LOGIN PASSWORD 'richtig'"
       "${psql[@]}" -c "CREATE DATABASE tavro OWNER tavro TEMPLATE template0 ENCODING 'UTF8' \
         LC_COLLATE 'C' LC_CTYPE 'C'"
     fi

@@ -158,6 +158,23 @@ class PostgresAnweisung : public Anweisung {
     int m_zeile = -1;
 };
 
+// Why a connection failed. A password asked for or refused needs the user,
+// not another try at the server.
+QString verbindungsfehler(PGconn* pg, const QString& adresse) {
+    const QString grund = QString::fromUtf8(PQerrorMessage(pg)).trimmed();
+    if (PQconnectionNeedsPassword(pg))
+        return QStringLiteral(
+                   "Die Datenbank '%1' verlangt ein Kennwort. Es gehört nach "
+                   "~/.pgpass oder in PGPASSWORD.")
+            .arg(adresse);
+    if (PQconnectionUsedPassword(pg))
+        return QStringLiteral(
+                   "Die Anmeldung an der Datenbank '%1' ist fehlgeschlagen: Benutzer "
+                   "oder Kennwort stimmen nicht (%2).")
+            .arg(adresse, grund);
+    return QStringLiteral("Die Datenbank '%1' ist nicht erreichbar (%2).").arg(adresse, grund);
+}
+
 }  // namespace
 
 QString PostgresVerbindung::maskiert(const QString& uri) {
@@ -175,11 +192,9 @@ PostgresVerbindung::PostgresVerbindung(const QString& uri) {
     const char* const werte[] = {"3", "UTF8", adresse.constData(), nullptr};
     m_pg = PQconnectdbParams(namen, werte, 1);
     if (PQstatus(m_pg) != CONNECTION_OK) {
-        const QString grund = QString::fromUtf8(PQerrorMessage(m_pg)).trimmed();
+        const QString meldung = verbindungsfehler(m_pg, maskiert(uri));
         PQfinish(m_pg);
-        throw DbFehler(kNichtErreichbar,
-                       QStringLiteral("Die Datenbank '%1' ist nicht erreichbar (%2).")
-                           .arg(maskiert(uri), grund));
+        throw DbFehler(kNichtErreichbar, meldung);
     }
     // Notices such as "already exists, skipping" are no business of the till's.
     PQsetNoticeProcessor(
