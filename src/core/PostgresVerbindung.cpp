@@ -199,11 +199,15 @@ PostgresVerbindung::PostgresVerbindung(const QString& uri) {
     // Notices such as "already exists, skipping" are no business of the till's.
     PQsetNoticeProcessor(
         m_pg, [](void*, const char*) {}, nullptr);
+    // Tills starting at once on an empty database take turns here, or two
+    // would make the same tables.
     PQclear(ausfuehren(
+        "BEGIN; SELECT pg_advisory_xact_lock(7472617672);"
         "CREATE TABLE IF NOT EXISTS schreibweisen (tabelle TEXT, spalte TEXT, "
         "PRIMARY KEY (tabelle, spalte));"
         "CREATE TABLE IF NOT EXISTS schemaversion (version BIGINT NOT NULL);"
-        "INSERT INTO schemaversion SELECT 0 WHERE NOT EXISTS (SELECT 1 FROM schemaversion);"));
+        "INSERT INTO schemaversion SELECT 0 WHERE NOT EXISTS (SELECT 1 FROM schemaversion);"
+        "COMMIT;"));
     Ergebnis gemerkt(ausfuehren("SELECT tabelle, spalte FROM schreibweisen"), &PQclear);
     for (int i = 0; i < PQntuples(gemerkt.get()); ++i)
         m_schreibweisen.insert(QString::fromUtf8(PQgetvalue(gemerkt.get(), i, 0)),
@@ -339,7 +343,9 @@ QStringList PostgresVerbindung::spalten(const QString& tabelle) {
 }
 
 int PostgresVerbindung::schemaversion() {
-    Ergebnis version(ausfuehren("SELECT version FROM schemaversion"), &PQclear);
+    // Locked until the transaction ends: a second till starting meanwhile
+    // waits for the upgrade and then finds it done.
+    Ergebnis version(ausfuehren("SELECT version FROM schemaversion FOR UPDATE"), &PQclear);
     return QByteArray(PQgetvalue(version.get(), 0, 0)).toInt();
 }
 

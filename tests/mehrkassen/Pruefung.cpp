@@ -33,6 +33,23 @@ struct Pruefkasse {
 
 }  // namespace
 
+QStringList EinrichtungPruefen(Datenbank& db) {
+    QStringList v;
+    const struct {
+        const char* was;
+        const char* sql;
+    } einmal[] = {
+        {"doppelte Artikel", "SELECT COUNT(*) - COUNT(DISTINCT PLU) + 1 FROM Artikelgruppe"},
+        {"doppelte Kellner", "SELECT COUNT(*) - COUNT(DISTINCT Mitarbeiter) + 1 FROM Kellner"},
+        {"TSE-Schlüssel", "SELECT COUNT(*) FROM TseSchluessel"},
+        {"Inbetriebnahmen", "SELECT COUNT(*) FROM Journal WHERE Art = 'TSE-Inbetriebnahme'"},
+    };
+    for (const auto& e : einmal)
+        if (const std::int64_t n = zahl(db, QString::fromUtf8(e.sql)); n != 1)
+            v << QStringLiteral("%1: %2").arg(QString::fromUtf8(e.was)).arg(n);
+    return v;
+}
+
 QStringList BestandPruefen(Datenbank& db, const Kassenbilanz& bilanz) {
     QStringList v;
     const auto gleich = [&v](const QString& was, std::int64_t ist, std::int64_t soll) {

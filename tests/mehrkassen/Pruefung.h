@@ -10,6 +10,10 @@ struct Kassenbilanz {
     std::int64_t rechnungen = 0, cent = 0, zeilen = 0;
 };
 
+// After tills started together on an empty database: the demo data once,
+// one device key, one entry putting the device into service.
+QStringList EinrichtungPruefen(Datenbank& db);
+
 // Compares the shared database with what the tills settled: every bill has
 // its own gapless number and equals its lines, no line is lost or doubled,
 // the journal is one unbroken chain with one entry per bill. Answers the

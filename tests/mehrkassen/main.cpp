@@ -69,8 +69,13 @@ QStringList streitAuswerten(const QStringList& antworten) {
 int testen(const QString& uri, int anzahl, int tische) {
     const QString programm = QCoreApplication::applicationFilePath();
     const QString datenbank = frischesSchema(uri, QStringLiteral("mehrkassen"));
-    auto db = DatenbankOeffnen(datenbank, QString());  // schema and demo data
-    QStringList verletzungen;
+    // Every till starts on the empty database at once: one of them makes the
+    // schema, the demo data and the device's key, the others find them.
+    Kassenprozesse laeufe(programm, kassen(datenbank, 1, anzahl,
+                                           {QStringLiteral("--tische"), QString::number(tische)}));
+    laeufe.bisAlle(QStringLiteral("BEREIT"));
+    auto db = DatenbankOeffnen(datenbank, QString());
+    QStringList verletzungen = EinrichtungPruefen(*db);
 
     const int abgestuerzt = anzahl + 1;
     {
@@ -81,9 +86,6 @@ int testen(const QString& uri, int anzahl, int tische) {
     }  // killed with the table open
     verletzungen << SperreNachAbsturzPruefen(datenbank, Kassenbezeichnung(abgestuerzt));
 
-    Kassenprozesse laeufe(programm, kassen(datenbank, 1, anzahl,
-                                           {QStringLiteral("--tische"), QString::number(tische)}));
-    laeufe.bisAlle(QStringLiteral("BEREIT"));
     laeufe.sagen("LOS");
     verletzungen << streitAuswerten(laeufe.bisAlle(QStringLiteral("STREIT")));
     QElapsedTimer uhr;

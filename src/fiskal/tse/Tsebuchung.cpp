@@ -3,6 +3,7 @@
 #include <QSet>
 
 #include "core/Kontext.h"
+#include "core/Zaehler.h"
 #include "fiskal/Journal.h"
 #include "fiskal/tse/Tse.h"
 
@@ -20,9 +21,12 @@ void verbuchen(Datenbank& db, std::int64_t nr) {
     db.ausfuehren(QStringLiteral("INSERT INTO TseBuchungen (TransaktionNr) VALUES (?)"), nr);
 }
 
+// Once per device, whichever till starts first.
 void inbetriebnehmen(Kontext& k) {
     const Tsezertifikat z = k.tse->zertifikat();
     Transaktion t(k.db);
+    ZaehlerSperren(k.db, kZaehlerJournal);
+    if (inBetrieb(k.db)) return;
     JournalAnhaengen(k, kJournalTseInbetriebnahme,
                      {{QStringLiteral("Seriennummer"), z.seriennummer},
                       {QStringLiteral("Algorithmus"), kTseAlgorithmus},

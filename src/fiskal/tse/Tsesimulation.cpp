@@ -1,6 +1,7 @@
 #include "fiskal/tse/Tsesimulation.h"
 
 #include "core/Datenbank.h"
+#include "core/Zaehler.h"
 #include "fiskal/Journal.h"
 
 namespace {
@@ -10,6 +11,8 @@ const QString kSignatur = QStringLiteral("Signatur");
 
 Tseschluessel schluesselLaden(Datenbank& db) {
     Transaktion t(db);
+    // Tills starting together on a new database make one key between them.
+    ZaehlerSperren(db, kZaehlerJournal);
     Abfrage a = db.abfrage(QStringLiteral("SELECT PrivaterSchluessel FROM TseSchluessel LIMIT 1"));
     if (a.naechste()) return Tseschluessel::lesen(QByteArray::fromBase64(a.text(0).toLatin1()));
     Tseschluessel neu = Tseschluessel::erzeugen();
