@@ -152,6 +152,14 @@ public:
         return m_verbindung->geaendert();
     }
 
+    // The first column of the first row as a number (a count, a sum); 0 when
+    // there is no row.
+    template <typename... Werte>
+    std::int64_t zahl(const QString& sql, const Werte&... werte) {
+        Abfrage a = abfrage(sql, werte...);
+        return a.naechste() ? a.zahl(0) : 0;
+    }
+
     // Runs several statements without parameters (schema scripts).
     void skript(const QString& sql);
 

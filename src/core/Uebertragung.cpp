@@ -29,14 +29,8 @@ constexpr int kNichtMoeglich = 2;
 
 QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
 
-std::int64_t zahl(Datenbank& db, const QString& sql) {
-    Abfrage a = db.abfrage(sql);
-    a.naechste();
-    return a.zahl(0);
-}
-
 std::int64_t zeilen(Datenbank& db, const QString& tabelle) {
-    return zahl(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(Datenbank::bezeichner(tabelle)));
+    return db.zahl(QStringLiteral("SELECT COUNT(*) FROM %1").arg(Datenbank::bezeichner(tabelle)));
 }
 
 // The file's tables in the order they were made: a table is filled after the
@@ -163,14 +157,13 @@ void nummernFortsetzen(Datenbank& quelle, Datenbank& ziel, const QString& tabell
                           tabelle.toLower());
          a.naechste();)
         schluessel << a.text(0);
-    Abfrage vergeben =
-        quelle.abfrage(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ?"), tabelle);
-    const std::int64_t zuletzt = vergeben.naechste() ? vergeben.zahl(0) : 0;
+    const std::int64_t zuletzt =
+        quelle.zahl(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ?"), tabelle);
     for (const QString& spalte : schluessel) {
         const std::int64_t hoechste = std::max(
             zuletzt,
-            zahl(ziel, QStringLiteral("SELECT COALESCE(MAX(%1), 0) FROM %2")
-                           .arg(Datenbank::bezeichner(spalte), Datenbank::bezeichner(tabelle))));
+            ziel.zahl(QStringLiteral("SELECT COALESCE(MAX(%1), 0) FROM %2")
+                          .arg(Datenbank::bezeichner(spalte), Datenbank::bezeichner(tabelle))));
         if (hoechste > 0)
             ziel.abfrage(QStringLiteral("SELECT setval(pg_get_serial_sequence(?, ?), ?)"),
                          tabelle.toLower(), spalte, hoechste)

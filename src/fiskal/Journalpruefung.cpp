@@ -7,12 +7,6 @@
 
 namespace {
 
-std::int64_t zahl(Datenbank& db, const QString& sql) {
-    Abfrage a = db.abfrage(sql);
-    a.naechste();
-    return a.zahl(0);
-}
-
 // Checks the entries numbered von to bis, each against its predecessor's
 // stored chain value. Answers the first entry found changed or missing, or
 // nothing; a stop is told through `abgebrochen`.
@@ -48,9 +42,8 @@ std::optional<std::int64_t> abschnittPruefen(Datenbank& db, std::int64_t von, st
 
 std::optional<Journalbefund> JournalPruefen(Datenbank& db, const Abbruchfrage& abbrechen) {
     Journalbefund befund;
-    befund.eintraege = zahl(db, QStringLiteral("SELECT COUNT(*) FROM Journal"));
-    const std::int64_t letzte =
-        zahl(db, QStringLiteral("SELECT COALESCE(MAX(Nr), 0) FROM Journal"));
+    befund.eintraege = db.zahl(QStringLiteral("SELECT COUNT(*) FROM Journal"));
+    const std::int64_t letzte = db.zahl(QStringLiteral("SELECT COALESCE(MAX(Nr), 0) FROM Journal"));
     bool abgebrochen = false;
     befund.veraendertAb = abschnittPruefen(db, 1, letzte, abbrechen, abgebrochen);
     if (abgebrochen) return std::nullopt;
@@ -58,8 +51,7 @@ std::optional<Journalbefund> JournalPruefen(Datenbank& db, const Abbruchfrage& a
 }
 
 std::optional<std::int64_t> JournalAbPruefen(Datenbank& db, std::int64_t von) {
-    const std::int64_t letzte =
-        zahl(db, QStringLiteral("SELECT COALESCE(MAX(Nr), 0) FROM Journal"));
+    const std::int64_t letzte = db.zahl(QStringLiteral("SELECT COALESCE(MAX(Nr), 0) FROM Journal"));
     bool abgebrochen = false;
     return abschnittPruefen(
         db, von, letzte, [] { return false; }, abgebrochen);
@@ -69,9 +61,9 @@ std::optional<Journalbefund> JournalPruefen(const QString& pfad, const QByteArra
                                             const Abbruchfrage& abbrechen) {
     auto db = Datenbank::oeffnen(pfad, schluessel);
     Journalbefund befund;
-    befund.eintraege = zahl(*db, QStringLiteral("SELECT COUNT(*) FROM Journal"));
+    befund.eintraege = db->zahl(QStringLiteral("SELECT COUNT(*) FROM Journal"));
     const std::int64_t letzte =
-        zahl(*db, QStringLiteral("SELECT COALESCE(MAX(Nr), 0) FROM Journal"));
+        db->zahl(QStringLiteral("SELECT COALESCE(MAX(Nr), 0) FROM Journal"));
     const std::int64_t mitte = letzte / 2;
     bool hintenAbgebrochen = false, vorneAbgebrochen = false;
     auto hinten = std::async(std::launch::async, [&] {

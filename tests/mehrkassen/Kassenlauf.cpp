@@ -17,6 +17,7 @@
 #include "service/Tischsperre.h"
 #include "service/Tischverlassen.h"
 #include "service/Umbuchen.h"
+#include "support/Posten.h"
 #include "support/SkriptDialoge.h"
 #include "support/SpeicherDrucker.h"
 
@@ -101,19 +102,19 @@ std::int64_t tischBedienen(Kasse& kasse, const std::vector<Artikel>& artikel, in
     return summe;
 }
 
-// Fifty sent lines on the current table, in one transaction.
+// Fifty different sent lines on the current table, in one transaction.
 void tischFuellen(Kontext& k) {
     Transaktion t(k.db);
-    for (int i = 0; i < 50; ++i)
-        k.db.ausfuehren(
-            QStringLiteral("INSERT INTO OffeneTische (Station, Tisch, Kellner, TischDetails, PLU, "
-                           "PLU_ID, Gericht, Menge, Menge_Text, EPREIS, GPREIS, Extra, Kommentar, "
-                           "IDWG, WG, Stationsdrucker, Bondrucker, Datum, Zeit, MwStSatz) VALUES "
-                           "(?, ?, ?, 'Alt', ?, ?, 'Gericht', 2, '2x', 450, 900, 'Nein', 'Nein', "
-                           "'Speisen', 'WG', 'kein Drucker', 'Küchendrucker', '2026-12-06', "
-                           "'12:00:00', 700)"),
-            k.werte.station, k.werte.tisch, k.werte.kellner, QString::number(100 + i),
-            QString::number(100 + i));
+    for (int i = 0; i < 50; ++i) {
+        Posten p;
+        p.station = k.werte.station;
+        p.tisch = k.werte.tisch;
+        p.kellner = k.werte.kellner;
+        p.plu = QString::number(100 + i);
+        p.menge = 2;
+        p.cent = 450;
+        PostenAnlegen(k.db, p);
+    }
     t.bestaetigen();
 }
 

@@ -15,12 +15,6 @@
 
 namespace {
 
-std::int64_t zahl(Datenbank& db, const QString& sql) {
-    Abfrage a = db.abfrage(sql);
-    a.naechste();
-    return a.zahl(0);
-}
-
 // A till of the checking process with its own connection and clock.
 struct Pruefkasse {
     explicit Pruefkasse(const QString& datenbank) : db(DatenbankOeffnen(datenbank, QString())) {}
@@ -45,7 +39,7 @@ QStringList EinrichtungPruefen(Datenbank& db) {
         {"Inbetriebnahmen", "SELECT COUNT(*) FROM Journal WHERE Art = 'TSE-Inbetriebnahme'"},
     };
     for (const auto& e : einmal)
-        if (const std::int64_t n = zahl(db, QString::fromUtf8(e.sql)); n != 1)
+        if (const std::int64_t n = db.zahl(QString::fromUtf8(e.sql)); n != 1)
             v << QStringLiteral("%1: %2").arg(QString::fromUtf8(e.was)).arg(n);
     return v;
 }
@@ -55,30 +49,29 @@ QStringList BestandPruefen(Datenbank& db, const Kassenbilanz& bilanz) {
     const auto gleich = [&v](const QString& was, std::int64_t ist, std::int64_t soll) {
         if (ist != soll) v << QStringLiteral("%1: %2 statt %3").arg(was).arg(ist).arg(soll);
     };
-    gleich(QStringLiteral("Rechnungen"), zahl(db, "SELECT COUNT(*) FROM Rechnungsuebersicht"),
+    gleich(QStringLiteral("Rechnungen"), db.zahl("SELECT COUNT(*) FROM Rechnungsuebersicht"),
            bilanz.rechnungen);
     gleich(QStringLiteral("verschiedene Rechnungsnummern"),
-           zahl(db, "SELECT COUNT(DISTINCT RegNr) FROM Rechnungsuebersicht"), bilanz.rechnungen);
+           db.zahl("SELECT COUNT(DISTINCT RegNr) FROM Rechnungsuebersicht"), bilanz.rechnungen);
     gleich(QStringLiteral("höchste Rechnungsnummer"),
-           zahl(db, "SELECT COALESCE(MAX(RegNr), 0) FROM Rechnungsuebersicht"), bilanz.rechnungen);
+           db.zahl("SELECT COALESCE(MAX(RegNr), 0) FROM Rechnungsuebersicht"), bilanz.rechnungen);
     gleich(QStringLiteral("Rechnungszähler"), ZaehlerStand(db, kZaehlerRechnung),
            bilanz.rechnungen);
     gleich(QStringLiteral("Summe der Rechnungen"),
-           zahl(db, "SELECT COALESCE(SUM(Gesamt), 0) FROM Rechnungsuebersicht"), bilanz.cent);
-    gleich(QStringLiteral("Rechnungszeilen"), zahl(db, "SELECT COUNT(*) FROM RechnungDetails"),
+           db.zahl("SELECT COALESCE(SUM(Gesamt), 0) FROM Rechnungsuebersicht"), bilanz.cent);
+    gleich(QStringLiteral("Rechnungszeilen"), db.zahl("SELECT COUNT(*) FROM RechnungDetails"),
            bilanz.zeilen);
     gleich(QStringLiteral("Rechnungen ungleich ihren Zeilen"),
-           zahl(db,
-                "SELECT COUNT(*) FROM Rechnungsuebersicht r WHERE Gesamt <> (SELECT "
-                "COALESCE(SUM(GPREIS), 0) FROM RechnungDetails d WHERE d.RegNr = r.RegNr)"),
+           db.zahl("SELECT COUNT(*) FROM Rechnungsuebersicht r WHERE Gesamt <> (SELECT "
+                   "COALESCE(SUM(GPREIS), 0) FROM RechnungDetails d WHERE d.RegNr = r.RegNr)"),
            0);
-    gleich(QStringLiteral("offene Zeilen"), zahl(db, "SELECT COUNT(*) FROM OffeneTische"), 0);
-    const std::int64_t eintraege = zahl(db, "SELECT COUNT(*) FROM Journal");
-    gleich(QStringLiteral("höchste Journalnummer"), zahl(db, "SELECT MAX(Nr) FROM Journal"),
+    gleich(QStringLiteral("offene Zeilen"), db.zahl("SELECT COUNT(*) FROM OffeneTische"), 0);
+    const std::int64_t eintraege = db.zahl("SELECT COUNT(*) FROM Journal");
+    gleich(QStringLiteral("höchste Journalnummer"), db.zahl("SELECT MAX(Nr) FROM Journal"),
            eintraege);
     gleich(QStringLiteral("Journalzähler"), ZaehlerStand(db, kZaehlerJournal), eintraege);
     gleich(QStringLiteral("Rechnungen im Journal"),
-           zahl(db, "SELECT COUNT(DISTINCT RegNr) FROM Journal WHERE Art = 'Rechnung'"),
+           db.zahl("SELECT COUNT(DISTINCT RegNr) FROM Journal WHERE Art = 'Rechnung'"),
            bilanz.rechnungen);
     const Journalbefund befund = *JournalPruefen(db);
     if (befund.veraendertAb) v << Befundtext(befund);
@@ -98,7 +91,7 @@ QStringList AbschluessePruefen(const QString& datenbank) {
     while (a.naechste()) nummern << a.text(0);
     if (nummern != QStringList{QStringLiteral("1"), QStringLiteral("2")})
         v << QStringLiteral("Abschlussnummern: %1").arg(nummern.join(QLatin1Char(' ')));
-    if (zahl(db, "SELECT COUNT(*) FROM Rechnungsuebersicht") != 0 ||
+    if (db.zahl("SELECT COUNT(*) FROM Rechnungsuebersicht") != 0 ||
         ZaehlerStand(db, kZaehlerRechnung) != 0)
         v << QStringLiteral("Nach dem Abschluss sind noch Rechnungen da.");
     if (const auto befund = *JournalPruefen(db); befund.veraendertAb) v << Befundtext(befund);

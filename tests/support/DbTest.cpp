@@ -125,10 +125,7 @@ QString DbTest::text(const QString& sql, const QString& trenner) {
     return werte.join(trenner);
 }
 
-std::int64_t DbTest::zahl(const QString& sql) {
-    Abfrage a = db->abfrage(sql);
-    return a.naechste() ? a.zahl(0) : 0;
-}
+std::int64_t DbTest::zahl(const QString& sql) { return db->zahl(sql); }
 
 void DbTest::fehlerEinbauen(const QString& art, const QString& tabelle, const QString& meldung) {
     const QString name = QStringLiteral("Fehler_") + tabelle;

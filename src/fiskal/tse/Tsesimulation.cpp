@@ -9,12 +9,18 @@ namespace {
 const QString kTransaktion = QStringLiteral("Transaktion");
 const QString kSignatur = QStringLiteral("Signatur");
 
+std::optional<Tseschluessel> gespeicherterSchluessel(Datenbank& db) {
+    Abfrage a = db.abfrage(QStringLiteral("SELECT PrivaterSchluessel FROM TseSchluessel LIMIT 1"));
+    if (!a.naechste()) return std::nullopt;
+    return Tseschluessel::lesen(QByteArray::fromBase64(a.text(0).toLatin1()));
+}
+
 Tseschluessel schluesselLaden(Datenbank& db) {
+    if (auto schluessel = gespeicherterSchluessel(db)) return std::move(*schluessel);
     Transaktion t(db);
     // Tills starting together on a new database make one key between them.
     ZaehlerSperren(db, kZaehlerJournal);
-    Abfrage a = db.abfrage(QStringLiteral("SELECT PrivaterSchluessel FROM TseSchluessel LIMIT 1"));
-    if (a.naechste()) return Tseschluessel::lesen(QByteArray::fromBase64(a.text(0).toLatin1()));
+    if (auto schluessel = gespeicherterSchluessel(db)) return std::move(*schluessel);
     Tseschluessel neu = Tseschluessel::erzeugen();
     db.ausfuehren(QStringLiteral("INSERT INTO TseSchluessel (Seriennummer, PrivaterSchluessel, "
                                  "OeffentlicherSchluessel, Zertifikat, Erstellt) "
